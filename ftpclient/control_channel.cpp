@@ -1,0 +1,92 @@
+#include "control_channel.h"
+
+#include "ftp_result.h"
+
+namespace ftp {
+namespace {
+
+// "PASS secret" is traced as "PASS ********": neither the password nor its
+// length reaches a log.
+std::string MaskedLine(const std::string& line) {
+    const size_t blank = line.find(' ');
+    if (blank == std::string::npos) return line;
+    return line.substr(0, blank) + " ********";
+}
+
+}  // namespace
+
+int ControlChannel::Open(const std::string& host, int port, int timeoutMs) {
+    Close();
+    m_timeoutMs = timeoutMs;
+    return m_socket.Connect(host, port, timeoutMs);
+}
+
+void ControlChannel::Close() {
+    m_socket.Close();
+    m_reader.Reset();
+}
+
+void ControlChannel::TraceNote(const std::string& text) const {
+    if (m_trace) m_trace(text.c_str(), kTraceNote);
+}
+
+int ControlChannel::Send(const std::string& line, bool secret) {
+    if (!m_socket.IsOpen()) return kConnectionClosed;
+    // A command line never carries a line break of its own: a name holding
+    // CR or LF would otherwise smuggle a second command to the server.
+    if (line.find_first_of("\r\n") != std::string::npos) return kBadFileName;
+    if (m_trace) m_trace((secret ? MaskedLine(line) : line).c_str(), kTraceSent);
+    const std::string wire = line + "\r\n";
+    const int r = m_socket.SendAll(wire.data(), wire.size(), m_timeoutMs);
+    if (r != kOk) {
+        Close();
+        return r == kTimeout ? kTimeout : kConnectionClosed;
+    }
+    return kOk;
+}
+
+void ControlChannel::TraceReceived() {
+    for (const std::string& line : m_reader.TakeTracedLines()) {
+        if (m_trace) m_trace(line.c_str(), kTraceReceived);
+    }
+}
+
+int ControlChannel::ReadReply(Reply* reply) { return ReadReply(reply, m_timeoutMs); }
+
+int ControlChannel::ReadReply(Reply* reply, int timeoutMs, bool keepOnTimeout) {
+    char buffer[4096];
+    while (!m_reader.HasReply()) {
+        if (!m_socket.IsOpen()) return kConnectionClosed;
+        size_t received = 0;
+        const int r = m_socket.Receive(buffer, sizeof buffer, timeoutMs, &received);
+        if (r == kTimeout) {
+            if (!keepOnTimeout) Close();
+            return kTimeout;
+        }
+        if (r != kOk || received == 0) {
+            m_reader.Feed("\n", 1);  // a last unterminated line still counts
+            TraceReceived();
+            if (m_reader.HasReply()) break;
+            Close();
+            return kConnectionClosed;
+        }
+        m_reader.Feed(buffer, received);
+        TraceReceived();
+    }
+    *reply = m_reader.Next();
+    m_lastMessage = reply->text;
+    return kOk;
+}
+
+int ControlChannel::Exchange(const std::string& line, Reply* reply, bool secret) {
+    int r = Send(line, secret);
+    if (r != kOk) return r;
+    do {
+        r = ReadReply(reply);
+        if (r != kOk) return r;
+    } while (reply->code < 200);
+    if (reply->code == 421) Close();
+    return kOk;
+}
+
+}  // namespace ftp

@@ -1,0 +1,54 @@
+// The control connection: sends command lines, reads replies, traces both and
+// remembers the last reply. Every wait is bounded by the time-out; a time-out
+// or a closed connection closes the channel, because a reply that arrives
+// late would otherwise be taken as the answer to the next command.
+#pragma once
+
+#include <string>
+
+#include "net_socket.h"
+#include "reply_reader.h"
+
+namespace ftp {
+
+using TraceFunction = void (*)(const char* text, int kind);
+
+enum TraceKind { kTraceNote = 0, kTraceSent = 1, kTraceReceived = 2 };
+
+class ControlChannel {
+public:
+    int Open(const std::string& host, int port, int timeoutMs);
+    void Close();
+    bool IsOpen() const { return m_socket.IsOpen(); }
+
+    void SetTimeout(int timeoutMs) { m_timeoutMs = timeoutMs; }
+    int Timeout() const { return m_timeoutMs; }
+    void SetTrace(TraceFunction trace) { m_trace = trace; }
+    void TraceNote(const std::string& text) const;
+
+    // Sends "line\r\n". A secret command is traced with its argument masked.
+    int Send(const std::string& line, bool secret = false);
+    // Reads the next complete reply (any code, including 1xx).
+    int ReadReply(Reply* reply);
+    // With keepOnTimeout a time-out leaves the connection open: used where a
+    // reply may or may not come (the second reply after ABOR).
+    int ReadReply(Reply* reply, int timeoutMs, bool keepOnTimeout = false);
+    // Sends a command and reads replies up to the first one that is not 1xx.
+    int Exchange(const std::string& line, Reply* reply, bool secret = false);
+
+    const std::string& LastMessage() const { return m_lastMessage; }
+    void SetLastMessage(const std::string& text) { m_lastMessage = text; }
+
+    const NetSocket& Socket() const { return m_socket; }
+
+private:
+    void TraceReceived();
+
+    NetSocket m_socket;
+    ReplyReader m_reader;
+    TraceFunction m_trace = nullptr;
+    int m_timeoutMs = 60000;
+    std::string m_lastMessage;
+};
+
+}  // namespace ftp

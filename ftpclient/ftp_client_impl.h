@@ -1,0 +1,48 @@
+// The state behind CUT_FTPClient, shared by the files that implement its
+// members by concern: ftp_client.cpp (settings, features, messages),
+// ftp_logon.cpp (login and proxy dialects), ftp_commands.cpp (path
+// commands), ftp_transfer.cpp (files), ftp_list.cpp (listings).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "control_channel.h"
+#include "dirinfo.h"
+#include "ftp_result.h"
+#include "ut_ftpclient.h"
+
+struct ServerFeatures {
+    bool known = false;  // FEAT was answered
+    bool mlsd = false;
+    bool epsv = false;
+    bool size = false;
+    bool utf8 = false;
+};
+
+struct CUT_FTPClient::Impl {
+    ftp::ControlChannel control;
+
+    bool passive = true;
+    int firewallMode = 0;
+    int timeoutOverrideMs = 0;  // SetTimeOut; 0 = use the login's time-out
+    bool epsvRefused = false;   // EPSV failed once: PASV from then on
+
+    int requestedType = 1;      // SetTransferType
+    int serverType = -1;        // TYPE last confirmed by the server; -1 unknown
+
+    ServerFeatures features;
+    std::string loginMultiLine;  // last multi-line reply seen during login
+    std::vector<CUT_DIRINFO> entries;
+
+    FtpProgressCallback progress = nullptr;
+    FtpTraceCallback trace = nullptr;
+
+    // Sends a command and maps a final reply >= 400 to a result code.
+    // With allow3xx a 3xx reply (331, 350) also counts as success.
+    int Run(const std::string& line, ftp::Command kind, ftp::Reply* reply = nullptr,
+            bool allow3xx = false, bool secret = false);
+    // Sends TYPE when the requested type differs from the server's.
+    int EnsureType(int type);
+    void ResetConnectionState();
+};

@@ -1,0 +1,60 @@
+#include "local_file.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace ftp {
+
+bool LocalFile::OpenRead(const std::string& path) {
+    Close();
+    m_file = std::fopen(path.c_str(), "rb");
+    if (m_file) std::setvbuf(m_file, nullptr, _IONBF, 0);  // we read in large blocks
+    return m_file != nullptr;
+}
+
+bool LocalFile::CreateNew(const std::string& path) {
+    Close();
+#ifdef _WIN32
+    // "x" (exclusive create) is not known to every C runtime on Windows.
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(h);
+    m_file = std::fopen(path.c_str(), "wb");
+#else
+    m_file = std::fopen(path.c_str(), "wbx");
+#endif
+    if (m_file) std::setvbuf(m_file, nullptr, _IONBF, 0);
+    return m_file != nullptr;
+}
+
+size_t LocalFile::Read(char* buffer, size_t capacity) {
+    return m_file ? std::fread(buffer, 1, capacity, m_file) : 0;
+}
+
+bool LocalFile::Write(const char* data, size_t length) {
+    return m_file && std::fwrite(data, 1, length, m_file) == length;
+}
+
+bool LocalFile::Close() {
+    if (!m_file) return true;
+    const bool ok = std::fclose(m_file) == 0;
+    m_file = nullptr;
+    return ok;
+}
+
+std::string TemporarySiblingName(const std::string& target, int attempt) {
+    return target + ".part" + std::to_string(attempt) + ".ravo";
+}
+
+bool ReplaceLocalFile(const std::string& from, const std::string& to) {
+#ifdef _WIN32
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) != 0;
+#else
+    return std::rename(from.c_str(), to.c_str()) == 0;
+#endif
+}
+
+bool RemoveLocalFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+
+}  // namespace ftp

@@ -1,0 +1,78 @@
+// CUT_FTPClient: the FTP protocol engine (RFC 959, 2389, 2428, 3659) behind
+// the session layer. One object holds one control connection, the current
+// transfer type and the listing last read.
+//
+// Every member returns an int: 0 for success, a negative result code
+// otherwise (ftp_result.h; the mapping from server replies is documented
+// there and in docs/engine.md). Members never throw.
+#pragma once
+
+#include <memory>
+
+#include "dirinfo.h"
+
+// Progress: bytes moved so far and the direction (1 sending, 2 receiving).
+// A non-zero return stops the transfer; the call then returns -4.
+typedef int (*FtpProgressCallback)(unsigned long bytes, int direction);
+// Trace: one protocol line; kind 1 = line sent, 2 = reply line received,
+// 0 = the engine's own note.
+typedef void (*FtpTraceCallback)(const char* text, int kind);
+
+class CUT_FTPClient {
+public:
+    CUT_FTPClient();
+    ~CUT_FTPClient();
+    CUT_FTPClient(const CUT_FTPClient&) = delete;
+    CUT_FTPClient& operator=(const CUT_FTPClient&) = delete;
+
+    // Settings, made before connecting.
+    int SetPassiveTransfer(int passive);
+    int SetFireWallMode(int mode);
+    // A time-out for every wait, in milliseconds. When non-zero it takes
+    // precedence over the 16-bit time-out of ConnectToFirewall, so that waits
+    // longer than 65 seconds are possible. 0 returns to that argument.
+    int SetTimeOut(int milliseconds);
+
+    // Connects (directly, or through a proxy in the given firewall mode: 8
+    // "USER user@host", 4 "logon", 2 "SITE host", 16 "OPEN host") and sends
+    // the user name. 0 = logged in, -22 = the server wants a password.
+    int ConnectToFirewall(const char* host, const char* user, unsigned short port,
+                          unsigned short timeoutMs, unsigned short firewallMode,
+                          const char* firewallHost, unsigned short firewallPort,
+                          const char* firewallUser, const char* firewallPassword,
+                          const char* account);
+    int SendPswd(const char* password, const char* account);
+    // Copies the last multi-line reply of the login (a welcome text);
+    // -1 when the login gave none.
+    int GetMultiLineResponse(char* buffer, int maxLength);
+    // Asks for the server's features (FEAT); -29 when the server refuses.
+    int SetOtherOptions();
+    int GetLastMessage(char* buffer, int maxLength);
+    int Close();
+
+    int ChDir(const char* path);
+    int MkDir(const char* path);
+    int RmDir(const char* path);
+    int DeleteFileA(const char* path);
+    int RenameFile(const char* oldName, const char* newName);
+    int GetCurDir(char* buffer, int maxLength);
+
+    // 0 ASCII, 1 binary; TYPE is sent with the next transfer that needs it.
+    int SetTransferType(int type);
+    int SendFile(const char* localPath, const char* remotePath);
+    int ReceiveFile(const char* remotePath, const char* localPath);
+
+    // Reads the listing of the current folder; with a pattern ("*" and "?"
+    // wildcards, or a plain name) only the matching entries are kept.
+    int GetDirInfo(const char* pattern);
+    int GetDirInfoCount();
+    int GetDirEntry(int index, CUT_DIRINFO* entry);
+
+    int SetCallback(FtpProgressCallback callback);
+    int SetCallbackTrace(FtpTraceCallback callback);
+
+    struct Impl;
+
+private:
+    std::unique_ptr<Impl> m_impl;
+};

@@ -1,0 +1,254 @@
+// Protocol tests as data: the server's scripted replies in, the exact
+// commands the client must send and its result out.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "fake_server.h"
+#include "ftp_result.h"
+#include "test_files.h"
+#include "ut_ftpclient.h"
+
+using fake::Action;
+using fake::FakeServer;
+using fake::Step;
+
+namespace {
+
+struct LoginCase {
+    const char* name;
+    int firewallMode;
+    unsigned short targetPort;
+    const char* password;  // sent with SendPswd after -22; null: not sent
+    std::vector<Step> script;
+    std::vector<std::string> expectedCommands;
+    int expectedConnect;
+    int expectedPassword;
+};
+
+const Step kGreeting{Action::kReply, "220 Fake FTP ready"};
+
+std::vector<LoginCase> LoginCases() {
+    return {
+        {"DirectLoginAsksForPassword", 0, 0, "secret",
+         {kGreeting, {Action::kExpect, "331 Password required"}, {Action::kExpect, "230 Logged in"}},
+         {"USER joe", "PASS secret"}, ftp::kPasswordNeeded, ftp::kOk},
+        {"DirectLoginWithoutPassword", 0, 0, nullptr,
+         {kGreeting, {Action::kExpect, "230 Anonymous access granted"}},
+         {"USER joe"}, ftp::kOk, 0},
+        {"UserDialectNamesTargetInUser", 8, 21, "secret",
+         {kGreeting, {Action::kExpect, "331 Password required"}, {Action::kExpect, "230 Logged in"}},
+         {"USER joe@ftp.example.com", "PASS secret"}, ftp::kPasswordNeeded, ftp::kOk},
+        {"UserDialectAddsPortOff21", 8, 2121, nullptr,
+         {kGreeting, {Action::kExpect, "331 Password required"}},
+         {"USER joe@ftp.example.com:2121"}, ftp::kPasswordNeeded, 0},
+        {"LogonDialectLogsIntoProxyFirst", 4, 21, "secret",
+         {kGreeting, {Action::kExpect, "331 Proxy password"}, {Action::kExpect, "230 Proxy ok"},
+          {Action::kExpect, "331 Password required"}, {Action::kExpect, "230 Logged in"}},
+         {"USER fwuser", "PASS fwpass", "USER joe@ftp.example.com", "PASS secret"},
+         ftp::kPasswordNeeded, ftp::kOk},
+        {"SiteDialectSendsSiteHost", 2, 990, nullptr,
+         {kGreeting, {Action::kExpect, "331 Proxy password"}, {Action::kExpect, "230 Proxy ok"},
+          {Action::kExpect, "200 Connected to target"}, {Action::kExpect, "331 Password required"}},
+         {"USER fwuser", "PASS fwpass", "SITE ftp.example.com:990", "USER joe"},
+         ftp::kPasswordNeeded, 0},
+        {"OpenDialectSendsOpenHost", 16, 21, nullptr,
+         {kGreeting, {Action::kExpect, "220 Connected to ftp.example.com"},
+          {Action::kExpect, "331 Password required"}},
+         {"OPEN ftp.example.com", "USER joe"}, ftp::kPasswordNeeded, 0},
+        {"AccountAnsweredAfterPassword", 0, 0, "secret",
+         {kGreeting, {Action::kExpect, "331 Password required"}, {Action::kExpect, "332 Need account"},
+          {Action::kExpect, "230 Logged in"}},
+         {"USER joe", "PASS secret", "ACCT anonymous"}, ftp::kPasswordNeeded, ftp::kOk},
+        {"RefusedUserIsBadUser", 0, 0, nullptr,
+         {kGreeting, {Action::kExpect, "530 No such user"}},
+         {"USER joe"}, ftp::kBadUser, 0},
+        {"RefusedPasswordIsBadPassword", 0, 0, "wrong",
+         {kGreeting, {Action::kExpect, "331 Password required"}, {Action::kExpect, "530 Login incorrect."}},
+         {"USER joe", "PASS wrong"}, ftp::kPasswordNeeded, ftp::kBadPassword},
+        {"RefusedAccountIsBadAccount", 0, 0, "secret",
+         {kGreeting, {Action::kExpect, "331 Password required"}, {Action::kExpect, "332 Need account"},
+          {Action::kExpect, "530 Bad account"}},
+         {"USER joe", "PASS secret", "ACCT anonymous"}, ftp::kPasswordNeeded, ftp::kBadAccount},
+        {"BusyServerGreets421", 0, 0, nullptr,
+         {{Action::kReply, "421 Too many users, try later"}},
+         {}, ftp::kConnectionClosed, 0},
+        {"GreetingAfterWaitNotice", 0, 0, nullptr,
+         {{Action::kReply, "120 Ready in a moment"}, kGreeting, {Action::kExpect, "230 ok"}},
+         {"USER joe"}, ftp::kOk, 0},
+    };
+}
+
+// Test names in CTest carry the case name, not a byte dump.
+void PrintTo(const LoginCase& c, std::ostream* out) { *out << c.name; }
+
+class LoginDialects : public ::testing::TestWithParam<LoginCase> {};
+
+TEST_P(LoginDialects, SendsExactCommandsAndMapsResult) {
+    const LoginCase& c = GetParam();
+    FakeServer server(c.script);
+    CUT_FTPClient client;
+    const bool direct = c.firewallMode == 0;
+    const unsigned short serverPort = static_cast<unsigned short>(server.Port());
+    const int r = client.ConnectToFirewall(direct ? "127.0.0.1" : "ftp.example.com", "joe",
+                                           direct ? serverPort : c.targetPort, 5000,
+                                           static_cast<unsigned short>(c.firewallMode), "127.0.0.1",
+                                           serverPort, "fwuser", "fwpass", "anonymous");
+    EXPECT_EQ(c.expectedConnect, r);
+    if (r == ftp::kPasswordNeeded && c.password) {
+        EXPECT_EQ(c.expectedPassword, client.SendPswd(c.password, "anonymous"));
+    }
+    std::vector<std::string> commands = server.Commands();
+    EXPECT_EQ(c.expectedCommands, commands);
+    client.Close();
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripted, LoginDialects, ::testing::ValuesIn(LoginCases()),
+                         [](const ::testing::TestParamInfo<LoginCase>& p) { return p.param.name; });
+
+// A connection through the scripted server, logged in and ready.
+class ScriptedSession : public ::testing::Test {
+protected:
+    void Connect(std::vector<Step> rest, int timeoutMs = 5000) {
+        std::vector<Step> script = {kGreeting, {Action::kExpect, "230 Logged in"}};
+        script.insert(script.end(), rest.begin(), rest.end());
+        m_server.reset(new FakeServer(script));
+        ASSERT_EQ(ftp::kOk, m_client.ConnectToFirewall("127.0.0.1", "joe",
+                                                       static_cast<unsigned short>(m_server->Port()),
+                                                       static_cast<unsigned short>(timeoutMs), 0, nullptr, 0,
+                                                       nullptr, nullptr, "anonymous"));
+    }
+    std::string LastMessage() {
+        char buffer[4096];
+        m_client.GetLastMessage(buffer, 4095);
+        return buffer;
+    }
+    std::unique_ptr<FakeServer> m_server;
+    CUT_FTPClient m_client;
+};
+
+TEST_F(ScriptedSession, MultiLineWelcomeWithIndentedCodesIsOneReply) {
+    std::vector<Step> script = {
+        {Action::kReply, "220-Welcome\n 220 this line only looks like an end\n220-still going\n220 Ready"},
+        {Action::kExpect, "230-Hello joe\n230-Quota: none\n230 Logged in"},
+        {Action::kExpect, "257 \"/home/joe\" is current"}};
+    m_server.reset(new FakeServer(script));
+    ASSERT_EQ(ftp::kOk, m_client.ConnectToFirewall("127.0.0.1", "joe", static_cast<unsigned short>(m_server->Port()),
+                                                   5000, 0, nullptr, 0, nullptr, nullptr, "anonymous"));
+    char welcome[4096];
+    ASSERT_EQ(ftp::kOk, m_client.GetMultiLineResponse(welcome, 4095));
+    EXPECT_EQ("230-Hello joe\r\n230-Quota: none\r\n230 Logged in", std::string(welcome));
+    char dir[256];
+    ASSERT_EQ(ftp::kOk, m_client.GetCurDir(dir, 255));
+    EXPECT_STREQ("/home/joe", dir);
+}
+
+TEST_F(ScriptedSession, SingleLineLoginHasNoWelcomeAndShortBuffersStayBounded) {
+    Connect({{Action::kExpect, "257 \"/a \"\"quoted\"\" folder\" ok"}});
+    char welcome[16] = "unchanged";
+    EXPECT_EQ(ftp::kNoMultiLineReply, m_client.GetMultiLineResponse(welcome, 15));
+    char dir[8];
+    std::memset(dir, 'x', sizeof dir);
+    ASSERT_EQ(ftp::kOk, m_client.GetCurDir(dir, 5));
+    EXPECT_STREQ("/a \"q", dir);
+    EXPECT_EQ('x', dir[6]);
+    EXPECT_EQ(ftp::kBadArgument, m_client.GetLastMessage(nullptr, 10));
+}
+
+TEST_F(ScriptedSession, SilentServerTimesOutWithinLimit) {
+    FakeServer server({{Action::kSilence, ""}});
+    const auto start = std::chrono::steady_clock::now();
+    const int r = m_client.ConnectToFirewall("127.0.0.1", "joe", static_cast<unsigned short>(server.Port()), 1000, 0,
+                                             nullptr, 0, nullptr, nullptr, "anonymous");
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(ftp::kTimeout, r);
+    EXPECT_LT(elapsed, std::chrono::milliseconds(2000));
+    EXPECT_GE(elapsed, std::chrono::milliseconds(900));
+}
+
+TEST_F(ScriptedSession, SilenceAfterCommandTimesOutAndClosesConnection) {
+    Connect({{Action::kSilence, ""}}, 800);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(ftp::kTimeout, m_client.MkDir("new"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1800));
+    EXPECT_EQ(ftp::kConnectionClosed, m_client.MkDir("again"));
+}
+
+TEST_F(ScriptedSession, ReplyCodesMapToResults) {
+    Connect({{Action::kExpect, "550 /x: No such file or directory"},
+             {Action::kExpect, "550 Permission denied"},
+             {Action::kExpect, "553 Bad file name"},
+             {Action::kExpect, "452 Insufficient storage"},
+             {Action::kExpect, "501 Syntax error in parameters"},
+             {Action::kExpect, "350 Ready for RNTO"},
+             {Action::kExpect, "250 Renamed"},
+             {Action::kExpect, "421 Service closing"}});
+    EXPECT_EQ(ftp::kFileMissing, m_client.ChDir("/x"));
+    EXPECT_EQ(ftp::kPermissionDenied, m_client.RmDir("full"));
+    EXPECT_EQ(ftp::kBadFileName, m_client.MkDir("a*b"));
+    EXPECT_EQ(ftp::kServerDiskFull, m_client.MkDir("big"));
+    EXPECT_EQ(ftp::kSyntaxError, m_client.DeleteFileA("x y"));
+    EXPECT_EQ("501 Syntax error in parameters", LastMessage());
+    EXPECT_EQ(ftp::kOk, m_client.RenameFile("old", "new"));
+    EXPECT_EQ(ftp::kConnectionClosed, m_client.ChDir("/"));
+    EXPECT_EQ(ftp::kConnectionClosed, m_client.ChDir("/"));
+    const std::vector<std::string> expected = {"USER joe", "CWD /x", "RMD full", "MKD a*b", "MKD big",
+                                               "DELE x y", "RNFR old", "RNTO new", "CWD /"};
+    EXPECT_EQ(expected, m_server->Commands());
+}
+
+TEST_F(ScriptedSession, CommandWithLineBreakIsRefusedUnsent) {
+    Connect({});
+    EXPECT_EQ(ftp::kBadFileName, m_client.DeleteFileA("a\r\nDELE important"));
+    EXPECT_EQ(ftp::kBadArgument, m_client.DeleteFileA(nullptr));
+    m_client.Close();
+    const std::vector<std::string> expected = {"USER joe", "QUIT"};
+    EXPECT_EQ(expected, m_server->Commands());
+}
+
+TEST_F(ScriptedSession, FeatureRefusalCountsAsDenied) {
+    Connect({{Action::kExpect, "500 FEAT not understood"}});
+    EXPECT_EQ(ftp::kRequestDenied, m_client.SetOtherOptions());
+}
+
+TEST_F(ScriptedSession, PassiveReplyNamingAnotherHostStillConnectsToPeer) {
+    Connect({{Action::kExpect, "211-Features:\n SIZE\n211 End"},
+             {Action::kExpectPasv, ""},
+             {Action::kExpect, "150 Here it comes"},
+             {Action::kSendData, "-rw-r--r-- 1 joe users 12 Jan 05 12:00 a.txt\r\n"},
+             {Action::kReply, "226 Done"}});
+    ASSERT_EQ(ftp::kOk, m_client.SetOtherOptions());
+    ASSERT_EQ(ftp::kOk, m_client.GetDirInfo(nullptr));
+    ASSERT_EQ(1, m_client.GetDirInfoCount());
+    CUT_DIRINFO entry;
+    ASSERT_EQ(ftp::kOk, m_client.GetDirEntry(0, &entry));
+    EXPECT_STREQ("a.txt", entry.fileName);
+    EXPECT_EQ(ftp::kBadArgument, m_client.GetDirEntry(1, &entry));
+    EXPECT_EQ(ftp::kBadArgument, m_client.GetDirEntry(-1, &entry));
+}
+
+TEST_F(ScriptedSession, GarbledPassiveReplyIsRefused) {
+    Connect({{Action::kExpect, "227 Entering Passive Mode (999,0,0,1,x)"}});
+    EXPECT_EQ(ftp::kBadPassiveReply, m_client.GetDirInfo(nullptr));
+}
+
+TEST_F(ScriptedSession, DroppedDownloadKeepsOldFileAndLeavesNoPartial) {
+    testfiles::TempFolder folder;
+    const std::string target = folder.Path("kept.bin");
+    testfiles::WriteFile(target, "the old contents");
+    Connect({{Action::kExpect, "200 Type set to I"},
+             {Action::kExpectPasv, ""},
+             {Action::kExpect, "150 Opening data connection"},
+             {Action::kSendDataAndDrop, std::string(100000, 'n')}});
+    const int r = m_client.ReceiveFile("kept.bin", target.c_str());
+    EXPECT_EQ(ftp::kConnectionClosed, r);
+    EXPECT_EQ("the old contents", testfiles::ReadFile(target));
+    EXPECT_EQ(std::vector<std::string>{"kept.bin"}, folder.List());
+}
+
+}  // namespace

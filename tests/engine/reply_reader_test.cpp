@@ -1,0 +1,101 @@
+// The reply reader: multi-line rules, arbitrary splits, hostile input.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "reply_reader.h"
+
+using ftp::Reply;
+using ftp::ReplyReader;
+
+namespace {
+
+std::vector<Reply> ReadAll(const std::string& wire, size_t chunk) {
+    ReplyReader reader;
+    std::vector<Reply> replies;
+    for (size_t i = 0; i < wire.size(); i += chunk) {
+        reader.Feed(wire.data() + i, std::min(chunk, wire.size() - i));
+        while (reader.HasReply()) replies.push_back(reader.Next());
+    }
+    return replies;
+}
+
+struct ReplyCase {
+    const char* name;
+    std::string wire;
+    std::vector<int> codes;
+    std::string firstText;
+};
+
+// Test names in CTest carry the case name, not a byte dump.
+void PrintTo(const ReplyCase& c, std::ostream* out) { *out << c.name; }
+
+class ReplyFraming : public ::testing::TestWithParam<ReplyCase> {};
+
+TEST_P(ReplyFraming, SameRepliesWhateverTheSplit) {
+    const ReplyCase& c = GetParam();
+    for (size_t chunk : {size_t{1}, size_t{2}, size_t{7}, c.wire.size() + 1}) {
+        const std::vector<Reply> replies = ReadAll(c.wire, chunk);
+        std::vector<int> codes;
+        for (const Reply& r : replies) codes.push_back(r.code);
+        EXPECT_EQ(c.codes, codes) << "chunk " << chunk;
+        if (!replies.empty()) {
+            EXPECT_EQ(c.firstText, replies[0].text) << "chunk " << chunk;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rfc959, ReplyFraming,
+    ::testing::Values(
+        ReplyCase{"SingleLine", "220 Ready\r\n", {220}, "220 Ready"},
+        ReplyCase{"LoneLineFeeds", "220 Ready\n331 Pass\n", {220, 331}, "220 Ready"},
+        ReplyCase{"CodeOnly", "200\r\n", {200}, "200"},
+        ReplyCase{"MultiLine", "230-Hi\r\n230-More\r\n230 Done\r\n", {230}, "230-Hi\r\n230-More\r\n230 Done"},
+        ReplyCase{"IndentedCodeIsContinuation", "220-A\r\n 220 not the end\r\n220 End\r\n", {220},
+                  "220-A\r\n 220 not the end\r\n220 End"},
+        ReplyCase{"OtherCodeInsideMultiLine", "211-Features\r\n211x\r\n200 inside\r\n211 End\r\n", {211},
+                  "211-Features\r\n211x\r\n200 inside\r\n211 End"},
+        ReplyCase{"GarbageBeforeReplyIsDropped", "hello\r\n\x01\xff\r\n220 ok\r\n", {220}, "220 ok"},
+        ReplyCase{"NotACodeWhenFourthCharIsOther", "220x\r\n221 Bye\r\n", {221}, "221 Bye"},
+        ReplyCase{"CodeOutOfRange", "620 no\r\n099 no\r\n150 yes\r\n", {150}, "150 yes"}),
+    [](const ::testing::TestParamInfo<ReplyCase>& p) { return p.param.name; });
+
+TEST(ReplyReader, HugeReplyIsCappedButFullyConsumed) {
+    ReplyReader reader;
+    std::string wire = "250-" + std::string(100000, 'a') + "\r\n";
+    for (int i = 0; i < 5000; ++i) wire += "250-line " + std::to_string(i) + "\r\n";
+    wire += "250 End\r\n226 Next\r\n";
+    reader.Feed(wire.data(), wire.size());
+    ASSERT_TRUE(reader.HasReply());
+    const Reply big = reader.Next();
+    EXPECT_EQ(250, big.code);
+    EXPECT_LE(big.text.size(), ReplyReader::kMaxReplyText);
+    EXPECT_LE(big.lines.size(), ReplyReader::kMaxLinesKept);
+    ASSERT_TRUE(reader.HasReply());
+    EXPECT_EQ("226 Next", reader.Next().text);
+    EXPECT_LE(reader.TakeTracedLines().size(), ReplyReader::kMaxLinesKept);
+}
+
+TEST(ReplyReader, UnterminatedMultiLineWaitsForItsEnd) {
+    ReplyReader reader;
+    const std::string part = "220-one\r\n220-two\r\n";
+    reader.Feed(part.data(), part.size());
+    EXPECT_FALSE(reader.HasReply());
+    reader.Feed("220 three\r\n", 11);
+    ASSERT_TRUE(reader.HasReply());
+    EXPECT_TRUE(reader.Next().multiLine);
+}
+
+TEST(ReplyReader, FloodOfUnreadRepliesIsBounded) {
+    ReplyReader reader;
+    for (int i = 0; i < 1000; ++i) reader.Feed("200 ok\r\n", 8);
+    int count = 0;
+    while (reader.HasReply()) {
+        reader.Next();
+        ++count;
+    }
+    EXPECT_EQ(static_cast<int>(ReplyReader::kMaxRepliesQueued), count);
+}
+
+}  // namespace

@@ -1,0 +1,309 @@
+// The engine against real servers on 127.0.0.1 (pyftpdlib with MLSD,
+// vsftpd with LIST only), in passive and active mode. The servers are
+// started by the CTest fixture; their ports and roots come from the file
+// named by RAVO_TEST_SERVERS.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "ftp_result.h"
+#include "test_files.h"
+#include "ut_ftpclient.h"
+
+namespace {
+
+// Paths from the Linux side; under Wine the Unix root is drive Z:.
+std::string HostPath(const std::string& path) {
+#ifdef _WIN32
+    if (!path.empty() && path[0] == '/') return "Z:" + path;
+#endif
+    return path;
+}
+
+struct Server {
+    std::string kind;
+    int port = 0;
+    std::string root;
+    std::string user;
+    std::string password;
+};
+
+Server LoadServer(const std::string& kind) {
+    Server s;
+    s.kind = kind;
+    const char* file = std::getenv("RAVO_TEST_SERVERS");
+    if (!file) return s;
+    std::ifstream in(HostPath(file));
+    std::map<std::string, std::string> values;
+    for (std::string line; std::getline(in, line);) {
+        const size_t eq = line.find('=');
+        if (eq != std::string::npos) values[line.substr(0, eq)] = line.substr(eq + 1);
+    }
+    s.port = std::atoi(values[kind + ".port"].c_str());
+    s.root = HostPath(values[kind + ".root"]);
+    s.user = values[kind + ".user"];
+    s.password = values[kind + ".password"];
+    return s;
+}
+
+std::string RandomBytes(size_t size, unsigned seed) {
+    std::mt19937 random(seed);
+    std::string data(size, '\0');
+    for (char& c : data) c = static_cast<char>(random() & 0xff);
+    return data;
+}
+
+// Trace lines collected through the engine's plain function pointer.
+std::vector<std::string>& Traced() {
+    static std::vector<std::string> lines;
+    return lines;
+}
+void CollectTrace(const char* text, int kind) { Traced().push_back(std::to_string(kind) + text); }
+
+// Progress: records each report and cancels once past a threshold.
+struct ProgressLog {
+    std::vector<unsigned long> reports;
+    unsigned long cancelAfter = 0;
+};
+ProgressLog& Progress() {
+    static ProgressLog log;
+    return log;
+}
+int RecordProgress(unsigned long bytes, int) {
+    Progress().reports.push_back(bytes);
+    return Progress().cancelAfter != 0 && bytes >= Progress().cancelAfter ? 1 : 0;
+}
+
+struct Mode {
+    const char* kind;
+    bool passive;
+};
+
+void PrintTo(const Mode& m, std::ostream* out) { *out << m.kind << (m.passive ? " passive" : " active"); }
+
+class RealServer : public ::testing::TestWithParam<Mode> {
+protected:
+    void SetUp() override {
+        m_server = LoadServer(GetParam().kind);
+        ASSERT_NE(0, m_server.port) << "RAVO_TEST_SERVERS must name the running servers (run through CTest)";
+        Progress() = ProgressLog();
+        Traced().clear();
+        m_client.SetPassiveTransfer(GetParam().passive ? 1 : 0);
+        m_client.SetCallback(RecordProgress);
+        ASSERT_EQ(ftp::kOk, Login(m_server.password));
+        ASSERT_EQ(ftp::kOk, m_client.SetOtherOptions());
+        // Each test works in a folder of its own below the server's root.
+        m_folder = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        for (char& c : m_folder) {
+            if (c == '/') c = '_';
+        }
+        std::filesystem::remove_all(Local(""));
+        ASSERT_EQ(ftp::kOk, m_client.MkDir(m_folder.c_str()));
+        ASSERT_EQ(ftp::kOk, m_client.ChDir(m_folder.c_str()));
+    }
+    void TearDown() override {
+        m_client.Close();
+        std::error_code ignored;
+        std::filesystem::remove_all(Local(""), ignored);
+    }
+    int Login(const std::string& password) {
+        const int r = m_client.ConnectToFirewall("127.0.0.1", m_server.user.c_str(),
+                                                 static_cast<unsigned short>(m_server.port), 10000, 0, nullptr,
+                                                 0, nullptr, nullptr, "anonymous");
+        if (r != ftp::kPasswordNeeded) return r;
+        return m_client.SendPswd(password.c_str(), "anonymous");
+    }
+    // The server-side file of a name in this test's folder.
+    std::string Local(const std::string& name) const { return m_server.root + "/" + m_folder + "/" + name; }
+
+    std::vector<CUT_DIRINFO> List(const char* pattern) {
+        std::vector<CUT_DIRINFO> entries;
+        EXPECT_EQ(ftp::kOk, m_client.GetDirInfo(pattern));
+        for (int i = 0; i < m_client.GetDirInfoCount(); ++i) {
+            CUT_DIRINFO e;
+            EXPECT_EQ(ftp::kOk, m_client.GetDirEntry(i, &e));
+            entries.push_back(e);
+        }
+        return entries;
+    }
+    std::string CurrentDir() {
+        char dir[256] = "";
+        EXPECT_EQ(ftp::kOk, m_client.GetCurDir(dir, 255));
+        return dir;
+    }
+
+    Server m_server;
+    CUT_FTPClient m_client;
+    std::string m_folder;
+    testfiles::TempFolder m_temp;
+};
+
+TEST_P(RealServer, WrongPasswordIsRefused) {
+    m_client.Close();
+    EXPECT_EQ(ftp::kBadPassword, Login("not-the-password"));
+    EXPECT_EQ(ftp::kConnectionClosed, m_client.ChDir("/"));
+    ASSERT_EQ(ftp::kOk, Login(m_server.password));
+    EXPECT_EQ("/", CurrentDir());
+}
+
+TEST_P(RealServer, FolderMaintenance) {
+    EXPECT_EQ("/" + m_folder, CurrentDir());
+    ASSERT_EQ(ftp::kOk, m_client.MkDir("sub"));
+    ASSERT_EQ(ftp::kOk, m_client.ChDir("sub"));
+    EXPECT_EQ("/" + m_folder + "/sub", CurrentDir());
+    ASSERT_EQ(ftp::kOk, m_client.ChDir(".."));
+    testfiles::WriteFile(Local("sub/inside.txt"), "x");
+    EXPECT_EQ(ftp::kPermissionDenied, m_client.RmDir("sub"));  // not empty
+    ASSERT_EQ(ftp::kOk, m_client.DeleteFileA("sub/inside.txt"));
+    ASSERT_EQ(ftp::kOk, m_client.RenameFile("sub", "renamed"));
+    EXPECT_TRUE(std::filesystem::is_directory(Local("renamed")));
+    ASSERT_EQ(ftp::kOk, m_client.RmDir("renamed"));
+    EXPECT_FALSE(std::filesystem::exists(Local("renamed")));
+    const int missing = m_client.ChDir("no-such-folder");
+    EXPECT_TRUE(missing == ftp::kFileMissing || missing == ftp::kPermissionDenied) << missing;
+    EXPECT_EQ("/" + m_folder, CurrentDir());
+}
+
+TEST_P(RealServer, ListingGivesNamesSizesTypesAndFilters) {
+    testfiles::WriteFile(Local("page.htm"), std::string(1234, 'p'));
+    testfiles::WriteFile(Local("with blanks.txt"), "abc");
+    std::filesystem::create_directory(Local("images"));
+    std::filesystem::resize_file(Local("page.htm"), 1234);
+    {
+        std::ofstream big(Local("huge.iso"), std::ios::binary);
+    }
+    std::filesystem::resize_file(Local("huge.iso"), 5000000000ULL);  // sparse
+
+    std::map<std::string, CUT_DIRINFO> byName;
+    for (const CUT_DIRINFO& e : List(nullptr)) byName[e.fileName] = e;
+    ASSERT_EQ(4u, byName.size());
+    EXPECT_EQ(1234, byName["page.htm"].fileSize);
+    EXPECT_EQ(0, byName["page.htm"].fileType);
+    EXPECT_EQ(3, byName["with blanks.txt"].fileSize);
+    EXPECT_EQ(1, byName["images"].fileType);
+    EXPECT_EQ(2147483647, byName["huge.iso"].fileSize);
+    EXPECT_EQ(5000000000LL, byName["huge.iso"].fileSize64);
+    EXPECT_GE(byName["page.htm"].day, 1);
+    EXPECT_GE(byName["page.htm"].month, 1);
+
+    const std::vector<CUT_DIRINFO> texts = List("*.txt");
+    ASSERT_EQ(1u, texts.size());
+    EXPECT_STREQ("with blanks.txt", texts[0].fileName);
+    EXPECT_EQ(1u, List("page.htm").size());
+    EXPECT_EQ(0u, List("nothing*").size());
+}
+
+TEST_P(RealServer, BinaryRoundTripIsExactAndReportsProgress) {
+    const std::string data = RandomBytes(3 * 1024 * 1024 + 17, 7);
+    const std::string source = m_temp.Path("source.bin");
+    testfiles::WriteFile(source, data);
+    ASSERT_EQ(ftp::kOk, m_client.SetTransferType(1));
+    ASSERT_EQ(ftp::kOk, m_client.SendFile(source.c_str(), "copy.bin"));
+    EXPECT_TRUE(testfiles::ReadFile(Local("copy.bin")) == data);
+    ASSERT_FALSE(Progress().reports.empty());
+    EXPECT_EQ(data.size(), Progress().reports.back());
+    for (size_t i = 1; i < Progress().reports.size(); ++i) {
+        EXPECT_LE(Progress().reports[i] - Progress().reports[i - 1], 64u * 1024) << "gap at report " << i;
+    }
+
+    const std::string back = m_temp.Path("back.bin");
+    ASSERT_EQ(ftp::kOk, m_client.ReceiveFile("copy.bin", back.c_str()));
+    EXPECT_TRUE(testfiles::ReadFile(back) == data);
+    EXPECT_EQ((std::vector<std::string>{"back.bin", "source.bin"}), m_temp.List());
+}
+
+TEST_P(RealServer, AsciiRoundTripNormalisesLineEnds) {
+    const std::string source = m_temp.Path("page.html");
+    testfiles::WriteFile(source, "<p>\nunix line\r\nwindows line\n\ttab\n");
+    ASSERT_EQ(ftp::kOk, m_client.SetTransferType(0));
+    ASSERT_EQ(ftp::kOk, m_client.SendFile(source.c_str(), "page.html"));
+    const std::string stored = testfiles::ReadFile(Local("page.html"));
+    EXPECT_EQ(std::string::npos, stored.find("\n\n")) << "no line end may be doubled";
+    const std::string back = m_temp.Path("back.html");
+    ASSERT_EQ(ftp::kOk, m_client.ReceiveFile("page.html", back.c_str()));
+#ifdef _WIN32
+    EXPECT_EQ("<p>\r\nunix line\r\nwindows line\r\n\ttab\r\n", testfiles::ReadFile(back));
+#else
+    EXPECT_EQ("<p>\nunix line\nwindows line\n\ttab\n", testfiles::ReadFile(back));
+#endif
+}
+
+TEST_P(RealServer, CancelledDownloadKeepsOldFileAndConnection) {
+    testfiles::WriteFile(Local("big.bin"), RandomBytes(8 * 1024 * 1024, 3));
+    const std::string target = m_temp.Path("big.bin");
+    testfiles::WriteFile(target, "previous version");
+    Progress().cancelAfter = 256 * 1024;
+    ASSERT_EQ(ftp::kOk, m_client.SetTransferType(1));
+    EXPECT_EQ(ftp::kCancelled, m_client.ReceiveFile("big.bin", target.c_str()));
+    EXPECT_EQ("previous version", testfiles::ReadFile(target));
+    EXPECT_EQ(std::vector<std::string>{"big.bin"}, m_temp.List());
+    // The connection is still in step: the next commands get their own replies.
+    EXPECT_EQ("/" + m_folder, CurrentDir());
+    Progress().cancelAfter = 0;
+    ASSERT_EQ(ftp::kOk, m_client.ReceiveFile("big.bin", target.c_str()));
+    EXPECT_EQ(8u * 1024 * 1024, testfiles::ReadFile(target).size());
+}
+
+TEST_P(RealServer, CancelledUploadKeepsConnection) {
+    const std::string source = m_temp.Path("up.bin");
+    testfiles::WriteFile(source, RandomBytes(8 * 1024 * 1024, 5));
+    Progress().cancelAfter = 256 * 1024;
+    EXPECT_EQ(ftp::kCancelled, m_client.SendFile(source.c_str(), "up.bin"));
+    Progress().cancelAfter = 0;
+    EXPECT_EQ("/" + m_folder, CurrentDir());
+    EXPECT_EQ(ftp::kOk, m_client.MkDir("after-cancel"));
+}
+
+TEST_P(RealServer, MissingRemoteFileLeavesNothingLocal) {
+    const std::string target = m_temp.Path("never.bin");
+    const int r = m_client.ReceiveFile("never.bin", target.c_str());
+    EXPECT_TRUE(r == ftp::kFileMissing || r == ftp::kPermissionDenied) << r;
+    EXPECT_TRUE(m_temp.List().empty());
+    const std::string missingLocal = m_temp.Path("not-here.bin");
+    EXPECT_EQ(ftp::kLocalFileFault, m_client.SendFile(missingLocal.c_str(), "x.bin"));
+}
+
+TEST_P(RealServer, TraceShowsLinesButNeverThePassword) {
+    m_client.Close();
+    m_client.SetCallbackTrace(CollectTrace);
+    ASSERT_EQ(ftp::kOk, Login(m_server.password));
+    bool sawUser = false;
+    bool sawMaskedPass = false;
+    bool sawGreeting = false;
+    for (const std::string& line : Traced()) {
+        EXPECT_EQ(std::string::npos, line.find(m_server.password)) << line;
+        sawUser = sawUser || line == "1USER " + m_server.user;
+        sawMaskedPass = sawMaskedPass || line == "1PASS ********";
+        sawGreeting = sawGreeting || line.compare(0, 4, "2220") == 0;
+    }
+    EXPECT_TRUE(sawUser);
+    EXPECT_TRUE(sawMaskedPass);
+    EXPECT_TRUE(sawGreeting);
+}
+
+INSTANTIATE_TEST_SUITE_P(Servers, RealServer,
+                         ::testing::Values(Mode{"pyftpdlib", true}, Mode{"pyftpdlib", false},
+                                           Mode{"vsftpd", true}, Mode{"vsftpd", false}),
+                         [](const ::testing::TestParamInfo<Mode>& p) {
+                             return std::string(p.param.kind) + (p.param.passive ? "Passive" : "Active");
+                         });
+
+TEST(RealServerAnonymous, AnonymousLoginListsRoot) {
+    const Server s = LoadServer("pyftpdlib");
+    ASSERT_NE(0, s.port);
+    CUT_FTPClient client;
+    int r = client.ConnectToFirewall("127.0.0.1", "anonymous", static_cast<unsigned short>(s.port), 10000, 0,
+                                     nullptr, 0, nullptr, nullptr, "anonymous");
+    if (r == ftp::kPasswordNeeded) r = client.SendPswd("guest@example.com", "anonymous");
+    ASSERT_EQ(ftp::kOk, r);
+    EXPECT_EQ(ftp::kOk, client.GetDirInfo(nullptr));
+    EXPECT_EQ(ftp::kOk, client.Close());
+}
+
+}  // namespace
