@@ -1,0 +1,312 @@
+#!/usr/bin/python3
+"""Starts and stops the FTP servers the tests talk to.
+
+  servers.py start --state DIR   start all servers, write DIR/servers.txt
+  servers.py stop  --state DIR   stop what `start` recorded in DIR
+
+Servers (all on 127.0.0.1):
+  pyftpdlib  pyftpdlib, user ravo + anonymous, MLSD, root DIR/pyftpdlib-root
+  shifted    pyftpdlib, user ravo, no MLSD, listed times +60 min,
+             root DIR/shifted-root
+  vsftpd     vsftpd, local user ravoftp, root DIR/vsftpd-root
+
+Each runs detached in its own session, with output in DIR/<name>.log and its
+PID in DIR/<name>.pid, so a calling CTest neither waits on their pipes nor
+loses track of them. Must run as root (vsftpd needs it).
+"""
+
+import argparse
+import os
+import random
+import signal
+import socket
+import subprocess
+import sys
+import time
+
+HERE = os.path.dirname(os.path.realpath(__file__))
+PYTHON = "/usr/bin/python3"  # the interpreter that has pyftpdlib
+READY_TIMEOUT = 10.0
+STOP_GRACE = 3.0
+PASV_RANGE_SIZE = 100
+NAMES = ("pyftpdlib", "shifted", "vsftpd")
+
+
+def log(msg):
+    sys.stderr.write("servers: %s\n" % msg)
+
+
+def port_is_free(port):
+    s = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+    try:
+        s.bind(("127.0.0.1", port))
+        return True
+    except OSError:
+        return False
+    finally:
+        s.close()
+
+
+def pick_passive_ranges(count):
+    """Disjoint free ranges, one per server, below the ephemeral range.
+
+    Distinct ranges mean a passive connection can only ever reach the server
+    that announced it, even when the tests run servers side by side.
+    """
+    ranges = []
+    slots = list(range(20000, 32000 - PASV_RANGE_SIZE, PASV_RANGE_SIZE))
+    random.shuffle(slots)
+    for low in slots:
+        if all(port_is_free(p) for p in range(low, low + PASV_RANGE_SIZE)):
+            ranges.append((low, low + PASV_RANGE_SIZE - 1))
+            if len(ranges) == count:
+                return ranges
+    raise RuntimeError("found no free passive-port ranges")
+
+
+def server_commands(state, pasv):
+    def root(name):
+        return os.path.join(state, name + "-root")
+
+    def ready(name):
+        return os.path.join(state, name + ".ready")
+
+    def rng(i):
+        return "%d-%d" % pasv[i]
+
+    pyftpd = [PYTHON, os.path.join(HERE, "pyftpd.py")]
+    return [
+        ("pyftpdlib", pyftpd + ["--root", root("pyftpdlib"), "--user", "ravo",
+                                "--password", "ravo-pw", "--anonymous", "--port", "0",
+                                "--passive-ports", rng(0),
+                                "--ready-file", ready("pyftpdlib")],
+         {"root": root("pyftpdlib"), "user": "ravo", "password": "ravo-pw"}),
+        ("shifted", pyftpd + ["--root", root("shifted"), "--user", "ravo",
+                              "--password", "ravo-pw", "--no-mlsd",
+                              "--time-shift-minutes", "60", "--port", "0",
+                              "--passive-ports", rng(1),
+                              "--ready-file", ready("shifted")],
+         {"root": root("shifted"), "user": "ravo", "password": "ravo-pw"}),
+        # vsftpd_run gets a second less than we wait, so its own, more
+        # precise, failure message reaches the log before we give up.
+        ("vsftpd", [PYTHON, os.path.join(HERE, "vsftpd_run.py"), "--root", root("vsftpd"),
+                    "--user", "ravoftp", "--port", "0", "--passive-ports", rng(2),
+                    "--state", os.path.join(state, "vsftpd-state"),
+                    "--timeout", str(READY_TIMEOUT - 1),
+                    "--ready-file", ready("vsftpd")],
+         {"root": root("vsftpd"), "user": "ravoftp", "password": "ravoftp-pw"}),
+    ]
+
+
+# --- process bookkeeping ---------------------------------------------------
+
+def proc_state(pid):
+    """Process state letter, or None when the process is gone.
+
+    A zombie counts as gone: PID 1 in some containers never reaps orphans,
+    so a stopped server may linger as a zombie indefinitely.
+    """
+    try:
+        with open("/proc/%d/stat" % pid) as f:
+            stat = f.read()
+    except OSError:
+        return None
+    letter = stat[stat.rindex(")") + 2:].split()[0]
+    return None if letter in ("Z", "X") else letter
+
+
+def is_ours(pid, state):
+    """True if pid still runs one of our launchers for this state folder.
+
+    Guards against a recycled PID: a stale pid file must never make us
+    signal an unrelated process.
+    """
+    if proc_state(pid) is None:
+        return False
+    try:
+        with open("/proc/%d/cmdline" % pid, "rb") as f:
+            argv = f.read().decode("utf-8", "replace").split("\0")
+    except OSError:
+        return False
+    scripts = (os.path.join(HERE, "pyftpd.py"), os.path.join(HERE, "vsftpd_run.py"))
+    return any(a in scripts for a in argv) and any(a.startswith(state + os.sep) for a in argv)
+
+
+def signal_server(pid, sig):
+    # Each server was started as a session leader (start_new_session), so
+    # its PID is also its process-group id: signalling the group reaches
+    # the launcher and the vsftpd listener it runs, even if the launcher
+    # is stuck.
+    for target in (lambda: os.killpg(pid, sig), lambda: os.kill(pid, sig)):
+        try:
+            target()
+        except (ProcessLookupError, PermissionError):
+            pass
+
+
+def leftover_vsftpd(state):
+    """vsftpd processes still using this state folder's config.
+
+    vsftpd puts every client session into a session of its own, so they
+    escape the group signal; the launcher stops them itself, but if the
+    launcher had to be killed outright they are orphaned. They are found
+    by the private config path in their command line, which no other
+    process has.
+    """
+    conf = os.path.join(state, "vsftpd-state", "vsftpd.conf")
+    found = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open("/proc/%s/cmdline" % entry, "rb") as f:
+                argv = f.read().split(b"\0")
+        except OSError:
+            continue
+        if conf.encode() in argv and proc_state(int(entry)) is not None:
+            found.append(int(entry))
+    return found
+
+
+def stop(state):
+    pids = {}
+    for name in NAMES:
+        pid_file = os.path.join(state, name + ".pid")
+        try:
+            with open(pid_file) as f:
+                pid = int(f.read().strip())
+        except (OSError, ValueError):
+            continue
+        if is_ours(pid, state):
+            pids[name] = pid
+    for pid in pids.values():
+        signal_server(pid, signal.SIGTERM)
+    deadline = time.monotonic() + STOP_GRACE
+    while time.monotonic() < deadline and any(proc_state(p) for p in pids.values()):
+        time.sleep(0.05)
+    for name, pid in pids.items():
+        if proc_state(pid):
+            log("%s (pid %d) ignored SIGTERM, killing it" % (name, pid))
+            signal_server(pid, signal.SIGKILL)
+    for pid in leftover_vsftpd(state):
+        log("killing orphaned vsftpd session %d" % pid)
+        try:
+            os.kill(pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+    # Wait briefly for SIGKILL to take effect, so callers that check for
+    # leftovers right after `stop` returns see none.
+    deadline = time.monotonic() + 2.0
+    while time.monotonic() < deadline and (
+            any(proc_state(p) for p in pids.values()) or leftover_vsftpd(state)):
+        time.sleep(0.05)
+    for name in NAMES:
+        for suffix in (".pid", ".ready"):
+            try:
+                os.unlink(os.path.join(state, name + suffix))
+            except OSError:
+                pass
+    # Ports in it are no longer valid; a stale file would only mislead.
+    try:
+        os.unlink(os.path.join(state, "servers.txt"))
+    except OSError:
+        pass
+    return 0
+
+
+def start(state):
+    if os.geteuid() != 0:
+        log("must run as root (vsftpd needs it for local-user logins)")
+        return 1
+    os.makedirs(state, exist_ok=True)
+    # vsftpd enters its root with the test user's ids, so the user needs to
+    # cross this folder (0700 is common for temporary folders).
+    os.chmod(state, os.stat(state).st_mode | 0o011)
+    # Leftovers of an earlier run in the same folder would hold ports and
+    # confuse the pid files.
+    stop(state)
+
+    pasv = pick_passive_ranges(len(NAMES))
+    started = []
+    info = []
+    try:
+        for name, cmd, props in server_commands(state, pasv):
+            ready_file = os.path.join(state, name + ".ready")
+            log_path = os.path.join(state, name + ".log")
+            try:
+                os.unlink(ready_file)
+            except OSError:
+                pass
+            os.makedirs(props["root"], exist_ok=True)
+            with open(log_path, "wb") as out:
+                proc = subprocess.Popen(cmd, stdin=subprocess.DEVNULL, stdout=out,
+                                        stderr=subprocess.STDOUT, close_fds=True,
+                                        start_new_session=True)
+            started.append(proc)
+            with open(os.path.join(state, name + ".pid"), "w") as f:
+                f.write("%d\n" % proc.pid)
+            port = wait_ready(name, proc, ready_file, log_path)
+            info.append((name, port, props))
+    except RuntimeError as e:
+        log(str(e))
+        stop(state)
+        for proc in started:
+            proc.poll()  # reap what we can; stop() has signalled them
+        return 1
+
+    lines = []
+    for name, port, props in info:
+        lines.append("%s.port=%d" % (name, port))
+        for key in ("root", "user", "password"):
+            lines.append("%s.%s=%s" % (name, key, props[key]))
+    tmp = os.path.join(state, "servers.txt.tmp")
+    with open(tmp, "w") as f:
+        f.write("\n".join(lines) + "\n")
+    os.replace(tmp, os.path.join(state, "servers.txt"))
+    for name, port, _ in info:
+        log("%s listening on 127.0.0.1:%d" % (name, port))
+    return 0
+
+
+def wait_ready(name, proc, ready_file, log_path):
+    deadline = time.monotonic() + READY_TIMEOUT
+    while time.monotonic() < deadline:
+        if os.path.exists(ready_file):
+            with open(ready_file) as f:
+                text = f.read().strip()
+            if text.isdigit():
+                return int(text)
+        if proc.poll() is not None:
+            raise RuntimeError("%s failed to start (exit code %d): %s"
+                               % (name, proc.returncode, tail(log_path)))
+        time.sleep(0.05)
+    raise RuntimeError("%s not ready within %.0f s: %s"
+                       % (name, READY_TIMEOUT, tail(log_path)))
+
+
+def tail(path, limit=2000):
+    try:
+        with open(path, "rb") as f:
+            text = f.read().decode("utf-8", "replace").strip()
+    except OSError:
+        return "(no log)"
+    return text[-limit:] or "(no output)"
+
+
+def main():
+    p = argparse.ArgumentParser(description="Start/stop the test FTP servers.")
+    p.add_argument("action", choices=("start", "stop"))
+    p.add_argument("--state", required=True, help="folder for roots, pid files, logs")
+    args = p.parse_args()
+    # One spelling of the folder for start and stop: it is matched against
+    # the command lines of the running servers.
+    state = os.path.realpath(args.state)
+    if args.action == "start":
+        return start(state)
+    if os.path.isdir(state):
+        stop(state)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
