@@ -22,6 +22,69 @@ extern "C" {
 #endif
 
 /* ---- FTP session (ordinals 700-712) ---------------------------------- */
+/* The library keeps one FTP connection for the whole process. After each
+ * call the server's last reply is kept for error messages. Texts are ANSI;
+ * remote paths use "/" (a "\" is turned into "/" where noted). */
+
+/* Connects and logs in. parent may be NULL; it owns the password prompt
+ * (shown when the server asks for a password and password is empty) and the
+ * welcome box (not shown when parent's title is "Get ISP Profile").
+ * port: 0 means 21. timeout: seconds. firewallType: "user", "logon", "site",
+ * "open" (case-sensitive) or anything else for none. passive: non-zero for
+ * passive transfers. Returns 0, -4 when the prompt was cancelled, or a
+ * result code. */
+RAVOFTP_API int WINAPI FTP_Connect(HWND parent, LPCSTR host, LPCSTR user, LPCSTR password, int port,
+                                   int timeout, LPCSTR firewallType, LPCSTR firewallHost,
+                                   int firewallPort, LPCSTR firewallUser, LPCSTR firewallPassword,
+                                   int passive);
+/* FTP_Connect without firewall, in active mode. */
+RAVOFTP_API int WINAPI FTP_Open(HWND parent, LPCSTR host, LPCSTR user, LPCSTR password, int port,
+                                int timeout);
+/* Closes the connection. */
+RAVOFTP_API int WINAPI FTP_Close(void);
+
+/* Lists the current remote folder into two texts, one line per entry ended
+ * by CR LF: folders (and links) into folderText, files into fileText. The
+ * template's keywords are replaced per entry: "name", "subname" (files of
+ * each immediate sub-folder too, as "sub/name"), "date" (YYYY/MM/DD),
+ * "time" (HH:MM), "size" (11 characters, "," separators), "attr" ("d" or
+ * "-"); other characters are copied. Sizes are buffer sizes in bytes (at
+ * most 65535 used); an entry that does not fit is left out, nothing is
+ * written past a buffer, and each text stays NUL-terminated. */
+RAVOFTP_API int WINAPI FTP_List(LPCSTR templateText, LPSTR folderText, int folderSize, LPSTR fileText,
+                                int fileSize);
+
+/* Changes the remote folder (path as given; NULL or "" only asks) and copies
+ * the current folder into folder (at most folderSize bytes with the NUL;
+ * folder may be NULL). Returns the change's result. */
+RAVOFTP_API int WINAPI FTP_ChangeDir(LPCSTR path, LPSTR folder, int folderSize);
+/* Makes a remote folder ("\" becomes "/"). */
+RAVOFTP_API int WINAPI FTP_MakeDir(LPCSTR path);
+/* Removes an empty remote folder; -17 when the server refuses (not empty). */
+RAVOFTP_API int WINAPI FTP_RemoveDir(LPCSTR path);
+/* Deletes a remote file ("\" becomes "/"). */
+RAVOFTP_API int WINAPI FTP_RemoveFile(LPCSTR path);
+/* Downloads remotePath to localPath; ASCII for text extensions (.htm .html
+ * .cdf .txt .def .wrl .pkg .ini .java .cpp .h .c .rc, case-sensitive), else
+ * binary. An existing local file is replaced only when the download
+ * succeeded. */
+RAVOFTP_API int WINAPI FTP_GetFile(LPCSTR localPath, LPCSTR remotePath);
+/* Uploads localPath to remotePath; binary for pictures, else ASCII when the
+ * file holds only text characters. */
+RAVOFTP_API int WINAPI FTP_PutFile(LPCSTR localPath, LPCSTR remotePath);
+/* Renames an entry of the current remote folder: only the last path
+ * elements of both names are used. */
+RAVOFTP_API int WINAPI FTP_Rename(LPCSTR oldPath, LPCSTR newPath);
+/* FTP_PutFile to remoteName in the current remote folder; -26 when the
+ * joined path would exceed 255 characters. */
+RAVOFTP_API int WINAPI FTP_SendFile(LPCSTR localPath, LPCSTR remoteName);
+/* FTP_GetFile of remoteName in the current remote folder; -26 when the
+ * joined path would exceed 255 characters. */
+RAVOFTP_API int WINAPI FTP_ReceiveFile(LPCSTR localPath, LPCSTR remoteName);
+/* Copies the server's last reply (all its lines) into buffer, at most
+ * size bytes with the NUL: what a host shows beside a result code's message.
+ * Ordinal 720. */
+RAVOFTP_API int WINAPI FTP_GetLastMessage(LPSTR buffer, int size);
 
 /* ---- Dial-up connection control (ordinals 810-813) ------------------- */
 

@@ -140,6 +140,8 @@ def main():
                    help="move listed modification times (LIST, MLSD, MLST)")
     p.add_argument("--no-mlsd", action="store_true",
                    help="do not offer MLSD/MLST (nor list them in FEAT)")
+    p.add_argument("--readonly-user", metavar="NAME:PASSWORD:SUBDIR",
+                   help="a user who may only list and read the root, but write in SUBDIR")
     p.add_argument("--ready-file", help="receives the port once listening")
     p.add_argument("--log", help="full protocol log to this file (default: warnings to stderr)")
     args = p.parse_args()
@@ -166,6 +168,13 @@ def main():
         with warnings.catch_warnings():
             warnings.simplefilter("ignore")
             authorizer.add_anonymous(root, perm=FULL_PERMS)
+
+    if args.readonly_user:
+        name, password, subdir = args.readonly_user.split(":", 2)
+        writable = os.path.join(root, subdir)
+        os.makedirs(writable, exist_ok=True)
+        authorizer.add_user(name, password, root, perm="elr")
+        authorizer.override_perm(name, writable, FULL_PERMS, recursive=True)
 
     handler = make_handler(args, authorizer)
 

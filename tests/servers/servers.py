@@ -29,7 +29,7 @@ PYTHON = "/usr/bin/python3"  # the interpreter that has pyftpdlib
 READY_TIMEOUT = 10.0
 STOP_GRACE = 3.0
 PASV_RANGE_SIZE = 100
-NAMES = ("pyftpdlib", "shifted", "vsftpd")
+NAMES = ("pyftpdlib", "shifted", "welcome", "vsftpd")
 
 
 def log(msg):
@@ -87,10 +87,18 @@ def server_commands(state, pasv):
                               "--passive-ports", rng(1),
                               "--ready-file", ready("shifted")],
          {"root": root("shifted"), "user": "ravo", "password": "ravo-pw"}),
+        # A multi-line greeting, and a user whose login folder is read-only.
+        ("welcome", pyftpd + ["--root", root("welcome"), "--user", "ravo",
+                              "--password", "ravo-pw",
+                              "--readonly-user", "reader:reader-pw:writable",
+                              "--banner", "Welcome to the sample site.\\nPlease be nice.",
+                              "--port", "0", "--passive-ports", rng(2),
+                              "--ready-file", ready("welcome")],
+         {"root": root("welcome"), "user": "ravo", "password": "ravo-pw"}),
         # vsftpd_run gets a second less than we wait, so its own, more
         # precise, failure message reaches the log before we give up.
         ("vsftpd", [PYTHON, os.path.join(HERE, "vsftpd_run.py"), "--root", root("vsftpd"),
-                    "--user", "ravoftp", "--port", "0", "--passive-ports", rng(2),
+                    "--user", "ravoftp", "--port", "0", "--passive-ports", rng(3),
                     "--state", os.path.join(state, "vsftpd-state"),
                     "--timeout", str(READY_TIMEOUT - 1),
                     "--ready-file", ready("vsftpd")],

@@ -1,0 +1,141 @@
+// The server clock offset: an empty test file is uploaded, found in a
+// listing, and its listed time compared with the local file's time. Listed
+// times are the server's, to the minute; the offset turns them into local
+// times for the panels.
+//
+// A user's own "testfile.txt" is never touched: when the remote folder or
+// the program's folder already holds one, the probe takes the first free
+// name of "testfile1.txt", "testfile2.txt", ...
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "ftp_result.h"
+#include "ftp_session.h"
+#include "ravoFtp.h"
+#include "resource.h"
+#include "session_ops.h"
+
+namespace {
+
+constexpr int kMaxProbeNames = 100;
+
+std::string ProbeName(int n) { return n == 0 ? "testfile.txt" : "testfile" + std::to_string(n) + ".txt"; }
+
+std::string ProgramFolder() {
+    char path[MAX_PATH] = "";
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return std::string();
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of("\\/") + 1);
+}
+
+// Creates the local probe file only when no file of that name exists, so
+// that nothing of the user's is ever truncated or deleted.
+bool CreateNewEmptyFile(const std::string& path) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+}
+
+bool RemoteHolds(const std::string& name) {
+    CUT_DIRINFO entry;
+    for (int i = 0; GetRemoteEntry(i, &entry) == ftp::kOk; ++i) {
+        if (name == entry.fileName) return true;
+    }
+    return false;
+}
+
+// Picks a name free in the current remote folder and creates the empty
+// local file of that name beside the program. False when the folder cannot
+// be listed or the program's folder is not writable.
+bool CreateProbeFile(const std::string& localFolder, std::string* name) {
+    if (ReadRemoteListing(nullptr) != ftp::kOk) {
+        TheSession().ClearLastMessage();  // a probe failure is never reported later
+        return false;
+    }
+    for (int n = 0; n < kMaxProbeNames; ++n) {
+        *name = ProbeName(n);
+        if (RemoteHolds(*name)) continue;
+        if (CreateNewEmptyFile(localFolder + *name)) return true;
+        if (GetLastError() != ERROR_FILE_EXISTS) return false;
+    }
+    return false;
+}
+
+int64_t LocalFileTimeOf(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    FILETIME local;
+    FileTimeToLocalFileTime(&data.ftLastWriteTime, &local);
+    return (static_cast<int64_t>(local.dwHighDateTime) << 32) | local.dwLowDateTime;
+}
+
+int64_t AsInt64(const FILETIME& t) { return (static_cast<int64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime; }
+
+// Steps 5 to 7 with a free name: replace, upload, find, measure, remove.
+void MeasureWith(const std::string& localPath, const std::string& name) {
+    FtpSession& session = TheSession();
+    FTP_RemoveFile(name.c_str());
+    if (FTP_SendFile(localPath.c_str(), name.c_str()) != ftp::kOk) return;
+    FILETIME listed;
+    const int found = FindRemoteFileTime(name.c_str(), &listed);
+    if (found == 1) {
+        session.SetClockOffset(LocalFileTimeOf(localPath) - AsInt64(listed), true);
+        FTP_RemoveFile(name.c_str());
+    } else if (found == 2) {
+        FTP_RemoveFile(name.c_str());
+    }
+}
+
+}  // namespace
+
+int64_t GetClockOffset() { return TheSession().ClockOffset(); }
+
+int FindRemoteFileTime(const char* name, FILETIME* time) {
+    FtpSession& session = TheSession();
+    const int r = ReadRemoteListing(session.SingleFileListing() ? name : nullptr);
+    if (r != ftp::kOk) {
+        session.ClearSingleFileListing();
+        return r;
+    }
+    if (GetRemoteEntryCount() == 0) return 2;
+    CUT_DIRINFO entry;
+    for (int i = 0; i < GetRemoteEntryCount(); ++i) {
+        const int got = GetRemoteEntry(i, &entry);
+        if (got != ftp::kOk) return got;
+        if (std::strcmp(entry.fileName, name) != 0) continue;
+        SYSTEMTIME t;
+        GetSystemTime(&t);
+        t.wSecond = 0;
+        t.wMilliseconds = 0;
+        if (entry.year) t.wYear = static_cast<WORD>(entry.year);
+        if (entry.month) t.wMonth = static_cast<WORD>(entry.month);
+        t.wDay = static_cast<WORD>(entry.day ? entry.day : 1);
+        t.wHour = static_cast<WORD>(entry.hour == 24 ? 0 : entry.hour);
+        t.wMinute = static_cast<WORD>(entry.minute);
+        t.wDayOfWeek = 0;
+        return SystemTimeToFileTime(&t, time) ? 1 : ftp::kGeneralError;
+    }
+    return 2;
+}
+
+void ProbeClockOffset(bool force) {
+    FtpSession& session = TheSession();
+    if (session.OffsetMeasured() && !force) return;
+    IFtpLogWindow* window = session.LogWindow();
+    session.LogNote(IDS_LOG_CHECKING_TIME);
+    if (window) window->EnableLogOutput(false);
+    session.SetClockOffset(0, false);
+
+    const std::string folder = ProgramFolder();
+    std::string name;
+    if (CreateProbeFile(folder, &name)) {
+        MeasureWith(folder + name, name);
+        DeleteFileA((folder + name).c_str());
+        session.ClearLastMessage();
+    }
+    if (window) window->EnableLogOutput(true);
+}

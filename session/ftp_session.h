@@ -1,0 +1,51 @@
+// FtpSession: the one FTP connection of the process, with the server's last
+// message, the single-file listing flag, the clock offset and the log
+// window. It lives from library load to unload (TheSession()).
+#pragma once
+
+#include <cstdint>
+
+#include "log_window.h"
+#include "ut_ftpclient.h"
+
+class FtpSession {
+public:
+    static constexpr int kMessageSize = 4096;
+
+    CUT_FTPClient& Client() { return m_client; }
+
+    // The server's last message, refreshed after each engine call.
+    const char* LastMessage() const { return m_lastMessage; }
+    char* LastMessageBuffer() { return m_lastMessage; }
+    void CopyLastMessage() { m_client.GetLastMessage(m_lastMessage, kMessageSize - 1); }
+    void ClearLastMessage() { m_lastMessage[0] = '\0'; }
+
+    // Whether the clock probe may list one named file; once cleared it stays
+    // cleared for the rest of the process.
+    bool SingleFileListing() const { return m_singleFileListing; }
+    void ClearSingleFileListing() { m_singleFileListing = false; }
+
+    // Local time minus the server's listed time, in 100-ns units.
+    int64_t ClockOffset() const { return m_clockOffset; }
+    bool OffsetMeasured() const { return m_offsetMeasured; }
+    void SetClockOffset(int64_t offset, bool measured) {
+        m_clockOffset = offset;
+        m_offsetMeasured = measured;
+    }
+
+    // The open file-manager window, or null.
+    IFtpLogWindow* LogWindow() const { return m_logWindow; }
+    void SetLogWindow(IFtpLogWindow* window) { m_logWindow = window; }
+    // Writes string `id` to the log window as the session's own note.
+    void LogNote(unsigned stringId);
+
+private:
+    CUT_FTPClient m_client;
+    char m_lastMessage[kMessageSize] = {};
+    bool m_singleFileListing = true;
+    int64_t m_clockOffset = 0;
+    bool m_offsetMeasured = false;
+    IFtpLogWindow* m_logWindow = nullptr;
+};
+
+FtpSession& TheSession();

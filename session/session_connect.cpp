@@ -1,0 +1,148 @@
+// Opening and closing the session: FTP_Connect with its login dialogue,
+// FTP_Open and FTP_Close.
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <string>
+
+#include "ftp_result.h"
+#include "ftp_session.h"
+#include "login_dialogs.h"
+#include "module.h"
+#include "ravoFtp.h"
+#include "resource.h"
+#include "session_ops.h"
+#include "wait_cursor.h"
+
+namespace {
+
+const char kAccount[] = "anonymous";
+
+struct FirewallType {
+    const char* text;
+    int mode;
+};
+
+// Compared exactly and case-sensitively; anything else is a direct login.
+constexpr FirewallType kFirewallTypes[] = {{"user", 8}, {"logon", 4}, {"site", 2}, {"open", 16}};
+
+int FirewallModeFromText(const char* text) {
+    for (const FirewallType& type : kFirewallTypes) {
+        if (text != nullptr && std::strcmp(text, type.text) == 0) return type.mode;
+    }
+    return 0;
+}
+
+std::string WindowTitle(HWND window) {
+    char title[256] = "";
+    if (window != nullptr) GetWindowTextA(window, title, sizeof title);
+    return title;
+}
+
+void RepaintNow(HWND window) {
+    if (window != nullptr) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+// Asks for the password the server wants; false when the user cancelled.
+bool AskPassword(HWND parent, std::string* password) {
+    CFtpPasswordDlg dialog(parent);
+    dialog.m_strMessage = TheSession().LastMessage();
+    const INT_PTR answer = dialog.DoModal();
+    RepaintNow(parent);
+    if (answer != IDOK) return false;
+    *password = dialog.m_strPassword;
+    return true;
+}
+
+// Shows a multi-line reply of the login (a welcome text), unless the host's
+// window is its ISP-profile reader, which logs in silently.
+void ShowWelcome(HWND parent) {
+    FtpSession& session = TheSession();
+    if (session.Client().GetMultiLineResponse(session.LastMessageBuffer(), FtpSession::kMessageSize - 1) != 0) {
+        return;
+    }
+    if (WindowTitle(parent) == LoadResourceString(IDS_GET_ISP_PROFILE)) return;
+    CFtpInfoDlg dialog(parent);
+    dialog.m_strMessage = session.LastMessage();
+    dialog.DoModal();
+    RepaintNow(parent);
+}
+
+// The password step of the login: -4 when the prompt was cancelled.
+int SendPassword(HWND parent, const char* password) {
+    FtpSession& session = TheSession();
+    std::string typed = password ? password : "";
+    if (typed.empty() && !AskPassword(parent, &typed)) {
+        session.Client().SendPswd("", kAccount);
+        session.ClearLastMessage();
+        FTP_Close();
+        return ftp::kCancelled;
+    }
+    const int r = session.Client().SendPswd(typed.c_str(), kAccount);
+    session.CopyLastMessage();
+    if (r != ftp::kOk) FTP_Close();
+    return r;
+}
+
+// The engine's time-out argument is 16 bits of milliseconds; longer
+// time-outs reach it through SetTimeOut.
+void ApplyTimeout(CUT_FTPClient& client, int seconds) {
+    const long long ms = seconds > 0 ? static_cast<long long>(seconds) * 1000 : 0;
+    client.SetTimeOut(ms > INT_MAX ? INT_MAX : static_cast<int>(ms));
+}
+
+}  // namespace
+
+extern "C" int WINAPI FTP_Connect(HWND parent, LPCSTR host, LPCSTR user, LPCSTR password, int port, int timeout,
+                                  LPCSTR firewallType, LPCSTR firewallHost, int firewallPort, LPCSTR firewallUser,
+                                  LPCSTR firewallPassword, int passive) {
+    CWaitCursor wait;
+    FtpSession& session = TheSession();
+    CUT_FTPClient& client = session.Client();
+    if (session.LogWindow()) {
+        session.LogNote(IDS_LOG_CONNECTING);
+    } else {
+        client.SetCallbackTrace(OnProtocolTrace);
+    }
+    client.SetPassiveTransfer((passive & 0xFFFF) != 0 ? 1 : 0);
+    client.SetFireWallMode(0);
+    const int mode = FirewallModeFromText(firewallType);
+    if ((static_cast<unsigned>(timeout) & 0xFFFF) % 59 == 0) session.ClearSingleFileListing();
+    ApplyTimeout(client, timeout);
+
+    int r = client.ConnectToFirewall(host, user, static_cast<unsigned short>(port),
+                                     static_cast<unsigned short>(static_cast<unsigned>(timeout) * 1000u), static_cast<unsigned short>(mode),
+                                     firewallHost, static_cast<unsigned short>(firewallPort), firewallUser,
+                                     firewallPassword, kAccount);
+    session.CopyLastMessage();
+    if (r == ftp::kPasswordNeeded) {
+        r = SendPassword(parent, password);
+        if (r != ftp::kOk) return r;
+    } else if (r != ftp::kOk) {
+        FTP_Close();
+        return r;
+    }
+    ShowWelcome(parent);
+    r = client.SetOtherOptions();
+    session.CopyLastMessage();
+    if (r == ftp::kRequestDenied) r = ftp::kOk;
+    ProbeClockOffset(true);
+    if (r == ftp::kOk) session.LogNote(IDS_LOG_CONNECTED);
+    return r;
+}
+
+extern "C" int WINAPI FTP_Open(HWND parent, LPCSTR host, LPCSTR user, LPCSTR password, int port, int timeout) {
+    return FTP_Connect(parent, host, user, password, port, timeout, "none", nullptr, 0, nullptr, nullptr, 0);
+}
+
+extern "C" int WINAPI FTP_Close() { return TheSession().Client().Close(); }
+
+extern "C" int WINAPI FTP_GetLastMessage(LPSTR buffer, int size) {
+    const size_t room = static_cast<size_t>(size) & 0xFFFF;
+    if (buffer == nullptr || room == 0) return ftp::kBadArgument;
+    const char* message = TheSession().LastMessage();
+    const size_t n = std::min(std::strlen(message), room - 1);
+    std::memcpy(buffer, message, n);
+    buffer[n] = '\0';
+    return ftp::kOk;
+}

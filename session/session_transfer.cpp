@@ -1,0 +1,126 @@
+// Single-file transfers and the choice of ASCII or binary mode.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "ftp_result.h"
+#include "ftp_session.h"
+#include "ravoFtp.h"
+#include "session_ops.h"
+
+namespace {
+
+constexpr int kTypeAscii = 0;
+constexpr int kTypeBinary = 1;
+constexpr size_t kJoinedPathLimit = 255;  // the join buffer holds 256 characters
+
+std::string Text(const char* text) { return text ? std::string(text) : std::string(); }
+
+// Text extensions downloaded in ASCII, compared case-sensitively.
+constexpr const char* kTextExtensions[] = {".htm", ".html", ".cdf", ".txt", ".def", ".wrl", ".pkg",
+                                           ".ini", ".java", ".cpp", ".h",    ".c",   ".rc"};
+// Pictures are uploaded in binary without reading them.
+constexpr const char* kPictureExtensions[] = {".png", ".gif", ".jpg", ".jpeg", ".bmp"};
+
+int DownloadType(const std::string& name) {
+    const size_t dot = name.rfind('.');
+    if (dot == std::string::npos) return kTypeBinary;
+    const std::string extension = name.substr(dot);
+    for (const char* text : kTextExtensions) {
+        if (extension == text) return kTypeAscii;
+    }
+    return kTypeBinary;
+}
+
+enum class Scan { kMore, kText, kBinary };
+
+// Scans one block the way a text-mode read sees it (CR LF as one LF,
+// character 26 ends the file): each character must be 32..254, LF or tab.
+Scan ScanBlock(const unsigned char* data, size_t length, bool* pendingCr) {
+    for (size_t i = 0; i < length; ++i) {
+        const unsigned char c = data[i];
+        if (*pendingCr && c != '\n') return Scan::kBinary;  // a lone CR
+        *pendingCr = c == '\r';
+        if (*pendingCr || c == '\n' || c == '\t' || (c >= 32 && c <= 254)) continue;
+        return c == 26 ? Scan::kText : Scan::kBinary;
+    }
+    return Scan::kMore;
+}
+
+int ContentType(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return kTypeBinary;  // the transfer itself will report the fault
+    unsigned char buffer[65536];
+    bool pendingCr = false;
+    Scan scan = Scan::kMore;
+    size_t got = 0;
+    while (scan == Scan::kMore && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        scan = ScanBlock(buffer, got, &pendingCr);
+    }
+    std::fclose(file);
+    if (scan == Scan::kMore) scan = pendingCr ? Scan::kBinary : Scan::kText;
+    return scan == Scan::kText ? kTypeAscii : kTypeBinary;
+}
+
+int UploadType(const std::string& path) {
+    const size_t dot = path.rfind('.');
+    if (dot != std::string::npos) {
+        const std::string extension = path.substr(dot);
+        for (const char* picture : kPictureExtensions) {
+            if (_stricmp(extension.c_str(), picture) == 0) return kTypeBinary;
+        }
+    }
+    return ContentType(path);
+}
+
+// The current remote folder joined with a name; false when the result would
+// not fit the 256-character path buffer.
+bool JoinWithCurrentFolder(const char* name, std::string* joined) {
+    GetRemoteCurrentDir(joined);
+    if (!joined->empty() && joined->back() != '/') *joined += '/';
+    *joined += Text(name);
+    return joined->size() <= kJoinedPathLimit;
+}
+
+}  // namespace
+
+int ChooseTransferType(const char* name, int direction) {
+    const std::string text = Text(name);
+    return direction == kDownload ? DownloadType(text) : UploadType(text);
+}
+
+extern "C" int WINAPI FTP_GetFile(LPCSTR localPath, LPCSTR remotePath) {
+    std::string local = Text(localPath);
+    std::string remote = Text(remotePath);
+    ToRemotePath(local);
+    ToRemotePath(remote);
+    FtpSession& session = TheSession();
+    session.Client().SetTransferType(ChooseTransferType(remote.c_str(), kDownload));
+    const int r = session.Client().ReceiveFile(remote.c_str(), local.c_str());
+    session.CopyLastMessage();
+    return r;
+}
+
+extern "C" int WINAPI FTP_PutFile(LPCSTR localPath, LPCSTR remotePath) {
+    std::string local = Text(localPath);
+    std::string remote = Text(remotePath);
+    ToRemotePath(local);
+    ToRemotePath(remote);
+    FtpSession& session = TheSession();
+    session.Client().SetTransferType(ChooseTransferType(local.c_str(), kUpload));
+    const int r = session.Client().SendFile(local.c_str(), remote.c_str());
+    session.CopyLastMessage();
+    return r;
+}
+
+extern "C" int WINAPI FTP_SendFile(LPCSTR localPath, LPCSTR remoteName) {
+    std::string joined;
+    if (!JoinWithCurrentFolder(remoteName, &joined)) return ftp::kBadFileName;
+    return FTP_PutFile(localPath, joined.c_str());
+}
+
+extern "C" int WINAPI FTP_ReceiveFile(LPCSTR localPath, LPCSTR remoteName) {
+    std::string joined;
+    if (!JoinWithCurrentFolder(remoteName, &joined)) return ftp::kBadFileName;
+    return FTP_GetFile(localPath, joined.c_str());
+}

@@ -1,0 +1,356 @@
+// The exported FTP functions, loaded from ravoFtp.dll by ordinal as a host
+// does, against the real servers of the CTest fixture.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "dialog_driver.h"
+#include "resource.h"
+#include "test_files.h"
+#include "test_servers.h"
+
+namespace {
+
+using ConnectFn = int(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, int, int, LPCSTR, LPCSTR, int, LPCSTR, LPCSTR, int);
+using OpenFn = int(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, int, int);
+using CloseFn = int(WINAPI*)();
+using ListFn = int(WINAPI*)(LPCSTR, LPSTR, int, LPSTR, int);
+using ChangeDirFn = int(WINAPI*)(LPCSTR, LPSTR, int);
+using OnePathFn = int(WINAPI*)(LPCSTR);
+using TwoPathFn = int(WINAPI*)(LPCSTR, LPCSTR);
+using LastMessageFn = int(WINAPI*)(LPSTR, int);
+
+// The DLL's functions, bound by ordinal.
+struct Dll {
+    HMODULE module = LoadLibraryA("ravoFtp.dll");
+    template <typename Fn>
+    Fn At(int ordinal) const {
+        return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, MAKEINTRESOURCEA(ordinal))));
+    }
+    ConnectFn Connect = At<ConnectFn>(700);
+    OpenFn Open = At<OpenFn>(701);
+    CloseFn Close = At<CloseFn>(702);
+    ListFn List = At<ListFn>(703);
+    ChangeDirFn ChangeDir = At<ChangeDirFn>(704);
+    OnePathFn MakeDir = At<OnePathFn>(705);
+    OnePathFn RemoveDir = At<OnePathFn>(706);
+    OnePathFn RemoveFile = At<OnePathFn>(707);
+    TwoPathFn GetFile = At<TwoPathFn>(708);
+    TwoPathFn PutFile = At<TwoPathFn>(709);
+    TwoPathFn Rename = At<TwoPathFn>(710);
+    TwoPathFn SendFile = At<TwoPathFn>(711);
+    TwoPathFn ReceiveFile = At<TwoPathFn>(712);
+    LastMessageFn LastMessage = At<LastMessageFn>(720);
+};
+
+std::set<std::string> Lines(const char* text) {
+    std::set<std::string> lines;
+    std::string s(text);
+    for (size_t start = 0; start < s.size();) {
+        const size_t end = s.find("\r\n", start);
+        if (end == std::string::npos) {
+            lines.insert("UNTERMINATED:" + s.substr(start));
+            break;
+        }
+        lines.insert(s.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+class Exports : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(nullptr, m_dll.module) << "ravoFtp.dll not found beside the test";
+        ASSERT_NE(nullptr, m_dll.LastMessage);
+    }
+    void TearDown() override { m_dll.Close(); }
+
+    int Connect(const testservers::Server& s, const char* password, HWND parent = nullptr, int passive = 1) {
+        return m_dll.Connect(parent, "127.0.0.1", s.user.c_str(), password, s.port, 20, "none", nullptr, 0,
+                             nullptr, nullptr, passive);
+    }
+    // Logs in and enters a folder of this test's own below the server root.
+    void EnterOwnFolder(const testservers::Server& s) {
+        ASSERT_NE(0, s.port) << "RAVO_TEST_SERVERS must name the running servers (run through CTest)";
+        ASSERT_EQ(0, Connect(s, s.password.c_str()));
+        m_folder = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        m_root = s.root + "/" + m_folder;
+        std::filesystem::remove_all(m_root);
+        std::filesystem::create_directories(m_root);
+        char current[256];
+        ASSERT_EQ(0, m_dll.ChangeDir(("/" + m_folder).c_str(), current, sizeof current));
+        EXPECT_EQ("/" + m_folder, std::string(current));
+    }
+    std::string LastMessage() {
+        char text[4096];
+        m_dll.LastMessage(text, sizeof text);
+        return text;
+    }
+
+    Dll m_dll;
+    std::string m_folder;
+    std::string m_root;  // this test's folder, seen from the file system
+    testfiles::TempFolder m_temp;
+};
+
+TEST_F(Exports, WrongPasswordGivesItsCodeAndTheServersReply) {
+    const auto s = testservers::Load("vsftpd");
+    EXPECT_EQ(-13, Connect(s, "wrong-password"));
+    EXPECT_EQ(0u, LastMessage().rfind("530", 0)) << LastMessage();
+}
+
+TEST_F(Exports, EmptyPasswordIsAskedForAndSent) {
+    const auto s = testservers::Load("pyftpdlib");
+    std::string shown;
+    bool passwordHasFocus = false;
+    DialogDriver driver("User Password", [&](HWND dialog) {
+        shown = DialogDriver::ControlText(dialog, IDC_SERVER_MESSAGE);
+        passwordHasFocus = DialogDriver::FocusOf(dialog) == GetDlgItem(dialog, IDC_PASSWORD);
+        DialogDriver::SetControlText(dialog, IDC_PASSWORD, s.password.c_str());
+        DialogDriver::Click(dialog, IDOK);
+    });
+    EXPECT_EQ(0, Connect(s, ""));
+    driver.Stop();
+    EXPECT_TRUE(driver.Seen());
+    EXPECT_EQ(0u, shown.rfind("331", 0)) << shown;
+    EXPECT_TRUE(passwordHasFocus);
+}
+
+TEST_F(Exports, CancelAtPasswordPromptGivesMinus4AndNoMessage) {
+    const auto s = testservers::Load("pyftpdlib");
+    DialogDriver driver("User Password", [](HWND dialog) { DialogDriver::Click(dialog, IDCANCEL); });
+    EXPECT_EQ(-4, Connect(s, nullptr));
+    driver.Stop();
+    EXPECT_TRUE(driver.Seen());
+    EXPECT_EQ("", LastMessage());
+    char current[64] = "untouched";
+    m_dll.ChangeDir("", current, sizeof current);
+    EXPECT_STREQ("untouched", current) << "the connection is closed";
+}
+
+TEST_F(Exports, MultiLineWelcomeIsShownUnlessParentIsTheProfileReader) {
+    const auto s = testservers::Load("welcome");
+    std::string shown;
+    {
+        DialogDriver driver("Information", [&](HWND dialog) {
+            shown = DialogDriver::ControlText(dialog, IDC_SERVER_MESSAGE);
+            DialogDriver::Click(dialog, IDCANCEL);
+        });
+        EXPECT_EQ(0, Connect(s, s.password.c_str()));
+        driver.Stop();
+        EXPECT_TRUE(driver.Seen());
+    }
+    EXPECT_NE(std::string::npos, shown.find("Welcome to the sample site.\r\n220 Please be nice.")) << shown;
+    m_dll.Close();
+
+    HWND reader = CreateWindowA("STATIC", "Get ISP Profile", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    DialogDriver unexpected("Information", [](HWND dialog) { DialogDriver::Click(dialog, IDCANCEL); }, 3000);
+    EXPECT_EQ(0, Connect(s, s.password.c_str(), reader));
+    unexpected.Stop();
+    EXPECT_FALSE(unexpected.Seen());
+    DestroyWindow(reader);
+}
+
+TEST_F(Exports, OpenUsesActiveTransfers) {
+    const auto s = testservers::Load("vsftpd");
+    ASSERT_EQ(0, m_dll.Open(nullptr, "127.0.0.1", s.user.c_str(), s.password.c_str(), s.port, 20));
+    const std::string local = m_temp.Path("active.bin");
+    testfiles::WriteFile(local, std::string(200000, '\x01'));
+    ASSERT_EQ(0, m_dll.PutFile(local.c_str(), "/active-open.bin"));
+    EXPECT_EQ(200000u, testfiles::ReadFile(s.root + "/active-open.bin").size());
+    std::filesystem::remove(s.root + "/active-open.bin");
+}
+
+TEST_F(Exports, ListRendersTemplatesAndWalksOneLevel) {
+    const auto s = testservers::Load("pyftpdlib");
+    EnterOwnFolder(s);
+    testfiles::WriteFile(m_root + "/a.txt", "abc");
+    testfiles::WriteFile(m_root + "/b c.htm", std::string(1234567, 'b'));
+    std::filesystem::create_directories(m_root + "/sub/deeper");
+    testfiles::WriteFile(m_root + "/sub/x.gif", "GIF");
+    testfiles::WriteFile(m_root + "/sub/deeper/hidden.txt", "no");
+
+    static char folders[4096];
+    static char files[4096];
+    ASSERT_EQ(0, m_dll.List("attr name", folders, sizeof folders, files, sizeof files));
+    EXPECT_EQ((std::set<std::string>{"d sub"}), Lines(folders));
+    EXPECT_EQ((std::set<std::string>{"- a.txt", "- b c.htm"}), Lines(files));
+
+    ASSERT_EQ(0, m_dll.List("date time size name", folders, sizeof folders, files, sizeof files));
+    const std::set<std::string> sized = Lines(files);
+    ASSERT_EQ(2u, sized.size());
+    for (const std::string& line : sized) {
+        ASSERT_GE(line.size(), 29u) << line;
+        EXPECT_EQ('/', line[4]);
+        EXPECT_EQ(':', line[13]);
+        const std::string size = line.substr(17, 11);
+        EXPECT_TRUE(size == "  1,234,567" || size == "          3") << line;
+    }
+
+    ASSERT_EQ(0, m_dll.List("subname", folders, sizeof folders, files, sizeof files));
+    EXPECT_EQ((std::set<std::string>{"sub"}), Lines(folders));
+    EXPECT_EQ((std::set<std::string>{"a.txt", "b c.htm", "sub/x.gif"}), Lines(files));
+    char current[256];
+    m_dll.ChangeDir(nullptr, current, sizeof current);
+    EXPECT_EQ("/" + m_folder, std::string(current)) << "the walk returns to the folder it listed";
+}
+
+TEST_F(Exports, ListNeverWritesPastTinyBuffers) {
+    const auto s = testservers::Load("pyftpdlib");
+    EnterOwnFolder(s);
+    for (int i = 0; i < 40; ++i) testfiles::WriteFile(m_root + "/file-number-" + std::to_string(i) + ".txt", "x");
+    std::filesystem::create_directories(m_root + "/d");
+    for (int size : {0, 1, 8, 40, 100, 300}) {
+        std::vector<char> folders(static_cast<size_t>(size) + 16, '\xAB');
+        std::vector<char> files(static_cast<size_t>(size) + 16, '\xCD');
+        EXPECT_EQ(0, m_dll.List("attr date time size subname", folders.data(), size, files.data(), size));
+        for (size_t i = static_cast<size_t>(size); i < folders.size(); ++i) {
+            ASSERT_EQ('\xAB', folders[i]) << "folder text overrun at " << i << " with size " << size;
+            ASSERT_EQ('\xCD', files[i]) << "file text overrun at " << i << " with size " << size;
+        }
+        if (size > 0) {
+            EXPECT_NE(nullptr, std::memchr(files.data(), '\0', static_cast<size_t>(size))) << size;
+            const std::set<std::string> lines = Lines(files.data());
+            for (const std::string& line : lines) EXPECT_EQ(std::string::npos, line.find("UNTERMINATED")) << line;
+        }
+    }
+}
+
+TEST_F(Exports, TransferTypeFollowsExtensionOrContent) {
+    const auto s = testservers::Load("pyftpdlib");
+    EnterOwnFolder(s);
+    // pyftpdlib stores an ASCII upload with LF line ends and sends an ASCII
+    // download with CR LF: the stored or fetched bytes show the mode used.
+    struct Upload {
+        const char* name;
+        std::string content;
+        bool ascii;
+    };
+    const Upload uploads[] = {
+        {"windows.dat", "one\r\ntwo\r\n", true},
+        {"tabbed.txt", "a\tb\r\n", true},
+        {"photo.JPG", "one\r\ntwo\r\n", false},
+        {"lone-cr.txt", "one\rtwo\r\n", false},
+        {"high.txt", std::string("caf\xff\r\n"), false},
+    };
+    for (const Upload& u : uploads) {
+        const std::string local = m_temp.Path(u.name);
+        testfiles::WriteFile(local, u.content);
+        ASSERT_EQ(0, m_dll.SendFile(local.c_str(), u.name)) << u.name;
+        std::string expected = u.content;
+        if (u.ascii) expected.erase(std::remove(expected.begin(), expected.end(), '\r'), expected.end());
+        EXPECT_EQ(expected, testfiles::ReadFile(m_root + "/" + u.name)) << u.name;
+    }
+    struct Download {
+        const char* name;
+        bool ascii;
+    };
+    for (const Download& d : {Download{"page.htm", true}, Download{"INDEX.HTM", false}, Download{"README", false},
+                              Download{"code.cpp", true}}) {
+        testfiles::WriteFile(m_root + "/" + d.name, "line\nline\n");
+        const std::string local = m_temp.Path(std::string("got-") + d.name);
+        ASSERT_EQ(0, m_dll.ReceiveFile(local.c_str(), d.name)) << d.name;
+        EXPECT_EQ(d.ascii ? "line\r\nline\r\n" : "line\nline\n", testfiles::ReadFile(local)) << d.name;
+    }
+}
+
+TEST_F(Exports, PathOperations) {
+    const auto s = testservers::Load("pyftpdlib");
+    EnterOwnFolder(s);
+    ASSERT_EQ(0, m_dll.MakeDir("outer"));
+    ASSERT_EQ(0, m_dll.MakeDir("outer\\inner"));  // reaches the server as outer/inner
+    EXPECT_TRUE(std::filesystem::is_directory(m_root + "/outer/inner"));
+    EXPECT_EQ(-17, m_dll.RemoveDir("outer"));      // not empty
+    EXPECT_EQ(0, m_dll.RemoveDir("outer\\inner"));
+    EXPECT_EQ(0, m_dll.RemoveDir("outer"));
+
+    // A rename takes only the last elements: "one.txt" here becomes "two.txt" here.
+    testfiles::WriteFile(m_root + "/one.txt", "1");
+    EXPECT_EQ(0, m_dll.Rename("/elsewhere/one.txt", "/another/two.txt"));
+    EXPECT_TRUE(std::filesystem::exists(m_root + "/two.txt"));
+    EXPECT_EQ(0, m_dll.RemoveFile("two.txt"));
+    EXPECT_FALSE(std::filesystem::exists(m_root + "/two.txt"));
+
+    // ChangeDir sends the path as given; a failure still reports the folder.
+    std::filesystem::create_directories(m_root + "/a/b");
+    char current[256] = "";
+    EXPECT_NE(0, m_dll.ChangeDir("a\\b", current, sizeof current));
+    EXPECT_EQ("/" + m_folder, std::string(current));
+    char small[6];
+    std::memset(small, 'z', sizeof small);
+    EXPECT_EQ(0, m_dll.ChangeDir("a", small, 5));
+    EXPECT_EQ(std::string("/" + m_folder).substr(0, 4), std::string(small));
+    EXPECT_EQ('z', small[5]);
+}
+
+TEST_F(Exports, SendAndReceiveJoinTheCurrentFolder) {
+    const auto s = testservers::Load("pyftpdlib");
+    EnterOwnFolder(s);
+    const std::string local = m_temp.Path("note.txt");
+    testfiles::WriteFile(local, "note\n");
+    char current[256];
+    ASSERT_EQ(0, m_dll.ChangeDir("/", current, sizeof current));
+    const std::string name = m_folder + "-root-note.txt";
+    ASSERT_EQ(0, m_dll.SendFile(local.c_str(), name.c_str()));
+    EXPECT_TRUE(std::filesystem::exists(s.root + "/" + name));
+    EXPECT_EQ(0, m_dll.RemoveFile(name.c_str()));
+    EXPECT_EQ(-26, m_dll.SendFile(local.c_str(), std::string(300, 'n').c_str()));
+    EXPECT_EQ(-26, m_dll.ReceiveFile(local.c_str(), std::string(300, 'n').c_str()));
+    EXPECT_EQ("note\n", testfiles::ReadFile(local));
+}
+
+TEST_F(Exports, UsersOwnTestFileSurvivesTheClockProbe) {
+    auto s = testservers::Load("welcome");
+    s.user = "reader";  // read-only login folder: the probe cannot run there
+    const std::string writable = s.root + "/writable";
+    std::filesystem::create_directories(writable);
+    testfiles::WriteFile(writable + "/testfile.txt", "the user's own file");
+    char exe[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    const std::string besideProgram = std::filesystem::path(exe).parent_path().string() + "\\testfile.txt";
+    testfiles::WriteFile(besideProgram, "a local file of the same name");
+
+    // This server greets with several lines: a profile-reader parent skips
+    // the welcome box.
+    HWND reader = CreateWindowA("STATIC", "Get ISP Profile", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_EQ(0, Connect(s, "reader-pw", reader));
+    DestroyWindow(reader);
+    char current[256];
+    ASSERT_EQ(0, m_dll.ChangeDir("writable", current, sizeof current));
+    EXPECT_EQ("the user's own file", testfiles::ReadFile(writable + "/testfile.txt"));
+    EXPECT_EQ("a local file of the same name", testfiles::ReadFile(besideProgram));
+    EXPECT_EQ(std::vector<std::string>{"testfile.txt"}, [&] {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(writable)) names.push_back(e.path().filename().string());
+        return names;
+    }()) << "no probe file is left behind";
+    std::filesystem::remove(besideProgram);
+}
+
+TEST_F(Exports, BadArgumentsNeverCrash) {
+    EXPECT_NE(0, m_dll.Connect(nullptr, nullptr, nullptr, nullptr, 0, 1, nullptr, nullptr, 0, nullptr, nullptr, 0));
+    EXPECT_NE(0, m_dll.Open(nullptr, "", nullptr, nullptr, -1, -1));
+    EXPECT_NE(0, m_dll.List(nullptr, nullptr, 100, nullptr, -5));
+    EXPECT_EQ(0, m_dll.ChangeDir(nullptr, nullptr, 100));
+    EXPECT_NE(0, m_dll.MakeDir(nullptr));
+    EXPECT_NE(0, m_dll.RemoveDir(nullptr));
+    EXPECT_NE(0, m_dll.RemoveFile(nullptr));
+    EXPECT_NE(0, m_dll.GetFile(nullptr, nullptr));
+    EXPECT_NE(0, m_dll.PutFile(nullptr, "x"));
+    EXPECT_NE(0, m_dll.Rename(nullptr, nullptr));
+    EXPECT_NE(0, m_dll.SendFile(nullptr, nullptr));
+    EXPECT_NE(0, m_dll.ReceiveFile("x", nullptr));
+    EXPECT_NE(0, m_dll.LastMessage(nullptr, 10));
+    EXPECT_EQ(0, m_dll.Close());
+}
+
+}  // namespace

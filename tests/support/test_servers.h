@@ -1,0 +1,46 @@
+// The real FTP servers started by the CTest fixture: their ports, roots and
+// users, read from the file named by RAVO_TEST_SERVERS.
+#pragma once
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <string>
+
+namespace testservers {
+
+// Paths from the Linux side; under Wine the Unix root is drive Z:.
+inline std::string HostPath(const std::string& path) {
+#ifdef _WIN32
+    if (!path.empty() && path[0] == '/') return "Z:" + path;
+#endif
+    return path;
+}
+
+struct Server {
+    std::string kind;
+    int port = 0;
+    std::string root;
+    std::string user;
+    std::string password;
+};
+
+inline Server Load(const std::string& kind) {
+    Server s;
+    s.kind = kind;
+    const char* file = std::getenv("RAVO_TEST_SERVERS");
+    if (!file) return s;
+    std::ifstream in(HostPath(file));
+    std::map<std::string, std::string> values;
+    for (std::string line; std::getline(in, line);) {
+        const size_t eq = line.find('=');
+        if (eq != std::string::npos) values[line.substr(0, eq)] = line.substr(eq + 1);
+    }
+    s.port = std::atoi(values[kind + ".port"].c_str());
+    s.root = HostPath(values[kind + ".root"]);
+    s.user = values[kind + ".user"];
+    s.password = values[kind + ".password"];
+    return s;
+}
+
+}  // namespace testservers
