@@ -1,6 +1,8 @@
 #include "local_file.h"
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 #endif
 
@@ -16,11 +18,17 @@ bool LocalFile::OpenRead(const std::string& path) {
 bool LocalFile::CreateNew(const std::string& path) {
     Close();
 #ifdef _WIN32
-    // "x" (exclusive create) is not known to every C runtime on Windows.
+    // "x" (exclusive create) is not known to every C runtime on Windows: the
+    // file is created exclusively here and handed to the C runtime.
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(h);
-    m_file = std::fopen(path.c_str(), "wb");
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_BINARY | _O_WRONLY);
+    if (fd < 0) {
+        CloseHandle(h);
+        return false;
+    }
+    m_file = _fdopen(fd, "wb");
+    if (m_file == nullptr) _close(fd);
 #else
     m_file = std::fopen(path.c_str(), "wbx");
 #endif

@@ -63,12 +63,9 @@ SocketHandle H(intptr_t handle) { return static_cast<SocketHandle>(handle); }
 const sockaddr* Sa(const NetAddress& a) { return reinterpret_cast<const sockaddr*>(a.storage); }
 sockaddr* Sa(NetAddress& a) { return reinterpret_cast<sockaddr*>(a.storage); }
 
-// Large socket buffers keep a loopback or LAN transfer from stalling on
-// window updates; the system may clamp them.
+// Command lines go out at once. Buffer sizes are left to the system: a
+// fixed SO_RCVBUF would switch off the kernel's window auto-tuning.
 void TuneSocket(SocketHandle s) {
-    int size = 1 << 20;
-    setsockopt(s, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&size), sizeof size);
-    setsockopt(s, SOL_SOCKET, SO_SNDBUF, reinterpret_cast<const char*>(&size), sizeof size);
     int one = 1;
     setsockopt(s, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&one), sizeof one);
 }

@@ -17,27 +17,21 @@
 #include <string>
 #include <vector>
 
+#include "ravoFtp.h"
 #include "result_messages.h"
 
 namespace {
 
-using ConnectFn = int(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, int, int, LPCSTR, LPCSTR, int, LPCSTR, LPCSTR, int);
-using CloseFn = int(WINAPI*)();
-using ListFn = int(WINAPI*)(LPCSTR, LPSTR, int, LPSTR, int);
-using ChangeDirFn = int(WINAPI*)(LPCSTR, LPSTR, int);
-using OnePathFn = int(WINAPI*)(LPCSTR);
-using TwoPathFn = int(WINAPI*)(LPCSTR, LPCSTR);
-using LastMessageFn = int(WINAPI*)(LPSTR, int);
-
 struct Library {
     HMODULE module = nullptr;
-    ConnectFn connect = nullptr;
-    CloseFn close = nullptr;
-    ListFn list = nullptr;
-    ChangeDirFn changeDir = nullptr;
-    OnePathFn makeDir = nullptr, removeDir = nullptr, removeFile = nullptr;
-    TwoPathFn getFile = nullptr, putFile = nullptr, rename = nullptr, sendFile = nullptr, receiveFile = nullptr;
-    LastMessageFn lastMessage = nullptr;
+    FTP_CONNECT_FN connect = nullptr;
+    FTP_CLOSE_FN close = nullptr;
+    FTP_LIST_FN list = nullptr;
+    FTP_CHANGEDIR_FN changeDir = nullptr;
+    FTP_PATH_FN makeDir = nullptr, removeDir = nullptr, removeFile = nullptr;
+    FTP_TWO_PATHS_FN getFile = nullptr, putFile = nullptr, rename = nullptr, sendFile = nullptr,
+                     receiveFile = nullptr;
+    FTP_GETLASTMESSAGE_FN lastMessage = nullptr;
 
     template <typename Fn>
     bool Bind(Fn* fn, int ordinal) {

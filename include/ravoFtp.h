@@ -86,6 +86,18 @@ RAVOFTP_API int WINAPI FTP_ReceiveFile(LPCSTR localPath, LPCSTR remoteName);
  * Ordinal 720. */
 RAVOFTP_API int WINAPI FTP_GetLastMessage(LPSTR buffer, int size);
 
+/* Pointer types for hosts that load the DLL at run time and look the
+ * functions up by ordinal: GetProcAddress(dll, MAKEINTRESOURCEA(700)). */
+typedef int(WINAPI *FTP_CONNECT_FN)(HWND, LPCSTR, LPCSTR, LPCSTR, int, int, LPCSTR, LPCSTR, int, LPCSTR,
+                                    LPCSTR, int);
+typedef int(WINAPI *FTP_OPEN_FN)(HWND, LPCSTR, LPCSTR, LPCSTR, int, int);
+typedef int(WINAPI *FTP_CLOSE_FN)(void);
+typedef int(WINAPI *FTP_LIST_FN)(LPCSTR, LPSTR, int, LPSTR, int);
+typedef int(WINAPI *FTP_CHANGEDIR_FN)(LPCSTR, LPSTR, int);
+typedef int(WINAPI *FTP_PATH_FN)(LPCSTR);          /* MakeDir, RemoveDir, RemoveFile */
+typedef int(WINAPI *FTP_TWO_PATHS_FN)(LPCSTR, LPCSTR);  /* Get/Put/Send/ReceiveFile, Rename */
+typedef int(WINAPI *FTP_GETLASTMESSAGE_FN)(LPSTR, int);
+
 /* ---- Dial-up connection control (ordinals 810-813) ------------------- */
 
 /* Non-zero when the system reports an Internet connection. *byModem gets 1

@@ -89,28 +89,32 @@ int ChooseTransferType(const char* name, int direction) {
     return direction == kDownload ? DownloadType(text) : UploadType(text);
 }
 
-extern "C" int WINAPI FTP_GetFile(LPCSTR localPath, LPCSTR remotePath) {
+namespace {
+
+// One file either way: separators to "/", the transfer type, the engine.
+int TransferOneFile(const char* localPath, const char* remotePath, int direction) {
     std::string local = Text(localPath);
     std::string remote = Text(remotePath);
     ToRemotePath(local);
     ToRemotePath(remote);
     FtpSession& session = TheSession();
-    session.Client().SetTransferType(ChooseTransferType(remote.c_str(), kDownload));
-    const int r = session.Client().ReceiveFile(remote.c_str(), local.c_str());
+    CUT_FTPClient& client = session.Client();
+    const bool download = direction == kDownload;
+    client.SetTransferType(ChooseTransferType(download ? remote.c_str() : local.c_str(), direction));
+    const int r = download ? client.ReceiveFile(remote.c_str(), local.c_str())
+                           : client.SendFile(local.c_str(), remote.c_str());
     session.CopyLastMessage();
     return r;
 }
 
+}  // namespace
+
+extern "C" int WINAPI FTP_GetFile(LPCSTR localPath, LPCSTR remotePath) {
+    return TransferOneFile(localPath, remotePath, kDownload);
+}
+
 extern "C" int WINAPI FTP_PutFile(LPCSTR localPath, LPCSTR remotePath) {
-    std::string local = Text(localPath);
-    std::string remote = Text(remotePath);
-    ToRemotePath(local);
-    ToRemotePath(remote);
-    FtpSession& session = TheSession();
-    session.Client().SetTransferType(ChooseTransferType(local.c_str(), kUpload));
-    const int r = session.Client().SendFile(local.c_str(), remote.c_str());
-    session.CopyLastMessage();
-    return r;
+    return TransferOneFile(localPath, remotePath, kUpload);
 }
 
 extern "C" int WINAPI FTP_SendFile(LPCSTR localPath, LPCSTR remoteName) {

@@ -24,6 +24,7 @@ from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.filesystems import AbstractedFS
 from pyftpdlib.handlers import FTPHandler
 from pyftpdlib.servers import FTPServer
+from ports import parse_range
 
 FULL_PERMS = "elradfmwMT"
 
@@ -107,14 +108,6 @@ def make_handler(args, authorizer):
     return Handler
 
 
-def parse_range(text):
-    try:
-        low, high = (int(x) for x in text.split("-", 1))
-    except ValueError:
-        raise argparse.ArgumentTypeError("expected A-B, got %r" % text)
-    if not (0 < low <= high < 65536):
-        raise argparse.ArgumentTypeError("bad port range %r" % text)
-    return low, high
 
 
 def write_ready_file(path, port):

@@ -23,6 +23,7 @@ import socket
 import subprocess
 import sys
 import time
+from ports import port_is_free
 
 HERE = os.path.dirname(os.path.realpath(__file__))
 PYTHON = "/usr/bin/python3"  # the interpreter that has pyftpdlib
@@ -36,15 +37,6 @@ def log(msg):
     sys.stderr.write("servers: %s\n" % msg)
 
 
-def port_is_free(port):
-    s = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
-    try:
-        s.bind(("127.0.0.1", port))
-        return True
-    except OSError:
-        return False
-    finally:
-        s.close()
 
 
 def pick_passive_ranges(count):

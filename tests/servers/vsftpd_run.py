@@ -23,6 +23,7 @@ import subprocess
 import sys
 import tempfile
 import time
+from ports import parse_range, port_is_free
 
 VSFTPD = "/usr/sbin/vsftpd"
 PR_SET_PDEATHSIG = 1
@@ -34,25 +35,8 @@ def fail(msg):
     sys.exit(1)
 
 
-def parse_range(text):
-    try:
-        low, high = (int(x) for x in text.split("-", 1))
-    except ValueError:
-        raise argparse.ArgumentTypeError("expected A-B, got %r" % text)
-    if not (0 < low <= high < 65536):
-        raise argparse.ArgumentTypeError("bad port range %r" % text)
-    return low, high
 
 
-def port_is_free(port):
-    s = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
-    try:
-        s.bind(("127.0.0.1", port))
-        return True
-    except OSError:
-        return False
-    finally:
-        s.close()
 
 
 def free_port():

@@ -13,20 +13,12 @@
 #include <vector>
 
 #include "dialog_driver.h"
+#include "ravoFtp.h"
 #include "resource.h"
 #include "test_files.h"
 #include "test_servers.h"
 
 namespace {
-
-using ConnectFn = int(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, int, int, LPCSTR, LPCSTR, int, LPCSTR, LPCSTR, int);
-using OpenFn = int(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, int, int);
-using CloseFn = int(WINAPI*)();
-using ListFn = int(WINAPI*)(LPCSTR, LPSTR, int, LPSTR, int);
-using ChangeDirFn = int(WINAPI*)(LPCSTR, LPSTR, int);
-using OnePathFn = int(WINAPI*)(LPCSTR);
-using TwoPathFn = int(WINAPI*)(LPCSTR, LPCSTR);
-using LastMessageFn = int(WINAPI*)(LPSTR, int);
 
 // The DLL's functions, bound by ordinal.
 struct Dll {
@@ -35,20 +27,20 @@ struct Dll {
     Fn At(int ordinal) const {
         return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, MAKEINTRESOURCEA(ordinal))));
     }
-    ConnectFn Connect = At<ConnectFn>(700);
-    OpenFn Open = At<OpenFn>(701);
-    CloseFn Close = At<CloseFn>(702);
-    ListFn List = At<ListFn>(703);
-    ChangeDirFn ChangeDir = At<ChangeDirFn>(704);
-    OnePathFn MakeDir = At<OnePathFn>(705);
-    OnePathFn RemoveDir = At<OnePathFn>(706);
-    OnePathFn RemoveFile = At<OnePathFn>(707);
-    TwoPathFn GetFile = At<TwoPathFn>(708);
-    TwoPathFn PutFile = At<TwoPathFn>(709);
-    TwoPathFn Rename = At<TwoPathFn>(710);
-    TwoPathFn SendFile = At<TwoPathFn>(711);
-    TwoPathFn ReceiveFile = At<TwoPathFn>(712);
-    LastMessageFn LastMessage = At<LastMessageFn>(720);
+    FTP_CONNECT_FN Connect = At<FTP_CONNECT_FN>(700);
+    FTP_OPEN_FN Open = At<FTP_OPEN_FN>(701);
+    FTP_CLOSE_FN Close = At<FTP_CLOSE_FN>(702);
+    FTP_LIST_FN List = At<FTP_LIST_FN>(703);
+    FTP_CHANGEDIR_FN ChangeDir = At<FTP_CHANGEDIR_FN>(704);
+    FTP_PATH_FN MakeDir = At<FTP_PATH_FN>(705);
+    FTP_PATH_FN RemoveDir = At<FTP_PATH_FN>(706);
+    FTP_PATH_FN RemoveFile = At<FTP_PATH_FN>(707);
+    FTP_TWO_PATHS_FN GetFile = At<FTP_TWO_PATHS_FN>(708);
+    FTP_TWO_PATHS_FN PutFile = At<FTP_TWO_PATHS_FN>(709);
+    FTP_TWO_PATHS_FN Rename = At<FTP_TWO_PATHS_FN>(710);
+    FTP_TWO_PATHS_FN SendFile = At<FTP_TWO_PATHS_FN>(711);
+    FTP_TWO_PATHS_FN ReceiveFile = At<FTP_TWO_PATHS_FN>(712);
+    FTP_GETLASTMESSAGE_FN LastMessage = At<FTP_GETLASTMESSAGE_FN>(720);
 };
 
 std::set<std::string> Lines(const char* text) {
