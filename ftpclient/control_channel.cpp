@@ -1,5 +1,7 @@
 #include "control_channel.h"
 
+#include <chrono>
+
 #include "ftp_result.h"
 
 namespace ftp {
@@ -55,10 +57,17 @@ int ControlChannel::ReadReply(Reply* reply) { return ReadReply(reply, m_timeoutM
 
 int ControlChannel::ReadReply(Reply* reply, int timeoutMs, bool keepOnTimeout) {
     char buffer[4096];
+    // One reply gets the time-out as a whole: a server trickling an endless
+    // multi-line reply cannot hold the caller forever.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (!m_reader.HasReply()) {
         if (!m_socket.IsOpen()) return kConnectionClosed;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
         size_t received = 0;
-        const int r = m_socket.Receive(buffer, sizeof buffer, timeoutMs, &received);
+        const int r = left.count() <= 0
+                          ? kTimeout
+                          : m_socket.Receive(buffer, sizeof buffer, static_cast<int>(left.count()), &received);
         if (r == kTimeout) {
             if (!keepOnTimeout) Close();
             return kTimeout;
@@ -78,15 +87,24 @@ int ControlChannel::ReadReply(Reply* reply, int timeoutMs, bool keepOnTimeout) {
     return kOk;
 }
 
-int ControlChannel::Exchange(const std::string& line, Reply* reply, bool secret) {
-    int r = Send(line, secret);
-    if (r != kOk) return r;
-    do {
-        r = ReadReply(reply);
+int ControlChannel::ReadFinalReply(Reply* reply) {
+    // A server may send a mark or two (1xx) before its answer; one that
+    // sends nothing else is not waited for without end.
+    for (int preliminary = 0; preliminary < kMaxPreliminaryReplies; ++preliminary) {
+        const int r = ReadReply(reply);
         if (r != kOk) return r;
-    } while (reply->code < 200);
-    if (reply->code == 421) Close();
-    return kOk;
+        if (reply->code >= 200) {
+            if (reply->code == 421) Close();
+            return kOk;
+        }
+    }
+    Close();
+    return kNoResponse;
+}
+
+int ControlChannel::Exchange(const std::string& line, Reply* reply, bool secret) {
+    const int r = Send(line, secret);
+    return r != kOk ? r : ReadFinalReply(reply);
 }
 
 }  // namespace ftp

@@ -17,6 +17,8 @@ enum TraceKind { kTraceNote = 0, kTraceSent = 1, kTraceReceived = 2 };
 
 class ControlChannel {
 public:
+    static constexpr int kMaxPreliminaryReplies = 8;
+
     int Open(const std::string& host, int port, int timeoutMs);
     void Close();
     bool IsOpen() const { return m_socket.IsOpen(); }
@@ -33,6 +35,8 @@ public:
     // With keepOnTimeout a time-out leaves the connection open: used where a
     // reply may or may not come (the second reply after ABOR).
     int ReadReply(Reply* reply, int timeoutMs, bool keepOnTimeout = false);
+    // Reads replies up to the first one that is not 1xx (a few at most).
+    int ReadFinalReply(Reply* reply);
     // Sends a command and reads replies up to the first one that is not 1xx.
     int Exchange(const std::string& line, Reply* reply, bool secret = false);
 

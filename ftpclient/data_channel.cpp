@@ -1,6 +1,7 @@
 #include "data_channel.h"
 
 #include <cctype>
+#include <chrono>
 #include <cstdio>
 
 #include "ftp_result.h"
@@ -104,6 +105,7 @@ int DataChannel::PreparePassive(ControlChannel& control, const DataChannelOption
 int DataChannel::PrepareActive(ControlChannel& control) {
     NetAddress local = control.Socket().LocalAddress();
     if (!local.IsValid()) return kConnectionClosed;
+    m_serverHost = control.Socket().PeerAddress().HostText();
     local.SetPort(0);
     int r = m_listener.Listen(local);
     if (r != kOk) return r;
@@ -129,9 +131,23 @@ int DataChannel::PrepareActive(ControlChannel& control) {
 int DataChannel::Establish(int timeoutMs) {
     if (m_socket.IsOpen()) return kOk;
     if (!m_listener.IsOpen()) return kDataConnect;
-    const int r = m_listener.Accept(timeoutMs, &m_socket);
+    // Another host connecting first is turned away: the data belongs to the
+    // server we are logged in to.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) break;
+        const int r = m_listener.Accept(static_cast<int>(left.count()), &m_socket);
+        if (r != kOk) break;
+        if (m_socket.PeerAddress().HostText() == m_serverHost) {
+            m_listener.Close();
+            return kOk;
+        }
+        m_socket.Close();
+    }
     m_listener.Close();
-    return r == kTimeout ? kDataAccept : r;
+    return kDataAccept;
 }
 
 void DataChannel::Close() {

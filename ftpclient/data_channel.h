@@ -34,6 +34,7 @@ private:
 
     NetSocket m_socket;
     NetSocket m_listener;
+    std::string m_serverHost;  // active mode: only the server may connect
 };
 
 // Reply parsers, exposed for tests. Return false on a malformed reply.

@@ -11,6 +11,8 @@ using namespace ftp;
 
 namespace {
 
+constexpr size_t kMaxListingEntries = 500000;
+
 // "*" matches any run of characters, "?" one character; everything else
 // matches itself, case-sensitively as names on most servers are.
 bool MatchesPattern(const char* pattern, const char* name) {
@@ -81,7 +83,7 @@ int ListingRead::Run(std::vector<CUT_DIRINFO>* entries) {
         m_s.control.Close();
         return r;
     }
-    r = m_s.control.ReadReply(&reply);
+    r = m_s.control.ReadFinalReply(&reply);
     if (r != kOk) return r;
     if (reply.code >= 400) return MapReplyToResult(Command::kList, reply.code, reply.text);
     parser.Finish();
@@ -92,6 +94,8 @@ int ListingRead::Run(std::vector<CUT_DIRINFO>* entries) {
 int ListingRead::ReadData(ListParser* parser) {
     char buffer[16384];
     for (;;) {
+        // A listing that never ends must not take all memory.
+        if (parser->Entries().size() > kMaxListingEntries) return kOutOfMemory;
         size_t got = 0;
         const int r = m_data.Socket().Receive(buffer, sizeof buffer, m_s.control.Timeout(), &got);
         if (r == kTimeout) return kTimeout;

@@ -33,10 +33,8 @@ void KeepIfMultiLine(CUT_FTPClient::Impl& s, const Reply& reply) {
 // Reads the greeting: 120 means "wait", 220 is ready, anything else refuses.
 int ReadGreeting(CUT_FTPClient::Impl& s) {
     Reply reply;
-    do {
-        const int r = s.control.ReadReply(&reply);
-        if (r != kOk) return r;
-    } while (reply.code < 200);
+    const int r = s.control.ReadFinalReply(&reply);
+    if (r != kOk) return r;
     KeepIfMultiLine(s, reply);
     if (reply.code == 220) return kOk;
     s.control.Close();

@@ -122,7 +122,7 @@ int Transfer::Send(LocalFile& file, bool ascii) {
 int Transfer::Finish(Command kind) {
     m_data.Close();  // for an upload this is the end-of-file mark
     Reply reply;
-    const int r = m_s.control.ReadReply(&reply);
+    const int r = m_s.control.ReadFinalReply(&reply);
     if (r != kOk) return r;
     if (reply.code >= 400) return MapReplyToResult(kind, reply.code, reply.text);
     if (ReportProgress(true)) return kCancelled;
@@ -130,19 +130,21 @@ int Transfer::Finish(Command kind) {
 }
 
 void Transfer::Abort() {
+    // The data connection is closed first: a server blocked writing to it
+    // (or reading from it) looks at the control connection only afterwards.
     m_data.Close();
     if (!m_started) return;
-    if (m_s.control.Send("ABOR") != kOk) return;
-    // Servers answer an abort with 426 (transfer aborted) then 226 (ABOR
-    // done), or with a single 225/226 when the transfer had ended already;
-    // a transfer that ended just before the ABOR gives its own 226 first.
-    Reply reply;
+    // Servers answer an abort with 426 then 226, or a single 225/226, and a
+    // transfer that ended just before it adds its own 226, sometimes late.
+    // A NOOP marks the end: every reply before its 200 belongs to the
+    // transfer or the abort and is dropped.
+    if (m_s.control.Send("ABOR") != kOk || m_s.control.Send("NOOP") != kOk) return;
     const int wait = std::min(Timeout(), 5000);
-    if (m_s.control.ReadReply(&reply, wait) != kOk) return;
-    if (reply.code < 200 || reply.code >= 400) {
-        if (m_s.control.ReadReply(&reply, wait) != kOk) return;
+    Reply reply;
+    for (int replies = 0; replies < 8; ++replies) {
+        if (m_s.control.ReadReply(&reply, wait) != kOk || reply.code == 200) return;
     }
-    m_s.control.ReadReply(&reply, 300, true);
+    m_s.control.Close();  // still out of step: better closed than confused
 }
 
 bool IsEmpty(const char* text) { return text == nullptr || *text == '\0'; }

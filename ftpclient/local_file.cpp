@@ -52,7 +52,14 @@ bool LocalFile::Close() {
 }
 
 std::string TemporarySiblingName(const std::string& target, int attempt) {
-    return target + ".part" + std::to_string(attempt) + ".ravo";
+    const std::string sibling = target + ".part" + std::to_string(attempt) + ".ravo";
+    // Near the Windows path limit a short name in the same folder is used,
+    // so that a target that fits is never refused for its temporary name.
+    constexpr size_t kPathLimit = 259;
+    if (sibling.size() <= kPathLimit) return sibling;
+    const size_t slash = target.find_last_of("\\/");
+    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    return folder + "~rv" + std::to_string(attempt) + ".tmp";
 }
 
 bool ReplaceLocalFile(const std::string& from, const std::string& to) {

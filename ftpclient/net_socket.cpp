@@ -9,7 +9,6 @@
 #include <ws2tcpip.h>
 using SocketHandle = SOCKET;
 using SockLen = int;
-#define RAVO_POLL WSAPoll
 #else
 #include <arpa/inet.h>
 #include <cerrno>
@@ -22,7 +21,6 @@ using SockLen = int;
 #include <unistd.h>
 using SocketHandle = int;
 using SockLen = socklen_t;
-#define RAVO_POLL poll
 #endif
 
 namespace ftp {
@@ -140,15 +138,36 @@ void NetSocket::Close() {
     m_handle = kInvalid;
 }
 
+#ifdef _WIN32
+// select() rather than WSAPoll: older Windows versions never report a
+// refused non-blocking connect through WSAPoll, only through the
+// exception set of select().
+int NetSocket::WaitFor(bool forWrite, int timeoutMs) const {
+    fd_set wanted;
+    fd_set failed;
+    FD_ZERO(&wanted);
+    FD_ZERO(&failed);
+    FD_SET(H(m_handle), &wanted);
+    FD_SET(H(m_handle), &failed);
+    timeval limit;
+    limit.tv_sec = timeoutMs < 0 ? 0 : timeoutMs / 1000;
+    limit.tv_usec = timeoutMs < 0 ? 0 : (timeoutMs % 1000) * 1000;
+    const int n = select(0, forWrite ? nullptr : &wanted, forWrite ? &wanted : nullptr, &failed, &limit);
+    if (n == 0) return kTimeout;
+    if (n < 0) return forWrite ? kSocketSend : kSocketReceive;
+    return kOk;  // ready, or an error the next call will report
+}
+#else
 int NetSocket::WaitFor(bool forWrite, int timeoutMs) const {
     pollfd p = {};
     p.fd = H(m_handle);
     p.events = forWrite ? POLLOUT : POLLIN;
-    const int n = RAVO_POLL(&p, 1, timeoutMs < 0 ? 0 : timeoutMs);
+    const int n = poll(&p, 1, timeoutMs < 0 ? 0 : timeoutMs);
     if (n == 0) return kTimeout;
     if (n < 0) return forWrite ? kSocketSend : kSocketReceive;
     return kOk;  // readable, writable, or an error the next call will report
 }
+#endif
 
 int NetSocket::ConnectOne(const void* addr, int addrLength, int family, int timeoutMs) {
     const SocketHandle s = socket(family, SOCK_STREAM, IPPROTO_TCP);

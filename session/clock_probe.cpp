@@ -40,10 +40,12 @@ bool CreateNewEmptyFile(const std::string& path) {
     return true;
 }
 
+// Compared ignoring case: on servers whose names ignore case, uploading
+// "testfile.txt" would replace a user's "TestFile.txt".
 bool RemoteHolds(const std::string& name) {
     CUT_DIRINFO entry;
     for (int i = 0; GetRemoteEntry(i, &entry) == ftp::kOk; ++i) {
-        if (name == entry.fileName) return true;
+        if (lstrcmpiA(name.c_str(), entry.fileName) == 0) return true;
     }
     return false;
 }
@@ -75,10 +77,10 @@ int64_t LocalFileTimeOf(const std::string& path) {
 
 int64_t AsInt64(const FILETIME& t) { return (static_cast<int64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime; }
 
-// Steps 5 to 7 with a free name: replace, upload, find, measure, remove.
+// Upload, find, measure, remove. The name is free in the folder, so there
+// is nothing to delete before the upload.
 void MeasureWith(const std::string& localPath, const std::string& name) {
     FtpSession& session = TheSession();
-    FTP_RemoveFile(name.c_str());
     if (FTP_SendFile(localPath.c_str(), name.c_str()) != ftp::kOk) return;
     FILETIME listed;
     const int found = FindRemoteFileTime(name.c_str(), &listed);

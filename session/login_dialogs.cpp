@@ -6,7 +6,7 @@ CFtpPasswordDlg::CFtpPasswordDlg(HWND parent) : CDialog(IDD_PASSWORD, parent) {}
 
 BOOL CFtpPasswordDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetFocus(GetDlgItem(IDC_PASSWORD));
+    ::SetFocus(GetDlgItem(IDC_PASSWORD));
     return FALSE;  // the focus is set: the password box, not the message
 }
 

@@ -138,7 +138,7 @@ extern "C" int WINAPI FTP_Open(HWND parent, LPCSTR host, LPCSTR user, LPCSTR pas
 extern "C" int WINAPI FTP_Close() { return TheSession().Client().Close(); }
 
 extern "C" int WINAPI FTP_GetLastMessage(LPSTR buffer, int size) {
-    const size_t room = static_cast<size_t>(size) & 0xFFFF;
+    const size_t room = BufferRoom(size);
     if (buffer == nullptr || room == 0) return ftp::kBadArgument;
     const char* message = TheSession().LastMessage();
     const size_t n = std::min(std::strlen(message), room - 1);

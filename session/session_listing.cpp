@@ -39,7 +39,7 @@ struct OutputText {
     size_t size;
     size_t length = 0;
 
-    OutputText(char* b, int s) : buffer(b), size(b ? static_cast<size_t>(s) & 0xFFFF : 0) {
+    OutputText(char* b, int s) : buffer(b), size(b ? BufferRoom(s) : 0) {
         if (size > 0) buffer[0] = '\0';
     }
     bool Append(const std::string& line) {
@@ -80,10 +80,12 @@ private:
     OutputText* m_folders;
     OutputText* m_files;
     std::string m_prefix;  // the sub-folder being walked, or empty
+    std::string m_folder;  // the folder listed, to return to after a sub-folder
     bool m_returnFailed = false;
 };
 
 int ListingWalk::Run() {
+    if (m_prefix.empty()) GetRemoteCurrentDir(&m_folder);
     int r = ReadRemoteListing(nullptr);
     if (r != ftp::kOk) return r;
     int pending = ftp::kOk;
@@ -146,8 +148,10 @@ std::string ListingWalk::Expand(const CUT_DIRINFO& entry, bool folder, int* pend
 }
 
 // Lists a top-level sub-folder's files into the file text, then returns to
-// the parent and reads its listing again. When the return fails the walk
-// stops: the held listing is the sub-folder's, not the one being walked.
+// the parent and reads its listing again. The way back is the parent's full
+// path where it is known: "CWD .." after entering a link leads to the
+// parent of the link's target on many servers. When the return fails the
+// walk stops: the held listing is the sub-folder's, not the one walked.
 int ListingWalk::WalkSubFolder(const char* name) {
     FtpSession& session = TheSession();
     m_prefix = name;
@@ -157,7 +161,7 @@ int ListingWalk::WalkSubFolder(const char* name) {
         ListingWalk inner(m_template.c_str(), m_folders, m_files);
         inner.m_prefix = m_prefix;
         inner.Run();
-        m_prefix = "..";
+        m_prefix = m_folder.empty() ? std::string("..") : m_folder;
         r = session.Client().ChDir(m_prefix.c_str());
         session.CopyLastMessage();
         if (r == ftp::kOk) r = ReadRemoteListing(nullptr);

@@ -15,6 +15,10 @@ int OnTransferProgress(unsigned long bytes, int direction);
 void OnProtocolTrace(const char* text, int kind);
 
 // ---- session_paths.cpp: path helpers ----------------------------------------
+// The usable size of a host's buffer: the low 16 bits of its size, where a
+// size that is a multiple of 65536 still allows 65535 bytes and a negative
+// size allows none.
+size_t BufferRoom(int size);
 // Turns every "\" into "/".
 void ToRemotePath(std::string& path);
 // The current remote folder with "/" separators; does not copy the last message.

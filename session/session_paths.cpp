@@ -33,6 +33,12 @@ int CopyAfter(int result) {
 
 }  // namespace
 
+size_t BufferRoom(int size) {
+    if (size <= 0) return 0;
+    const size_t low = static_cast<size_t>(size) & 0xFFFF;
+    return low != 0 ? low : 0xFFFF;
+}
+
 void ToRemotePath(std::string& path) { std::replace(path.begin(), path.end(), '\\', '/'); }
 
 int GetRemoteCurrentDir(std::string* folder) {
@@ -51,7 +57,7 @@ extern "C" int WINAPI FTP_ChangeDir(LPCSTR path, LPSTR folder, int folderSize) {
     // The path goes to the server exactly as given: no separator conversion.
     if (path != nullptr && *path != '\0') result = CopyAfter(session.Client().ChDir(path));
     std::string current;
-    const size_t size = static_cast<size_t>(folderSize) & 0xFFFF;
+    const size_t size = BufferRoom(folderSize);
     if (GetRemoteCurrentDir(&current) == ftp::kOk && folder != nullptr && size > 0) {
         // At most size characters including the terminator: a folder name
         // as long as the buffer is cut, never written past it.

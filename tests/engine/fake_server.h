@@ -20,6 +20,7 @@ enum class Action {
     kExpectPasv,   // read one command (PASV); open a data listener; reply 227
     kSendData,     // accept the data connection, send `text`, close it
     kSendDataAndDrop,  // accept, send `text`, then close data and control
+    kPause,        // wait `text` milliseconds
     kSilence,      // stop answering; keep the connection open until Stop()
 };
 

@@ -251,4 +251,48 @@ TEST_F(ScriptedSession, DroppedDownloadKeepsOldFileAndLeavesNoPartial) {
     EXPECT_EQ(std::vector<std::string>{"kept.bin"}, folder.List());
 }
 
+int CancelAtOnce(unsigned long, int) { return 1; }
+
+// The transfer had ended when the user cancelled: its 226 is already there
+// and the answer to ABOR comes late. The next command must still read its
+// own reply.
+TEST_F(ScriptedSession, LateAbortReplyDoesNotShiftLaterReplies) {
+    testfiles::TempFolder folder;
+    const std::string target = folder.Path("late.bin");
+    Connect({{Action::kExpect, "200 Type set to I"},
+             {Action::kExpectPasv, ""},
+             {Action::kExpect, "150 Opening data connection"},
+             {Action::kSendData, std::string(70000, 'd')},
+             {Action::kReply, "226 Transfer complete"},
+             {Action::kExpect, ""},  // ABOR: answered below, late
+             {Action::kPause, "600"},
+             {Action::kReply, "225 ABOR command successful"},
+             {Action::kExpect, "200 NOOP ok"},
+             {Action::kExpect, "257 \"/\" is current"}});
+    m_client.SetCallback(CancelAtOnce);
+    EXPECT_EQ(ftp::kCancelled, m_client.ReceiveFile("late.bin", target.c_str()));
+    EXPECT_TRUE(folder.List().empty()) << "a cancelled download leaves no file";
+    char dir[256];
+    EXPECT_EQ(ftp::kOk, m_client.GetCurDir(dir, 255));
+    EXPECT_STREQ("/", dir);
+    const std::vector<std::string> expected = {"USER joe", "TYPE I", "PASV", "RETR late.bin", "ABOR", "NOOP", "PWD"};
+    EXPECT_EQ(expected, m_server->Commands());
+}
+
+TEST_F(ScriptedSession, MarksBeforeTheFinalReplyAreSkipped) {
+    testfiles::TempFolder folder;
+    const std::string target = folder.Path("marked.txt");
+    Connect({{Action::kExpect, "200 Type set to A"},
+             {Action::kExpectPasv, ""},
+             {Action::kExpect, "150 Opening data connection"},
+             {Action::kSendData, "text\r\n"},
+             {Action::kReply, "110 Restart marker\n226 Transfer complete"},
+             {Action::kExpect, "120 Wait\n257 \"/docs\" is current"}});
+    m_client.SetTransferType(0);
+    ASSERT_EQ(ftp::kOk, m_client.ReceiveFile("marked.txt", target.c_str()));
+    char dir[256];
+    EXPECT_EQ(ftp::kOk, m_client.GetCurDir(dir, 255));
+    EXPECT_STREQ("/docs", dir);
+}
+
 }  // namespace

@@ -342,6 +342,11 @@ TEST_F(Exports, BadArgumentsNeverCrash) {
     EXPECT_NE(0, m_dll.SendFile(nullptr, nullptr));
     EXPECT_NE(0, m_dll.ReceiveFile("x", nullptr));
     EXPECT_NE(0, m_dll.LastMessage(nullptr, 10));
+    char guarded[8] = "guard!";
+    EXPECT_NE(0, m_dll.LastMessage(guarded, -1));
+    EXPECT_NE(0, m_dll.List("name", guarded, -1, guarded, -65536));  // not connected
+    EXPECT_EQ(0, m_dll.ChangeDir("", guarded, -1));
+    EXPECT_STREQ("guard!", guarded) << "negative sizes allow no writing at all";
     EXPECT_EQ(0, m_dll.Close());
 }
 
