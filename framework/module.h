@@ -12,3 +12,7 @@ HINSTANCE ResourceModule();
 
 // Loads string `id` of the module's string table; empty when missing.
 std::string LoadResourceString(UINT id);
+
+// Registers the common-control window classes the templates use (list views,
+// progress bars, tabs, tool tips); cheap after the first call.
+void EnsureCommonControls();

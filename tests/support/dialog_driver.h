@@ -44,10 +44,21 @@ public:
     }
 
 private:
+    // Tests run in parallel processes: a dialog of the same title in another
+    // one is not ours.
+    static HWND FindOwnDialog(const char* title) {
+        for (HWND dialog = FindWindowExA(nullptr, nullptr, "#32770", title); dialog != nullptr;
+             dialog = FindWindowExA(nullptr, dialog, "#32770", title)) {
+            DWORD process = 0;
+            GetWindowThreadProcessId(dialog, &process);
+            if (process == GetCurrentProcessId()) return dialog;
+        }
+        return nullptr;
+    }
     void Watch(int timeoutMs) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
         while (!m_stop) {
-            HWND dialog = FindWindowA("#32770", m_title.c_str());
+            HWND dialog = FindOwnDialog(m_title.c_str());
             if (dialog && IsWindowVisible(dialog)) {
                 if (!m_seen) {
                     m_seen = true;

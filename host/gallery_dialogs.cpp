@@ -1,0 +1,243 @@
+#include "gallery_dialogs.h"
+
+#include "module.h"
+#include "resource.h"
+
+namespace {
+
+struct ButtonPictures {
+    int id;
+    UINT normal;
+    UINT disabled;
+    int style;
+};
+
+// The file manager's buttons, their picture pairs and styles.
+const ButtonPictures kButtons[] = {
+    {IDC_DOWNLOAD, IDB_DOWNLOAD, IDB_DOWNLOAD_DISABLED, 2},
+    {IDC_UPLOAD, IDB_UPLOAD, IDB_UPLOAD_DISABLED, 2},
+    {IDC_PARENT, IDB_PARENT, IDB_PARENT_DISABLED, 2},
+    {IDC_NEW, IDB_NEW, IDB_NEW_DISABLED, 2},
+    {IDC_VIEW, IDB_VIEW, IDB_VIEW_DISABLED, 2},
+    {IDC_RENAME, IDB_RENAME, IDB_RENAME_DISABLED, 2},
+    {IDC_DELETE, IDB_DELETE, IDB_DELETE_DISABLED, 2},
+    {IDC_REFRESH, IDB_REFRESH, IDB_REFRESH_DISABLED, 2},
+    {IDC_CONNECT, IDB_CONNECT, IDB_CONNECT_DISABLED, 2},
+    {IDC_CLEAR_ALL, IDB_CLEAR_ALL, IDB_CLEAR_ALL_DISABLED, 1},
+    {IDC_SELECT_TRANSFER, IDB_SELECT_TRANSFER, IDB_SELECT_TRANSFER_DISABLED, 1},
+    {IDC_SELECT_UPDATING, IDB_SELECT_UPDATING, IDB_SELECT_UPDATING_DISABLED, 1},
+    {IDC_SELECT_DELETION, IDB_SELECT_DELETION, IDB_SELECT_DELETION_DISABLED, 1},
+    {IDC_SELECT_ALL, IDB_SELECT_ALL, IDB_SELECT_ALL_DISABLED, 1},
+    {IDC_BROWSE, IDB_BROWSE, IDB_BROWSE_DISABLED, 0},
+    {IDC_TOP_PANEL_BUTTON, 0, 0, 3},
+    {IDC_BOTTOM_PANEL_BUTTON, 0, 0, 3},
+};
+
+struct Rule {
+    int id;
+    int horz;
+    int vert;
+    BOOL erase;
+};
+
+// The file manager's layout rules, in the order the window registers them.
+const Rule kRules[] = {
+    {IDC_TOP_PANEL, 1, 4, 0},      {IDC_SMART_SELECT_GROUP, 2, 0, 1}, {IDC_CLEAR_ALL, 2, 0, 0},
+    {IDC_SELECT_TRANSFER, 2, 0, 0}, {IDC_SELECT_UPDATING, 2, 0, 0},   {IDC_SELECT_DELETION, 2, 0, 0},
+    {IDC_SELECT_ALL, 2, 0, 0},     {IDC_TOP_PATH, 1, 0, 0},           {IDC_BOTTOM_PANEL, 1, 5, 0},
+    {IDC_DOWNLOAD, 0, 6, 0},       {IDC_UPLOAD, 0, 6, 0},             {IDC_PARENT, 0, 6, 0},
+    {IDC_NEW, 0, 6, 0},            {IDC_VIEW, 0, 6, 0},               {IDC_RENAME, 0, 6, 0},
+    {IDC_DELETE, 0, 6, 0},         {IDC_REFRESH, 0, 6, 0},            {IDC_CONNECT, 2, 0, 0},
+    {IDC_BOTTOM_PATH, 1, 2, 0},    {IDC_BROWSE, 2, 2, 0},             {IDC_BOTTOM_PANEL_BUTTON, 0, 2, 1},
+    {IDC_LOG_SEPARATOR, 1, 2, 1},  {IDC_HINT_GROUP, 2, 6, 1},         {IDC_HINT_TEXT, 2, 6, 1},
+    {IDC_SHOW_LOG, 2, 2, 1},       {IDC_LOG, 1, 2, 1},                {IDC_KEYS_TEXT, 1, 2, 1},
+    {IDOK, 2, 2, 1},               {IDC_ABOUT, 2, 2, 1},              {IDHELP, 2, 2, 1},
+    {IDC_PROGRESS, 2, 6, 1},       {IDC_FILE_LINE, 2, 6, 1},          {IDC_ACTIVITY_LINE, 2, 6, 1},
+    {IDC_SIZE_LINE, 2, 6, 1},      {IDC_STOP, 2, 6, 1},
+};
+
+struct Row {
+    int icon;  // index in the panels' image list
+    const char* name;
+    const char* size;
+    const char* modified;
+};
+
+const Row kRemoteRows[] = {
+    {6, "..", "<dir>", ""},
+    {5, "images", "<dir>", "3/2/2024 9:15 AM"},
+    {7, "archive", "<link>", "1/8/2024 6:40 PM"},
+    {1, "index.html", "     12,345", "3/5/2024 2:07 PM"},
+    {1, "about.htm", "      4,096", "2/28/2024 11:02 AM"},
+    {3, "logo.gif", "      8,192", "2/1/2024 8:30 AM"},
+    {2, "world.wrl", "     20,480", "12/19/2023 4:12 PM"},
+    {4, "welcome.wav", "     65,536", "11/3/2023 10:45 AM"},
+};
+
+const Row kLocalRows[] = {
+    {6, "..", "<dir>", ""},
+    {5, "images", "<dir>", "3/6/2024 8:01 AM"},
+    {1, "index.html", "     12,480", "3/6/2024 8:00 AM"},
+    {1, "news.html", "      2,210", "3/6/2024 7:58 AM"},
+    {3, "logo.gif", "      8,192", "2/1/2024 8:30 AM"},
+    {0, "notes.txt", "        512", "1/15/2024 5:20 PM"},
+};
+
+void SetText(HWND dialog, int id, const std::string& text) { SetDlgItemTextA(dialog, id, text.c_str()); }
+
+}  // namespace
+
+BOOL CGalleryMainDlg::OnInitDialog() {
+    CFtpLayout::OnInitDialog();
+    SetResizable(TRUE, TRUE);
+    SetUpButtons();
+    ArrangeControls();
+    m_top.SubclassDlgItem(IDC_TOP_PANEL, m_hWnd);
+    m_bottom.SubclassDlgItem(IDC_BOTTOM_PANEL, m_hWnd);
+    m_icons.Create(16, 16, ILC_COLOR8 | ILC_MASK, 0, 1);
+    for (UINT id : {IDB_FILE, IDB_HTML, IDB_VRML, IDB_PICTURE, IDB_SOUND, IDB_FOLDER, IDB_PARENT_ENTRY, IDB_LINK})
+        m_icons.AddBitmapResource(id, RGB(255, 255, 255));
+    m_icons.SetBkColor(GetSysColor(COLOR_WINDOW));
+    FillPanel(m_top, true);
+    FillPanel(m_bottom, false);
+
+    SetWindowText(LoadResourceString(IDS_CAPTION) + " - ftp.example.com");
+    SetText(m_hWnd, IDC_TOP_PANEL_BUTTON, LoadResourceString(IDS_REMOTE_FOLDER));
+    SetText(m_hWnd, IDC_BOTTOM_PANEL_BUTTON, LoadResourceString(IDS_LOCAL_FOLDER));
+    SetText(m_hWnd, IDC_CONNECT, LoadResourceString(IDS_DISCONNECT_BUTTON));
+    SetText(m_hWnd, IDC_HINT_GROUP, LoadResourceString(IDS_HINT));
+    SetText(m_hWnd, IDC_HINT_TEXT, LoadResourceString(IDS_WELCOME));
+    SetText(m_hWnd, IDC_TOP_PATH, "/public_html");
+    SetText(m_hWnd, IDC_BOTTOM_PATH, "C:\\Sites\\example");
+    if (m_bBusy) ShowBusy();
+    if (m_grow.cx != 0 || m_grow.cy != 0) {
+        RECT rc;
+        GetWindowRect(&rc);
+        SetWindowPos(nullptr, 0, 0, rc.right - rc.left + m_grow.cx, rc.bottom - rc.top + m_grow.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return TRUE;
+}
+
+void CGalleryMainDlg::SetUpButtons() {
+    for (size_t i = 0; i < sizeof kButtons / sizeof kButtons[0]; ++i) {
+        m_buttons[i].SubclassDlgItem(static_cast<UINT>(kButtons[i].id), m_hWnd);
+        m_buttons[i].SetBitmaps(kButtons[i].normal, kButtons[i].disabled, kButtons[i].style);
+    }
+    // The bottom panel is the active one; a smart selection has just run.
+    for (CFtpBitmapButton& button : m_buttons) {
+        const int id = button.GetDlgCtrlID();
+        if (id == IDC_BOTTOM_PANEL_BUTTON || id == IDC_SELECT_TRANSFER) button.m_bLit = TRUE;
+        if (id == IDC_UPLOAD && !m_bBusy) button.m_nState = CFtpBitmapButton::kHot;
+    }
+}
+
+void CGalleryMainDlg::ArrangeControls() {
+    RemoveAllControls();
+    for (const Rule& rule : kRules)
+        AddControl(static_cast<UINT>(rule.id), rule.horz, rule.vert, rule.erase, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CGalleryMainDlg::FillPanel(CListCtrl& panel, bool remote) {
+    RECT client;
+    panel.GetClientRect(&client);
+    const int size = panel.GetStringWidth("999.999.999") + 16;
+    const int modified = panel.GetStringWidth("12/19/2023 11:02 AM") + 24;
+    panel.InsertColumn(0, LoadResourceString(IDS_COLUMN_NAME).c_str(), LVCFMT_LEFT, client.right - 16 - size - modified);
+    panel.InsertColumn(1, LoadResourceString(IDS_COLUMN_SIZE).c_str(), LVCFMT_RIGHT, size);
+    panel.InsertColumn(2, LoadResourceString(IDS_COLUMN_MODIFIED).c_str(), LVCFMT_LEFT, modified);
+    panel.SetImageList(m_icons, LVSIL_SMALL);
+    panel.ModifyStyle(0, LVS_SHOWSELALWAYS);
+    const Row* rows = remote ? kRemoteRows : kLocalRows;
+    const size_t count = remote ? sizeof kRemoteRows / sizeof kRemoteRows[0] : sizeof kLocalRows / sizeof kLocalRows[0];
+    for (size_t i = 0; i < count; ++i) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = static_cast<int>(i);
+        item.iImage = rows[i].icon;
+        item.pszText = const_cast<char*>(rows[i].name);
+        const int index = panel.InsertItem(&item);
+        panel.SetItemText(index, 1, rows[i].size);
+        panel.SetItemText(index, 2, rows[i].modified);
+    }
+    if (!remote) {
+        panel.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+        panel.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
+    }
+}
+
+void CGalleryMainDlg::ShowBusy() {
+    SetWindowText(LoadResourceString(IDS_CAPTION) + " - ftp.example.com  (40%)");
+    SetText(m_hWnd, IDC_HINT_GROUP, LoadResourceString(IDS_PROGRESS));
+    ::ShowWindow(GetDlgItem(IDC_HINT_TEXT), SW_HIDE);
+    SetText(m_hWnd, IDC_FILE_LINE, LoadResourceString(IDS_FILE_LINE) + " index.html");
+    SetText(m_hWnd, IDC_SIZE_LINE, LoadResourceString(IDS_SIZE_LINE) + " 12,480 " + LoadResourceString(IDS_BYTES));
+    SetText(m_hWnd, IDC_ACTIVITY_LINE, "4,096 " + LoadResourceString(IDS_BYTES_SENT));
+    SendDlgItemMessageA(m_hWnd, IDC_PROGRESS, PBM_SETRANGE32, 0, 100);
+    SendDlgItemMessageA(m_hWnd, IDC_PROGRESS, PBM_SETPOS, 40, 0);
+    for (int id : {IDC_FILE_LINE, IDC_SIZE_LINE, IDC_ACTIVITY_LINE, IDC_PROGRESS, IDC_STOP})
+        ::ShowWindow(GetDlgItem(id), SW_SHOW);
+    for (int id : {IDOK, IDC_CLEAR_ALL, IDC_SELECT_ALL, IDC_SELECT_TRANSFER, IDC_SELECT_UPDATING, IDC_SELECT_DELETION,
+                   IDC_VIEW, IDC_PARENT, IDC_UPLOAD, IDC_RENAME, IDC_TOP_PATH, IDC_REFRESH, IDC_NEW, IDC_BOTTOM_PATH,
+                   IDC_DOWNLOAD, IDC_DELETE, IDC_CONNECT, IDC_TOP_PANEL, IDC_BOTTOM_PANEL, IDC_BROWSE})
+        ::EnableWindow(GetDlgItem(id), FALSE);
+}
+
+CGalleryProfileDlg::CGalleryProfileDlg(int page)
+    : CDialog(IDD_PROFILE, nullptr),
+      m_nPage(page),
+      m_pages{CPropertyPage(IDD_PAGE_REMOTE), CPropertyPage(IDD_PAGE_GENERAL), CPropertyPage(IDD_PAGE_WWW),
+              CPropertyPage(IDD_PAGE_FIREWALL)} {}
+
+BOOL CGalleryProfileDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    ModifyStyleEx(0, WS_EX_CONTROLPARENT);
+    m_delete.SubclassDlgItem(IDC_DELETE, m_hWnd);
+    m_delete.SetBitmaps(IDB_DELETE, IDB_DELETE_DISABLED, 0);
+    for (CPropertyPage& page : m_pages) m_sheet.AddPage(&page);
+    m_sheet.Create(m_hWnd);
+    RECT frame;
+    ::GetWindowRect(GetDlgItem(IDC_SHEET_FRAME), &frame);
+    ScreenToClient(&frame);
+    m_sheet.SetWindowPos(nullptr, frame.left - 7, frame.top - 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetText(m_hWnd, IDC_PROFILE_NAME, "Example site");
+    m_sheet.SetActivePage(m_nPage);
+    HWND page = m_pages[m_nPage].m_hWnd;
+    switch (m_nPage) {
+    case 0:
+        SetText(page, IDC_PROFILE_HOST, "ftp.example.com");
+        SetText(page, IDC_PROFILE_USER, "webmaster");
+        SetText(page, IDC_PROFILE_PASSWORD, "secret");
+        break;
+    case 1:
+        SetText(page, IDC_REMOTE_FOLDER, "/public_html");
+        SetText(page, IDC_LOCAL_FOLDER, "C:\\Sites\\example");
+        SetText(page, IDC_TIMEOUT, "60");
+        SetText(page, IDC_PORT, LoadResourceString(IDS_DEFAULT_PORT));
+        break;
+    case 2:
+        SetText(page, IDC_WWW_ADDRESS, "http://www.example.com/");
+        SetText(page, IDC_INDEX_PAGE, "index.html");
+        break;
+    default:
+        CheckDlgButton(page, IDC_FW_TYPE_NONE, BST_CHECKED);
+        CheckDlgButton(page, IDC_FW_PASSIVE, BST_CHECKED);
+        SetText(page, IDC_FW_PORT, LoadResourceString(IDS_DEFAULT_PORT));
+        break;
+    }
+    SetWindowText(LoadResourceString(IDS_PROFILE_CAPTION));
+    return TRUE;
+}
+
+BOOL CGalleryTextDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    if (!m_title.empty()) SetWindowText(m_title);
+    for (const auto& [id, text] : m_texts) SetText(m_hWnd, id, text);
+    if (GetTemplateId() == IDD_ABOUT) {  // the box takes the picture's size
+        RECT picture;
+        ::GetWindowRect(GetDlgItem(IDC_ABOUT_PICTURE), &picture);
+        SetWindowPos(nullptr, 0, 0, picture.right - picture.left, picture.bottom - picture.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return TRUE;
+}

@@ -1,0 +1,146 @@
+#include "test_dialogs.h"
+
+#include <stdexcept>
+
+#include "resource.h"
+
+// ---- Layout ---------------------------------------------------------------
+
+// Every rule appears, placed so that nothing runs into anything else as the
+// window grows: the left column grows by half, the middle one moves by half.
+const std::vector<TestLayoutRule> kTestLayoutRules = {
+    {IDC_T_STRETCH, 1, 0, FALSE},      {IDC_T_RIGHT, 2, 0, FALSE},       {IDC_T_FIXED, 0, 0, FALSE},
+    {IDC_T_UNKNOWN_RULE, 7, -1, TRUE}, {IDC_T_HALF, 6, 0, FALSE},        {IDC_T_UPPER_LIST, 4, 4, FALSE},
+    {IDC_T_CENTRE, 3, 3, FALSE},       {IDC_T_GROUP, 2, 1, TRUE},        {IDC_T_LOWER_LIST, 4, 5, FALSE},
+    {IDC_T_MIDDLE, 6, 6, FALSE},       {IDC_T_CORNER, 2, 2, FALSE},
+};
+
+BOOL CLayoutTestDlg::OnInitDialog() {
+    CFtpLayout::OnInitDialog();
+    GetWindowRect(&m_window0);
+    for (const TestLayoutRule& rule : kTestLayoutRules) {
+        RECT rc;
+        ::GetWindowRect(GetDlgItem(static_cast<int>(rule.id)), &rc);
+        ScreenToClient(&rc);
+        m_start[rule.id] = rc;
+    }
+    SetResizable(TRUE, TRUE);
+    Register(false);
+    return TRUE;
+}
+
+void CLayoutTestDlg::Register(bool keepStarts) {
+    m_bKeepRects = keepStarts;
+    RemoveAllControls();
+    for (const TestLayoutRule& rule : kTestLayoutRules)
+        AddControl(rule.id, rule.horz, rule.vert, rule.erase, SWP_NOZORDER | SWP_NOACTIVATE);
+    m_bKeepRects = false;
+}
+
+// ---- Bitmap buttons --------------------------------------------------------
+
+void CButtonTestDlg::DoDataExchange(CDataExchange* exchange) {
+    DDX_Control(exchange, IDC_T_PANEL_BUTTON, m_panel);
+    DDX_Control(exchange, IDC_T_DOWNLOAD, m_download);
+    DDX_Control(exchange, IDC_T_UPLOAD, m_upload);
+    DDX_Control(exchange, IDC_T_DISABLED, m_disabled);
+    DDX_Control(exchange, IDC_T_LONG_CAPTION, m_longCaption);
+    DDX_Control(exchange, IDC_T_SELECT_ALL, m_selectAll);
+    DDX_Control(exchange, IDC_T_BROWSE, m_browse);
+}
+
+BOOL CButtonTestDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_panel.SetBitmaps(0, 0, 3);
+    m_download.SetBitmaps(IDB_DOWNLOAD, IDB_DOWNLOAD_DISABLED, 2);
+    m_upload.SetBitmaps(IDB_UPLOAD, IDB_UPLOAD_DISABLED, 2);
+    m_disabled.SetBitmaps(IDB_DELETE, IDB_DELETE_DISABLED, 2);
+    m_longCaption.SetBitmaps(IDB_RENAME, IDB_RENAME_DISABLED, 2);
+    m_selectAll.SetBitmaps(IDB_SELECT_ALL, IDB_SELECT_ALL_DISABLED, 1);
+    m_browse.SetBitmaps(IDB_BROWSE, IDB_BROWSE_DISABLED, 0);
+    return TRUE;
+}
+
+// ---- Data exchange and routing ---------------------------------------------
+
+void CCallbackList::OnGetDispInfo(NMHDR* header, LRESULT* result) {
+    auto* info = reinterpret_cast<NMLVDISPINFOA*>(header);
+    ++m_nDispInfo;
+    if (info->item.mask & LVIF_TEXT)
+        wsprintfA(info->item.pszText, "row %d column %d", info->item.iItem, info->item.iSubItem);
+    *result = 0;
+}
+
+BOOL CCallbackList::OnInsertItem(NMHDR*, LRESULT*) {
+    ++m_nInserts;
+    return m_bLeaveInsertsToParent ? FALSE : TRUE;
+}
+
+void CExchangeTestDlg::DoDataExchange(CDataExchange* exchange) {
+    DDX_Text(exchange, IDC_T_NAME, m_strName);
+    DDX_Check(exchange, IDC_T_AGREE, m_nAgree);
+    DDX_Control(exchange, IDC_T_WATCHED_EDIT, m_watched);
+    DDX_Control(exchange, IDC_T_LIST, m_list);
+    if (exchange->m_bSaveAndValidate && m_bRequireName && m_strName.empty()) exchange->Fail(IDC_T_NAME);
+}
+
+BOOL CExchangeTestDlg::PreTranslateMessage(MSG* msg) {
+    if (msg->message != WM_KEYDOWN) return FALSE;
+    m_keysSeen.push_back(static_cast<UINT>(msg->wParam));
+    return msg->wParam == m_nSwallowKey;
+}
+
+void CExchangeTestDlg::OnCommandButton() {
+    ++m_nCommands;
+    if (m_bThrowOnCommand) throw std::runtime_error("handler failed");
+}
+
+void CExchangeTestDlg::OnRange(UINT id) { m_rangeIds.push_back(id); }
+
+void CExchangeTestDlg::OnListInsert(NMHDR*, LRESULT*) { ++m_nParentInserts; }
+
+// ---- Property sheet in a dialog ---------------------------------------------
+
+void CNamePage::DoDataExchange(CDataExchange* exchange) { DDX_Text(exchange, IDC_T_PAGE_NAME, m_strName); }
+
+BOOL CNamePage::OnSetActive() {
+    ++m_nSetActive;
+    return CPropertyPage::OnSetActive();
+}
+
+BOOL CNamePage::OnKillActive() {
+    if (!CPropertyPage::OnKillActive()) return FALSE;
+    if (!m_strName.empty()) return TRUE;
+    ++m_nRefusals;
+    ::SetFocus(GetDlgItem(IDC_T_PAGE_NAME));
+    return FALSE;
+}
+
+void CNotePage::DoDataExchange(CDataExchange* exchange) { DDX_Text(exchange, IDC_T_PAGE_NOTE, m_strNote); }
+
+BOOL CNotePage::OnSetActive() {
+    ++m_nSetActive;
+    return CPropertyPage::OnSetActive();
+}
+
+void PlaceSheetOverFrame(HWND dialog, CPropertySheet& sheet, int frameId) {
+    RECT frame;
+    ::GetWindowRect(::GetDlgItem(dialog, frameId), &frame);
+    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&frame), 2);
+    sheet.SetWindowPos(nullptr, frame.left - 7, frame.top - 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+BOOL CSheetTestDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_sheet.AddPage(&m_namePage);
+    m_sheet.AddPage(&m_notePage);
+    if (!m_sheet.Create(m_hWnd)) return TRUE;
+    PlaceSheetOverFrame(m_hWnd, m_sheet, IDC_T_SHEET_FRAME);
+    return TRUE;
+}
+
+void CSheetTestDlg::OnOK() {
+    CPropertyPage* page = m_sheet.GetActivePage();
+    if (page != nullptr && !page->OnKillActive()) return;
+    EndDialog(IDOK);
+}

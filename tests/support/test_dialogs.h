@@ -1,0 +1,168 @@
+// Test dialogs of the window layer: each exercises one part (layout rules,
+// bitmap buttons, data exchange and message routing, a property sheet in a
+// dialog). The tests drive them; the gallery host shows them.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "button.h"
+#include "dialog.h"
+#include "edit.h"
+#include "ftp_bitmap_button.h"
+#include "ftp_layout.h"
+#include "list_ctrl.h"
+#include "property_page.h"
+#include "property_sheet.h"
+#include "test_dialogs_resource.h"
+
+// ---- Layout ---------------------------------------------------------------
+
+struct TestLayoutRule {
+    UINT id;
+    int horz;
+    int vert;
+    BOOL erase;
+};
+// The registrations of CLayoutTestDlg, in order.
+extern const std::vector<TestLayoutRule> kTestLayoutRules;
+
+class CLayoutTestDlg : public CFtpLayout {
+public:
+    explicit CLayoutTestDlg(HWND parent = nullptr) : CFtpLayout(IDD_TEST_LAYOUT, parent) {}
+
+    BOOL OnInitDialog() override;
+    // Registers kTestLayoutRules again, as a window does when it rearranges
+    // itself; with keepStarts the start rectangles already held stay.
+    void Register(bool keepStarts);
+
+    RECT m_window0 = {};            // the window at initialisation
+    std::map<UINT, RECT> m_start;   // each control as the template placed it (client)
+};
+
+// ---- Bitmap buttons --------------------------------------------------------
+
+class CButtonTestDlg : public CDialog {
+public:
+    explicit CButtonTestDlg(HWND parent = nullptr) : CDialog(IDD_TEST_BUTTONS, parent) {}
+
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* exchange) override;
+
+    CFtpBitmapButton m_panel;      // style 3, no pictures
+    CFtpBitmapButton m_download;   // style 2
+    CFtpBitmapButton m_upload;     // style 2
+    CFtpBitmapButton m_disabled;   // style 2, disabled
+    CFtpBitmapButton m_longCaption;  // style 2, caption wider than the button
+    CFtpBitmapButton m_selectAll;  // style 1
+    CFtpBitmapButton m_browse;     // style 0, picture only
+};
+
+// ---- Data exchange and routing ---------------------------------------------
+
+// An edit that counts its own change notifications (reflected) and records
+// the keys that reach it.
+class CWatchedEdit : public CEdit {
+public:
+    int m_nChanges = 0;
+    std::vector<UINT> m_keysReceived;
+    void OnChange() { ++m_nChanges; }
+    void OnKeyDown(UINT key, UINT, UINT) {
+        m_keysReceived.push_back(key);
+        Default();
+    }
+
+    BEGIN_MSG_MAP(CWatchedEdit, CEdit)
+        ON_CONTROL_REFLECT(EN_CHANGE, OnChange)
+        ON_WM_KEYDOWN()
+    END_MSG_MAP()
+};
+
+// A list view that supplies its rows' texts itself and may leave insert
+// notifications to its parent.
+class CCallbackList : public CListCtrl {
+public:
+    int m_nDispInfo = 0;
+    int m_nInserts = 0;
+    bool m_bLeaveInsertsToParent = false;
+
+    void OnGetDispInfo(NMHDR* header, LRESULT* result);
+    BOOL OnInsertItem(NMHDR* header, LRESULT* result);
+
+    BEGIN_MSG_MAP(CCallbackList, CListCtrl)
+        ON_NOTIFY_REFLECT(LVN_GETDISPINFOA, OnGetDispInfo)
+        ON_NOTIFY_REFLECT_EX(LVN_INSERTITEM, OnInsertItem)
+    END_MSG_MAP()
+};
+
+class CExchangeTestDlg : public CDialog {
+public:
+    explicit CExchangeTestDlg(HWND parent = nullptr) : CDialog(IDD_TEST_EXCHANGE, parent) {}
+
+    void DoDataExchange(CDataExchange* exchange) override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+    void OnCommandButton();
+    void OnRange(UINT id);
+    void OnListInsert(NMHDR* header, LRESULT* result);
+
+    BEGIN_MSG_MAP(CExchangeTestDlg, CDialog)
+        ON_BN_CLICKED(IDC_T_COMMAND, OnCommandButton)
+        ON_COMMAND_RANGE(IDC_T_RANGE_FIRST, IDC_T_RANGE_LAST, OnRange)
+        ON_NOTIFY(LVN_INSERTITEM, IDC_T_LIST, OnListInsert)
+    END_MSG_MAP()
+
+    std::string m_strName;
+    int m_nAgree = BST_UNCHECKED;
+    bool m_bRequireName = false;  // OK is refused while the name is empty
+    CWatchedEdit m_watched;
+    CCallbackList m_list;
+
+    int m_nCommands = 0;
+    bool m_bThrowOnCommand = false;
+    std::vector<UINT> m_rangeIds;
+    int m_nParentInserts = 0;
+    std::vector<UINT> m_keysSeen;  // key-downs offered to PreTranslateMessage
+    UINT m_nSwallowKey = 0;        // a key PreTranslateMessage consumes
+};
+
+// ---- Property sheet in a dialog ---------------------------------------------
+
+class CNamePage : public CPropertyPage {
+public:
+    CNamePage() : CPropertyPage(IDD_TEST_PAGE_NAME) {}
+    void DoDataExchange(CDataExchange* exchange) override;
+    BOOL OnSetActive() override;
+    BOOL OnKillActive() override;  // refuses while the name is empty
+
+    std::string m_strName;
+    int m_nSetActive = 0;
+    int m_nRefusals = 0;
+};
+
+class CNotePage : public CPropertyPage {
+public:
+    CNotePage() : CPropertyPage(IDD_TEST_PAGE_NOTE) {}
+    void DoDataExchange(CDataExchange* exchange) override;
+    BOOL OnSetActive() override;
+
+    std::string m_strNote;
+    int m_nSetActive = 0;
+};
+
+class CSheetTestDlg : public CDialog {
+public:
+    explicit CSheetTestDlg(HWND parent = nullptr) : CDialog(IDD_TEST_SHEET_HOST, parent) {}
+
+    BOOL OnInitDialog() override;
+    void OnOK() override;  // the page shown must agree to be left
+
+    CPropertySheet m_sheet;
+    CNamePage m_namePage;
+    CNotePage m_notePage;
+};
+
+// Places `sheet` as the profile dialog does: its top-left corner 7 pixels
+// left of and above that of `frame` (both in `dialog`), size kept.
+void PlaceSheetOverFrame(HWND dialog, CPropertySheet& sheet, int frameId);
