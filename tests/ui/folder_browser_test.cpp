@@ -104,7 +104,12 @@ TEST_F(FolderBrowser, OpensOnTheStartFolderAndReturnsTheFolderChosen) {
     std::string path;
     {
         BrowseDriver driver(GetCurrentThreadId(), [&](HWND dialog) {
-            selectedAtStart = SelectedTreeText(dialog);
+            // The shell fills the tree and moves to the start folder after the
+            // dialog shows: give it up to two seconds.
+            for (int waited = 0; waited < 2000 && selectedAtStart != "Inner folder"; waited += 20) {
+                selectedAtStart = SelectedTreeText(dialog);
+                Sleep(20);
+            }
             SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(outer.c_str()));
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         });
