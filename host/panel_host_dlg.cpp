@@ -1,0 +1,61 @@
+#include "panel_host_dlg.h"
+
+#include <cstdio>
+
+#include "ftp_session.h"
+#include "module.h"
+#include "resource.h"
+
+CFtpPanelHostDlg::CFtpPanelHostDlg(std::string topFolder, std::string bottomFolder)
+    : CDialog(IDD_MAIN, nullptr), m_strTopFolder(std::move(topFolder)), m_strBottomFolder(std::move(bottomFolder)) {}
+
+CFtpPanelHostDlg::~CFtpPanelHostDlg() {
+    if (TheSession().LogWindow() == this) TheSession().SetLogWindow(nullptr);
+}
+
+BOOL CFtpPanelHostDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_topPath.SubclassDlgItem(IDC_TOP_PATH, m_hWnd);
+    m_bottomPath.SubclassDlgItem(IDC_BOTTOM_PATH, m_hWnd);
+    m_top.SubclassDlgItem(IDC_TOP_PANEL, m_hWnd);
+    m_bottom.SubclassDlgItem(IDC_BOTTOM_PANEL, m_hWnd);
+    UpdateTitle(0);
+    SetDlgItemTextA(m_hWnd, IDC_TOP_PANEL_BUTTON, LoadResourceString(IDS_LOCAL_FOLDER).c_str());
+    SetDlgItemTextA(m_hWnd, IDC_BOTTOM_PANEL_BUTTON, LoadResourceString(IDS_LOCAL_FOLDER).c_str());
+    SetDlgItemTextA(m_hWnd, IDC_HINT_GROUP, LoadResourceString(IDS_HINT).c_str());
+    SetDlgItemTextA(m_hWnd, IDC_HINT_TEXT, LoadResourceString(IDS_WELCOME).c_str());
+
+    m_top.m_pOwner = this;
+    m_top.m_pPathCombo = &m_topPath;
+    m_bottom.m_pOwner = this;
+    m_bottom.m_pPathCombo = &m_bottomPath;
+    m_top.InitPanel();
+    m_bottom.InitPanel();
+    if (!m_strTopFolder.empty()) m_top.ShowFolder(m_strTopFolder);
+    if (!m_strBottomFolder.empty()) m_bottom.ShowFolder(m_strBottomFolder);
+    TheSession().SetLogWindow(this);
+    return TRUE;
+}
+
+void CFtpPanelHostDlg::OnDestroy() {
+    if (TheSession().LogWindow() == this) TheSession().SetLogWindow(nullptr);
+    Default();
+}
+
+void CFtpPanelHostDlg::UpdateTitle(int percent) {
+    m_titlePercents.push_back(percent);
+    std::string title = LoadResourceString(IDS_CAPTION);
+    const auto shown = static_cast<short>(percent);
+    if (shown > 0) {
+        char part[32];
+        std::snprintf(part, sizeof part, "  (%d%%)", shown > 100 ? 100 : shown);
+        title += part;
+    }
+    SetWindowText(title);
+}
+
+void CFtpPanelHostDlg::SetActivePanel(CFtpFileList* panel) {
+    ++m_nActivations;
+    m_pActivePanel = panel;
+    m_pOtherPanel = panel == &m_top ? &m_bottom : &m_top;
+}

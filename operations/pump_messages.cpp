@@ -1,0 +1,57 @@
+#include "operation_feedback.h"
+
+namespace {
+
+// A waiting message for `window` (or one of its children) in first..last,
+// left in the queue.
+bool IsWaiting(HWND window, UINT first, UINT last, MSG* msg) {
+    return PeekMessageA(msg, window, first, last, PM_NOREMOVE | PM_NOYIELD) != FALSE;
+}
+
+bool RemoveOne(HWND window, UINT first, UINT last) {
+    MSG msg;
+    return PeekMessageA(&msg, window, first, last, PM_REMOVE | PM_NOYIELD) != FALSE;
+}
+
+void RemoveAll(HWND window, UINT first, UINT last) {
+    while (RemoveOne(window, first, last)) {
+    }
+}
+
+}  // namespace
+
+bool CFtpOperationFeedback::PumpMessages(HWND stopButton) {
+    if (m_hWaitCursor == nullptr) {
+        m_hWaitCursor = LoadCursor(nullptr, IDC_WAIT);
+        m_hArrowCursor = LoadCursor(nullptr, IDC_ARROW);
+    }
+    bool cancel = false;
+    MSG msg;
+    HWND window = m_window.GetOwnerWindow();
+    // A null filter would take every window's messages.
+    if (stopButton == nullptr || window == nullptr) return false;
+
+    // Only the oldest key counts: a letter typed before Escape hides it, and
+    // both are dropped, so that no key reaches the busy window.
+    if (IsWaiting(stopButton, WM_KEYDOWN, WM_KEYDOWN, &msg) && msg.wParam == VK_ESCAPE) cancel = true;
+    RemoveAll(stopButton, WM_KEYDOWN, WM_KEYDOWN);
+
+    // Presses stay queued so that the button shows itself pressed when the
+    // window's messages are dispatched below; releases and double-clicks go.
+    if (IsWaiting(stopButton, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, &msg)) cancel = true;
+    RemoveAll(stopButton, WM_LBUTTONUP, WM_LBUTTONDBLCLK);
+
+    if (RemoveOne(stopButton, WM_MOUSEMOVE, WM_MOUSEMOVE)) m_bPointerOverStop = true;
+    if (RemoveOne(window, WM_MOUSEMOVE, WM_MOUSEMOVE)) {
+        if (!RemoveOne(stopButton, WM_MOUSEMOVE, WM_MOUSEMOVE)) m_bPointerOverStop = false;
+    }
+    SetCursor(m_bPointerOverStop ? m_hArrowCursor : m_hWaitCursor);
+
+    // The command controls are disabled while an operation runs, so what is
+    // dispatched here cannot start a second one.
+    while (PeekMessageA(&msg, window, 0, 0, PM_REMOVE | PM_NOYIELD)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return cancel;
+}

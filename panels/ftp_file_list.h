@@ -1,0 +1,121 @@
+// CFtpFileList: the file panel, a report-style list view showing one folder
+// (Name, Size, Modified), and its file operations on the local disk. The
+// remote panel derives from it and overrides the eleven virtual operations,
+// whose slot order is fixed. Rows carry no texts: the list view asks for
+// them (callback texts), answered from the FileEntry records the panel owns.
+//
+// Where each group lives:
+//   ftp_file_list.cpp            construction, shared image list, InitPanel,
+//                                ShowFolder, FreeEntries
+//   ftp_file_list_rows.cpp       FillList and the path history,
+//                                AddOrUpdateEntry, display texts, GetFileIcon
+//   ftp_file_list_sort.cpp       SortEntries, CompareEntries, column clicks
+//   ftp_file_list_local.cpp      GetParentPath, MakePath, ViewFile, ReadFolder
+//   ftp_file_list_local_ops.cpp  CreateFolder ... GetFolderSize (slots 5-11)
+//   ftp_file_list_status.cpp     ShowEntryStatus (the owner's status lines)
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "combo_box.h"
+#include "file_entry.h"
+#include "list_ctrl.h"
+#include "msg_map.h"
+
+class IFtpPanelOwner;
+
+class CFtpFileList : public CListCtrl {
+public:
+    CFtpFileList();
+    ~CFtpFileList() override;
+
+    // ---- Set-up and showing a folder (ftp_file_list.cpp) ----
+    // Columns, images and the first listing; m_pOwner and m_pPathCombo are set.
+    void InitPanel();
+    // The single way to change the folder: read it, fill the rows, sort.
+    void ShowFolder(std::string path);
+    // Deletes the records; the caller deletes the list-view items first.
+    void FreeEntries();
+    // The image list both panels share (created by the first panel).
+    static HIMAGELIST SharedImageList() { return s_hImages; }
+
+    // ---- Rows (ftp_file_list_rows.cpp) ----
+    void FillList();
+    // Shows a file or folder that an operation created, copied or renamed
+    // without listing again; an existing row of the same icon and name
+    // (letter case ignored) is updated instead.
+    static void AddOrUpdateEntry(CFtpFileList* panel, uint8_t image, const std::string& name, const std::string& sizeText);
+    static void GetFileIcon(const std::string& fileName, FileEntry* entry);
+    // The record of row `item`, or null.
+    FileEntry* EntryAt(int item) const { return reinterpret_cast<FileEntry*>(GetItemData(item)); }
+
+    // ---- Sorting (ftp_file_list_sort.cpp) ----
+    void SortEntries();
+    // A click on a column heading: that column, the other direction.
+    void OnColumnClicked(int column);
+    // The list view's sort callback: parent entry, links, folders, files;
+    // the column (low two bits of `param`) orders within a group, reversed
+    // when any higher bit is set.
+    static int CALLBACK CompareEntries(LPARAM a, LPARAM b, LPARAM param);
+
+    // ---- The virtual file operations, in their fixed slot order ----
+    // (ftp_file_list_local.cpp)
+    virtual BOOL GetParentPath(std::string& path);                              // 1
+    virtual std::string MakePath(const std::string& folder, const std::string& name);  // 2
+    virtual BOOL ViewFile(const std::string& name);                             // 3
+    virtual void ReadFolder();                                                  // 4
+    // (ftp_file_list_local_ops.cpp) 0 is success; the local side shows no
+    // message, the caller does.
+    virtual int CreateFolder(const std::string& path);                          // 5
+    virtual int RemoveFile(const std::string& path);                            // 6
+    virtual int RemoveFolder(const std::string& path);                          // 7
+    virtual int RenameItem(const std::string& oldPath, const std::string& newPath);  // 8
+    virtual int PutFile(const std::string& source, const std::string& target);  // 9
+    virtual int GetFile(const std::string& target, const std::string& source);  // 10
+    virtual void GetFolderSize(const std::string& folder, uint64_t& total);     // 11
+
+    // ---- Status lines of the owner window (ftp_file_list_status.cpp) ----
+    void ShowEntryStatus(FileEntry* entry);
+
+    BEGIN_MSG_MAP(CFtpFileList, CListCtrl)
+        ON_NOTIFY_REFLECT(LVN_GETDISPINFOA, OnGetDispInfo)
+        ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
+    END_MSG_MAP()
+
+    IFtpPanelOwner* m_pOwner = nullptr;
+    CComboBox* m_pPathCombo = nullptr;
+    std::string m_strPath;
+    std::string m_strPrevPath;
+    std::string m_strMask = "*.*";
+    BOOL m_bRemote = FALSE;
+    std::vector<FileEntry*> m_entries;  // listing order; owned
+    uint8_t m_bSortDesc[3] = {0, 0, 0};  // Name, Size, Modified
+    uint8_t m_nSortColumn = 0;
+    BOOL m_bCancel = 1;
+    BOOL m_bListed = FALSE;
+    BOOL m_bTruncateOldTimes = FALSE;
+    BOOL m_bDragging = FALSE;
+    POINT m_ptDragHotSpot = {0, 0};
+    HIMAGELIST m_pDragImage = nullptr;
+
+protected:
+    HWND OwnerWindow() const;
+    int InsertRow(int index, FileEntry* entry) const;
+
+private:
+    void OnGetDispInfo(NMHDR* header, LRESULT* result);
+    void OnColumnClick(NMHDR* header, LRESULT* result);
+    void AddPathToHistory() const;
+    struct ListingContext;
+    void AddFoundEntry(const WIN32_FIND_DATAA& found, ListingContext& context);
+
+    // The process-wide image list of the panels, and how many panels use it.
+    static HIMAGELIST s_hImages;
+    static int s_nPanels;
+};

@@ -1,0 +1,84 @@
+#include "ftp_file_list.h"
+
+#include <mbstring.h>
+
+namespace {
+
+constexpr LPARAM kColumnBits = 0x3;
+constexpr LPARAM kDescendingBits = static_cast<LPARAM>(static_cast<int32_t>(0xFFFFFFFC));
+
+int CompareText(const std::string& a, const std::string& b) {
+    return _mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()), reinterpret_cast<const unsigned char*>(b.c_str()));
+}
+
+// Size texts sort as texts: eleven characters, right-aligned with blanks,
+// which sort before digits and commas, so text order is numeric order. Sizes
+// of 1,000,000,000 and more are written in full and are longer than eleven
+// characters; a longer text is therefore a larger size, and only texts of
+// equal length are compared character by character (blanks, digits and
+// commas have no letter case, so a plain comparison orders them alike).
+int CompareSizeText(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    return CompareText(a, b);
+}
+
+int CompareTimes(const FILETIME& a, const FILETIME& b) {
+    const LONG order = CompareFileTime(&a, &b);
+    return order < 0 ? -1 : (order > 0 ? 1 : 0);
+}
+
+// The group of a record: the parent entry, links, folders, then files.
+int GroupOf(const FileEntry& entry) {
+    switch (entry.nImage) {
+        case IMG_PARENT: return 0;
+        case IMG_LINK: return 1;
+        case IMG_FOLDER: return 2;
+        default: return 3;
+    }
+}
+
+}  // namespace
+
+int CALLBACK CFtpFileList::CompareEntries(LPARAM a, LPARAM b, LPARAM param) {
+    const auto& first = *reinterpret_cast<const FileEntry*>(a);
+    const auto& second = *reinterpret_cast<const FileEntry*>(b);
+    // The groups keep their order in both directions.
+    const int firstGroup = GroupOf(first);
+    const int secondGroup = GroupOf(second);
+    if (firstGroup != secondGroup) return firstGroup < secondGroup ? -1 : 1;
+    if (firstGroup == 0) return -1;  // two parent entries do not occur
+
+    int order = 0;
+    switch (param & kColumnBits) {
+        case 1: order = CompareSizeText(first.strSize, second.strSize); break;
+        case 2: order = CompareTimes(first.ftModified, second.ftModified); break;
+        default: order = CompareText(first.strName, second.strName); break;
+    }
+    return (param & ~kColumnBits) != 0 ? -order : order;
+}
+
+void CFtpFileList::SortEntries() {
+    EnableWindow(FALSE);
+    LPARAM param = m_nSortColumn;
+    if (m_bSortDesc[m_nSortColumn]) {
+        param |= kDescendingBits;
+        // At most one column is ever marked descending.
+        for (int column = 0; column < 3; ++column) {
+            if (column != m_nSortColumn) m_bSortDesc[column] = 0;
+        }
+    }
+    SortItems(CompareEntries, param);
+    EnableWindow(TRUE);
+}
+
+void CFtpFileList::OnColumnClicked(int column) {
+    if (column < 0 || column > 2) return;
+    m_nSortColumn = static_cast<uint8_t>(column);
+    m_bSortDesc[column] = !m_bSortDesc[column];
+    SortEntries();
+}
+
+void CFtpFileList::OnColumnClick(NMHDR* header, LRESULT* result) {
+    OnColumnClicked(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
+    *result = 0;
+}

@@ -1,0 +1,185 @@
+// The cancel pump with messages posted as the user's keys and clicks would
+// queue them, the transfer progress display, the entry status lines and the
+// refresh of the other panel, on the panel host window.
+#include <gtest/gtest.h>
+
+#include "panel_fixture.h"
+#include "resource.h"
+#include "size_text.h"
+#include "sync_other_panel.h"
+
+namespace {
+
+class Feedback : public ::testing::Test {
+protected:
+    void SetUp() override {
+        stop = host.dlg.GetDlgItem(IDC_STOP);
+        ASSERT_NE(nullptr, stop);
+        Drain();
+    }
+    // Nothing of an earlier step waits in the queue.
+    void Drain() {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+    bool Waiting(HWND window, UINT message) {
+        MSG msg;
+        return PeekMessageA(&msg, window, message, message, PM_NOREMOVE) != FALSE;
+    }
+    bool Pump() { return host.dlg.m_feedback.PumpMessages(stop); }
+    std::string Text(int id) { return DialogText(id); }
+    std::string DialogText(int id) {
+        char text[256] = "";
+        GetDlgItemTextA(host.dlg.m_hWnd, id, text, sizeof text);
+        return text;
+    }
+
+    testfiles::TempFolder folder;
+    PanelHost host{"", folder.Root()};
+    HWND stop = nullptr;
+};
+
+TEST_F(Feedback, EscapeForTheStopButtonStopsAndIsConsumed) {
+    PostMessageA(stop, WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_TRUE(Pump());
+    EXPECT_FALSE(Waiting(stop, WM_KEYDOWN));
+    EXPECT_FALSE(Pump()) << "one request, one stop";
+}
+
+TEST_F(Feedback, OnlyTheOldestKeyCountsAndAllKeysAreDropped) {
+    PostMessageA(stop, WM_KEYDOWN, 'A', 1);
+    PostMessageA(stop, WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_FALSE(Pump());
+    EXPECT_FALSE(Waiting(stop, WM_KEYDOWN));
+}
+
+TEST_F(Feedback, ClicksOnStopStopAndReleasesAreRemoved) {
+    PostMessageA(stop, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(Pump());
+    EXPECT_FALSE(Waiting(stop, WM_LBUTTONUP));
+    PostMessageA(stop, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_TRUE(Pump());
+    PostMessageA(stop, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_TRUE(Pump());
+    ReleaseCapture();
+    // A click elsewhere in the window stops nothing.
+    PostMessageA(host.dlg.m_bottom.m_hWnd, WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageA(host.dlg.GetDlgItem(IDC_HINT_GROUP), WM_LBUTTONUP, 0, 0);
+    EXPECT_FALSE(Pump());
+}
+
+TEST_F(Feedback, TheWindowsOtherMessagesAreDispatchedAndOtherWindowsLeftAlone) {
+    HWND other = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    PostMessageA(host.dlg.m_hWnd, CFtpPanelHostDlg::kPingMessage, 0, 0);
+    PostMessageA(host.dlg.m_hWnd, CFtpPanelHostDlg::kPingMessage, 0, 0);
+    PostMessageA(other, WM_USER + 5, 0, 0);
+    EXPECT_FALSE(Pump());
+    EXPECT_EQ(2, host.dlg.m_nPings);
+    EXPECT_TRUE(Waiting(other, WM_USER + 5)) << "only the file manager's messages are handled";
+    DestroyWindow(other);
+}
+
+TEST_F(Feedback, TheCursorIsTheArrowOverStopAndTheHourglassElsewhere) {
+    PostMessageA(stop, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    Pump();
+    EXPECT_TRUE(host.dlg.m_feedback.PointerOverStop());
+    EXPECT_EQ(LoadCursor(nullptr, IDC_ARROW), GetCursor());
+    PostMessageA(host.dlg.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    Pump();
+    EXPECT_FALSE(host.dlg.m_feedback.PointerOverStop());
+    EXPECT_EQ(LoadCursor(nullptr, IDC_WAIT), GetCursor());
+    // Over Stop, then over the window: the pointer has left Stop.
+    PostMessageA(stop, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    PostMessageA(host.dlg.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    Pump();
+    EXPECT_FALSE(host.dlg.m_feedback.PointerOverStop());
+    // Over the window, then over Stop twice: still over Stop, and every
+    // move is taken out of the queue.
+    PostMessageA(host.dlg.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    PostMessageA(stop, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+    PostMessageA(stop, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    Pump();
+    EXPECT_TRUE(host.dlg.m_feedback.PointerOverStop());
+    EXPECT_EQ(LoadCursor(nullptr, IDC_ARROW), GetCursor());
+    EXPECT_FALSE(Waiting(host.dlg.m_hWnd, WM_MOUSEMOVE));
+}
+
+TEST_F(Feedback, ProgressMovesTheBarInUnitsOf256BytesAndRestartsOnANewFile) {
+    HWND bar = host.dlg.GetDlgItem(IDC_PROGRESS);
+    SendMessageA(bar, PBM_SETRANGE32, 0, 1000);
+    SendMessageA(bar, PBM_SETPOS, 0, 0);
+    host.dlg.m_feedback.ShowTransferProgress(0, 0);
+    host.dlg.m_titlePercents.clear();
+
+    EXPECT_FALSE(host.dlg.m_feedback.ShowTransferProgress(25600 + 255, 2));
+    EXPECT_EQ(100, SendMessageA(bar, PBM_GETPOS, 0, 0));
+    EXPECT_EQ("25,855 bytes received", Text(IDC_ACTIVITY_LINE));
+    host.dlg.m_feedback.ShowTransferProgress(51200 + 255, 2);
+    EXPECT_EQ(200, SendMessageA(bar, PBM_GETPOS, 0, 0)) << "the remainder of each step is dropped";
+    EXPECT_EQ((std::vector<int>{10, 20}), host.dlg.m_titlePercents);
+    EXPECT_EQ("FTP Quill  (20%)", host.dlg.GetWindowText());
+
+    // The same count again is a new file: its whole count goes on the bar,
+    // and an unchanged percentage is not written again.
+    host.dlg.m_feedback.ShowTransferProgress(51200 + 255, 1);
+    EXPECT_EQ(400, SendMessageA(bar, PBM_GETPOS, 0, 0));
+    EXPECT_EQ("51,455 bytes sent", Text(IDC_ACTIVITY_LINE));
+    host.dlg.m_feedback.ShowTransferProgress(51200 + 255 + 100, 1);
+    EXPECT_EQ((std::vector<int>{10, 20, 40}), host.dlg.m_titlePercents);
+    host.dlg.m_feedback.ShowTransferProgress(0, 0);
+    EXPECT_EQ("", Text(IDC_ACTIVITY_LINE));
+
+    // A Stop click during a transfer is the progress call's answer.
+    PostMessageA(stop, WM_LBUTTONUP, 0, 0);
+    EXPECT_TRUE(host.dlg.ShowTransferProgress(100000, 2) != 0);
+}
+
+TEST_F(Feedback, AnEmptyBarGivesNoPercentage) {
+    HWND bar = host.dlg.GetDlgItem(IDC_PROGRESS);
+    SendMessageA(bar, PBM_SETRANGE32, 0, 0);
+    host.dlg.m_titlePercents.clear();
+    host.dlg.m_feedback.ShowTransferProgress(0, 0);
+    host.dlg.m_feedback.ShowTransferProgress(100000, 1);
+    EXPECT_TRUE(host.dlg.m_titlePercents.empty());
+}
+
+TEST_F(Feedback, EntryStatusShortensLongNamesAndShowsNoSizeForFolders) {
+    FileEntry file{IMG_HTML, "a-long-name-17.ht", FormatSizeText(1234567), "", {}};
+    host.dlg.m_bottom.ShowEntryStatus(&file);
+    EXPECT_EQ("File: a-long-name-...", Text(IDC_FILE_LINE));
+    EXPECT_EQ("Size: 1,234,567 bytes", Text(IDC_SIZE_LINE));
+    EXPECT_EQ("1,234,567", file.strSize) << "the record keeps the trimmed text";
+
+    FileEntry folderEntry{IMG_FOLDER, "sixteen-chars-16", "<dir>", "", {}};
+    host.dlg.m_bottom.ShowEntryStatus(&folderEntry);
+    EXPECT_EQ("File: sixteen-chars-16", Text(IDC_FILE_LINE));
+    EXPECT_EQ("Size: - bytes", Text(IDC_SIZE_LINE));
+
+    FileEntry parent{IMG_PARENT, "..", "<dir>", "", {}};
+    host.dlg.m_bottom.ShowEntryStatus(&parent);
+    EXPECT_EQ("Size: <dir> bytes", Text(IDC_SIZE_LINE));
+}
+
+TEST_F(Feedback, TheOtherPanelIsListedAgainOnlyWhenItShowsTheSameFolder) {
+    CFtpFileList& top = host.dlg.m_top;
+    CFtpFileList& bottom = host.dlg.m_bottom;
+    std::string upper = folder.Root();
+    for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    top.ShowFolder(upper);
+    bottom.ShowFolder(folder.Root());  // the bottom panel is now the active one
+    ASSERT_EQ(&bottom, host.dlg.GetActivePanel());
+    MakeFile(folder.Path("new.txt"), 1);
+
+    SyncOtherPanel(host.dlg);
+    EXPECT_EQ((std::vector<std::string>{"..", "new.txt"}), RowNames(top));
+    EXPECT_EQ(std::vector<std::string>{".."}, RowNames(bottom)) << "the active panel is not listed again";
+
+    CreateDirectoryA(folder.Path("sub").c_str(), nullptr);
+    top.ShowFolder(folder.Path("sub"));
+    bottom.ShowFolder(folder.Root());
+    MakeFile(folder.Path("sub\\later.txt"), 1);
+    SyncOtherPanel(host.dlg);
+    EXPECT_EQ(std::vector<std::string>{".."}, RowNames(top));
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+// The panel host window, created hidden for one test, and helpers to read a
+// panel back as the user sees it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "panel_host_dlg.h"
+#include "test_files.h"
+
+class PanelHost {
+public:
+    explicit PanelHost(std::string top = "", std::string bottom = "") : dlg(std::move(top), std::move(bottom)) {
+        dlg.Create(nullptr);
+    }
+    ~PanelHost() {
+        if (dlg.m_hWnd != nullptr) dlg.DestroyWindow();
+    }
+    PanelHost(const PanelHost&) = delete;
+    PanelHost& operator=(const PanelHost&) = delete;
+
+    CFtpPanelHostDlg dlg;
+};
+
+// The names of the rows in display order.
+inline std::vector<std::string> RowNames(const CFtpFileList& panel) {
+    std::vector<std::string> names;
+    for (int i = 0; i < panel.GetItemCount(); ++i) names.push_back(panel.GetItemText(i, 0));
+    return names;
+}
+
+// Writes a file of `size` bytes and gives it a last-write time `minutesAgo`
+// minutes before now.
+inline void MakeFile(const std::string& path, size_t size, long long minutesAgo = 0) {
+    testfiles::WriteFile(path, std::string(size, 'x'));
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time = {{now.dwLowDateTime, now.dwHighDateTime}};
+    time.QuadPart -= static_cast<ULONGLONG>(minutesAgo) * 60 * 10000000ULL;
+    const FILETIME stamp = {time.LowPart, time.HighPart};
+    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    SetFileTime(file, nullptr, nullptr, &stamp);
+    CloseHandle(file);
+}
+
+inline bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

@@ -1,0 +1,108 @@
+// The panel's file operations on the local disk. Local work must never lose
+// data: a recursive delete removes only what is below its folder and stops
+// at the first failure, a copy never truncates its source, a rename never
+// replaces an existing entry.
+#include <gtest/gtest.h>
+
+#include "ftp_file_list.h"
+#include "panel_fixture.h"
+
+namespace {
+
+class LocalOps : public ::testing::Test {
+protected:
+    // tree/a.txt (3), tree/sub/b.txt (5), tree/sub/deeper/c.txt (7),
+    // tree/.hidden (11, hidden), beside it keep/keep.txt.
+    void SetUp() override {
+        tree = folder.Path("tree");
+        CreateDirectoryA(tree.c_str(), nullptr);
+        CreateDirectoryA((tree + "\\sub").c_str(), nullptr);
+        CreateDirectoryA((tree + "\\sub\\deeper").c_str(), nullptr);
+        CreateDirectoryA(folder.Path("keep").c_str(), nullptr);
+        MakeFile(tree + "\\a.txt", 3);
+        MakeFile(tree + "\\sub\\b.txt", 5);
+        MakeFile(tree + "\\sub\\deeper\\c.txt", 7);
+        MakeFile(tree + "\\.hidden", 11);
+        SetFileAttributesA((tree + "\\.hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);
+        MakeFile(folder.Path("keep\\keep.txt"), 13);
+    }
+    testfiles::TempFolder folder;
+    std::string tree;
+    CFtpFileList panel;
+};
+
+TEST_F(LocalOps, FolderSizeAddsEveryFileBelowHiddenOnesIncluded) {
+    uint64_t total = 100;
+    panel.GetFolderSize(tree, total);
+    EXPECT_EQ(100u + 3 + 5 + 7 + 11, total);
+    panel.GetFolderSize(folder.Path("missing"), total);
+    EXPECT_EQ(126u, total) << "a folder that cannot be read adds nothing";
+}
+
+TEST_F(LocalOps, FolderSizeCountsBeyondFourGigabytes) {
+    // A sparse file: five gigabytes of size without the disk space.
+    HANDLE file = CreateFileA((tree + "\\big.bin").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    LARGE_INTEGER size;
+    size.QuadPart = 5LL << 30;
+    ASSERT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN));
+    ASSERT_TRUE(SetEndOfFile(file));
+    CloseHandle(file);
+    uint64_t total = 0;
+    panel.GetFolderSize(tree, total);
+    EXPECT_EQ((5ULL << 30) + 26, total);
+}
+
+TEST_F(LocalOps, RecursiveDeleteRemovesTheTreeHiddenFilesIncludedAndNothingBeside) {
+    EXPECT_EQ(0, panel.RemoveFolder(tree));
+    EXPECT_FALSE(Exists(tree));
+    EXPECT_EQ(std::string(13, 'x'), testfiles::ReadFile(folder.Path("keep\\keep.txt")));
+}
+
+TEST_F(LocalOps, RecursiveDeleteStopsAtAReadOnlyFileAndLeavesTheRest) {
+    SetFileAttributesA((tree + "\\sub\\deeper\\c.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_NE(0, panel.RemoveFolder(tree));
+    EXPECT_TRUE(Exists(tree + "\\sub\\deeper\\c.txt")) << "no attribute is changed to force the delete";
+    EXPECT_TRUE(Exists(tree + "\\sub\\deeper"));
+    EXPECT_TRUE(Exists(tree));
+    SetFileAttributesA((tree + "\\sub\\deeper\\c.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(0, panel.RemoveFolder(tree)) << "once the file may go, the same delete finishes";
+}
+
+TEST_F(LocalOps, FileOperationsReportFailureWithoutTouchingData) {
+    const std::string a = tree + "\\a.txt";
+    EXPECT_EQ(0, panel.CreateFolder(folder.Path("made")));
+    EXPECT_TRUE(GetFileAttributesA(folder.Path("made").c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_NE(0, panel.CreateFolder(folder.Path("made")));
+    EXPECT_NE(0, panel.RemoveFile(folder.Path("missing.txt")));
+
+    // A rename that would replace an existing file fails and keeps both.
+    EXPECT_NE(0, panel.RenameItem(a, tree + "\\sub\\b.txt"));
+    EXPECT_EQ("xxx", testfiles::ReadFile(a));
+    EXPECT_EQ("xxxxx", testfiles::ReadFile(tree + "\\sub\\b.txt"));
+    // A rename may move an entry to another folder of the same volume.
+    EXPECT_EQ(0, panel.RenameItem(a, folder.Path("made\\moved.txt")));
+    EXPECT_EQ("xxx", testfiles::ReadFile(folder.Path("made\\moved.txt")));
+    EXPECT_EQ(0, panel.RemoveFile(folder.Path("made\\moved.txt")));
+    EXPECT_FALSE(Exists(folder.Path("made\\moved.txt")));
+}
+
+TEST_F(LocalOps, CopiesOverwriteTheirTargetButNeverTruncateTheirSource) {
+    const std::string b = tree + "\\sub\\b.txt";
+    const std::string keep = folder.Path("keep\\keep.txt");
+    EXPECT_EQ(0, panel.PutFile(b, keep));
+    EXPECT_EQ("xxxxx", testfiles::ReadFile(keep));
+    // GetFile copies its second argument (source) to its first (target).
+    EXPECT_EQ(0, panel.GetFile(folder.Path("got.txt"), tree + "\\sub\\deeper\\c.txt"));
+    EXPECT_EQ(std::string(7, 'x'), testfiles::ReadFile(folder.Path("got.txt")));
+    // Onto itself, under another spelling too: refused, the file intact.
+    EXPECT_NE(0, panel.PutFile(b, b));
+    EXPECT_NE(0, panel.PutFile(b, tree + "\\sub\\..\\sub\\B.TXT"));
+    EXPECT_NE(0, panel.GetFile(b, b));
+    EXPECT_EQ("xxxxx", testfiles::ReadFile(b));
+    // A failed copy leaves the target as it was.
+    EXPECT_NE(0, panel.PutFile(folder.Path("missing.txt"), keep));
+    EXPECT_EQ("xxxxx", testfiles::ReadFile(keep));
+}
+
+}  // namespace

@@ -1,0 +1,159 @@
+// Local listings: parent paths, paths the panel completes or replaces,
+// hidden entries, the six-month rule, a folder that has gone, and the path
+// history of the path box.
+#include <gtest/gtest.h>
+
+#include "ftp_file_list.h"
+#include "message_box_reader.h"
+#include "panel_fixture.h"
+
+namespace {
+
+TEST(PanelPaths, ParentPathsCutTheLastComponentOfDriveAndNetworkPaths) {
+    struct Case {
+        const char* path;
+        BOOL hasParent;
+        const char* parent;
+    };
+    const Case cases[] = {
+        {"C:\\web\\img", TRUE, "C:\\web"},
+        {"C:\\web", TRUE, "C:"},
+        {"C:\\a\\", TRUE, "C:\\a"},  // the trailing backslash is the last separator
+        {"C:\\", FALSE, "C:\\"},
+        {"C:", FALSE, "C:"},
+        {"\\\\server\\share\\docs", TRUE, "\\\\server\\share"},
+        {"\\\\server\\share", TRUE, "\\\\server"},
+        {"\\\\server", FALSE, "\\\\server"},
+        {"web\\img", FALSE, "web\\img"},
+        {"", FALSE, ""},
+    };
+    CFtpFileList panel;
+    for (const Case& c : cases) {
+        std::string path = c.path;
+        EXPECT_EQ(c.hasParent, panel.GetParentPath(path)) << c.path;
+        EXPECT_EQ(c.parent, path) << c.path;
+    }
+}
+
+TEST(PanelPaths, MakePathAddsOneBackslashOnlyWhereNeeded) {
+    CFtpFileList panel;
+    EXPECT_EQ("C:\\web\\a.html", panel.MakePath("C:\\web", "a.html"));
+    EXPECT_EQ("C:\\a.html", panel.MakePath("C:\\", "a.html"));
+    EXPECT_EQ("\\a.html", panel.MakePath("", "a.html"));
+    EXPECT_EQ("\\\\server\\share\\*.*", panel.MakePath("\\\\server\\share", "*.*"));
+}
+
+TEST(PanelListing, ADriveNameShowsItsRootWithoutAParentRow) {
+    PanelHost host;
+    CFtpFileList& panel = host.dlg.m_bottom;
+    panel.ShowFolder("C:");
+    EXPECT_EQ("C:\\", panel.m_strPath);
+    EXPECT_EQ("C:\\", host.dlg.m_bottomPath.GetWindowText());
+    for (const std::string& name : RowNames(panel)) EXPECT_NE("..", name);
+    EXPECT_TRUE(panel.m_bListed);
+}
+
+TEST(PanelListing, ARelativeNameShowsTheCurrentFolder) {
+    testfiles::TempFolder folder;
+    char previous[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof previous, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.Root().c_str()));
+    MakeFile(folder.Path("here.txt"), 1);
+    PanelHost host;
+    host.dlg.m_bottom.ShowFolder("web");
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(folder.Root(), host.dlg.m_bottom.m_strPath);
+    EXPECT_EQ((std::vector<std::string>{"..", "here.txt"}), RowNames(host.dlg.m_bottom));
+}
+
+TEST(PanelListing, HiddenAndSystemEntriesAreLeftOut) {
+    testfiles::TempFolder folder;
+    MakeFile(folder.Path("shown.txt"), 1);
+    MakeFile(folder.Path("hidden.txt"), 1);
+    MakeFile(folder.Path("system.txt"), 1);
+    CreateDirectoryA(folder.Path("hidden-folder").c_str(), nullptr);
+    SetFileAttributesA(folder.Path("hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesA(folder.Path("system.txt").c_str(), FILE_ATTRIBUTE_SYSTEM);
+    SetFileAttributesA(folder.Path("hidden-folder").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
+    PanelHost host("", folder.Root());
+    EXPECT_EQ((std::vector<std::string>{"..", "shown.txt"}), RowNames(host.dlg.m_bottom));
+}
+
+TEST(PanelListing, WithAConnectionOpenOldFilesLoseTheirTimeOfDay) {
+    testfiles::TempFolder folder;
+    const long long day = 24 * 60;
+    MakeFile(folder.Path("old.txt"), 1, 200 * day + 9 * 60);
+    MakeFile(folder.Path("new.txt"), 1, 100 * day + 9 * 60);
+    PanelHost host;
+    CFtpFileList& panel = host.dlg.m_bottom;
+    auto timeOfDay = [&panel](const char* name) {
+        for (FileEntry* entry : panel.m_entries) {
+            if (entry->strName != name) continue;
+            SYSTEMTIME calendar;
+            FileTimeToSystemTime(&entry->ftModified, &calendar);
+            return calendar.wHour * 3600 + calendar.wMinute * 60 + calendar.wSecond;
+        }
+        return -1;
+    };
+    panel.m_bTruncateOldTimes = TRUE;
+    panel.ShowFolder(folder.Root());
+    EXPECT_EQ(0, timeOfDay("old.txt"));
+    const int newTime = timeOfDay("new.txt");
+    panel.m_bTruncateOldTimes = FALSE;
+    panel.ShowFolder(folder.Root());
+    EXPECT_NE(0, timeOfDay("old.txt"));
+    EXPECT_EQ(newTime, timeOfDay("new.txt")) << "a file younger than six months keeps its time";
+}
+
+TEST(PanelListing, AFolderDeletedSinceItWasShownKeepsThePreviousFolderOnShow) {
+    testfiles::TempFolder folder;
+    const std::string first = folder.Path("first");
+    const std::string second = folder.Path("second");
+    CreateDirectoryA(first.c_str(), nullptr);
+    CreateDirectoryA(second.c_str(), nullptr);
+    MakeFile(first + "\\kept.txt", 1);
+    PanelHost host("", first);
+    CFtpFileList& panel = host.dlg.m_bottom;
+    panel.ShowFolder(second);
+    panel.ShowFolder(first);
+    ASSERT_TRUE(RemoveDirectoryA(second.c_str()));
+
+    MessageBoxReader reader(IDOK);
+    panel.ShowFolder(second);
+    reader.Stop();
+    const auto boxes = reader.Boxes();
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ("FTP Quill", boxes[0].caption);
+    EXPECT_EQ("The specified folder does not exist.\n\nUse New to create a new folder.", boxes[0].text);
+    EXPECT_EQ(LoadIcon(nullptr, IDI_HAND), boxes[0].icon);
+    EXPECT_EQ(first, panel.m_strPath);
+    EXPECT_EQ((std::vector<std::string>{"..", "kept.txt"}), RowNames(panel));
+    EXPECT_EQ(first, host.dlg.m_bottomPath.GetWindowText()) << "the path box selects the folder on show";
+}
+
+TEST(PanelHistory, ThePathBoxKeepsTheLast25FoldersNewestFirstWithoutDuplicates) {
+    testfiles::TempFolder folder;
+    std::vector<std::string> folders;
+    for (int i = 0; i < 30; ++i) {
+        folders.push_back(folder.Path("f" + std::to_string(i)));
+        CreateDirectoryA(folders.back().c_str(), nullptr);
+    }
+    PanelHost host;
+    CComboBox& history = host.dlg.m_bottomPath;
+    history.ResetContent();
+    for (const std::string& path : folders) host.dlg.m_bottom.ShowFolder(path);
+    ASSERT_EQ(25, history.GetCount());
+    EXPECT_EQ(folders[29], history.GetLBText(0));
+    EXPECT_EQ(folders[5], history.GetLBText(24));
+
+    // Revisiting a folder already there, in other letters, does not move it;
+    // a full history still drops its oldest entry first.
+    std::string upper = folders[20];
+    for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    host.dlg.m_bottom.ShowFolder(upper);
+    EXPECT_EQ(24, history.GetCount());
+    EXPECT_EQ(folders[29], history.GetLBText(0));
+    EXPECT_EQ(folders[20], history.GetLBText(9));
+}
+
+}  // namespace
