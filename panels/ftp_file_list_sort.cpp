@@ -15,16 +15,20 @@ int CompareText(const std::string& a, const std::string& b) {
 // which sort before digits and commas, so text order is numeric order. Sizes
 // of 1,000,000,000 and more are written in full and are longer than eleven
 // characters; a longer text is therefore a larger size, and only texts of
-// equal length are compared character by character (blanks, digits and
-// commas have no letter case, so a plain comparison orders them alike).
+// equal length are compared character by character. Blanks, digits, commas
+// and the folder texts need no letter-case folding: a plain comparison
+// orders them as the case-insensitive one would, at a fraction of its cost.
 int CompareSizeText(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-    return CompareText(a, b);
+    const int order = a.compare(b);
+    return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
+uint64_t AsUInt64(const FILETIME& time) { return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime; }
+
 int CompareTimes(const FILETIME& a, const FILETIME& b) {
-    const LONG order = CompareFileTime(&a, &b);
-    return order < 0 ? -1 : (order > 0 ? 1 : 0);
+    const uint64_t first = AsUInt64(a), second = AsUInt64(b);
+    return first < second ? -1 : (first > second ? 1 : 0);
 }
 
 // The group of a record: the parent entry, links, folders, then files.
