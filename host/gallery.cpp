@@ -24,6 +24,7 @@
 #include "module.h"
 #include "resource.h"
 #include "test_dialogs.h"
+#include "screenshot_pose.h"
 
 namespace {
 
@@ -108,8 +109,6 @@ HWND VisibleDialogOf(DWORD thread) {
     return found;
 }
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 // Runs beside the dialog: waits until it shows and has painted, tells the
 // photographer where it is, waits for the picture and closes it.
 void Photograph(DWORD dialogThread, const std::string& readyFile) {
@@ -123,24 +122,7 @@ void Photograph(DWORD dialogThread, const std::string& readyFile) {
         PostThreadMessageA(dialogThread, WM_QUIT, 3, 0);
         return;
     }
-    // Top left, so that a window grown after its start stays on the screen.
-    SetWindowPos(dialog, nullptr, 8, 8, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    std::this_thread::sleep_for(milliseconds(700));  // painting, fonts, images
-    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    std::this_thread::sleep_for(milliseconds(300));
-    if (readyFile.empty()) {
-        std::this_thread::sleep_for(seconds(3));
-    } else {
-        RECT rc;
-        GetWindowRect(dialog, &rc);
-        if (FILE* out = std::fopen(readyFile.c_str(), "w")) {
-            std::fprintf(out, "%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-            std::fclose(out);
-        }
-        for (auto until = steady_clock::now() + seconds(30); Exists(readyFile) && steady_clock::now() < until;)
-            std::this_thread::sleep_for(milliseconds(50));
-    }
-    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    PoseForScreenshot(dialog, readyFile);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "panel_host_dlg.h"
+#include "screenshot_pose.h"
 
 namespace {
 
@@ -67,8 +68,6 @@ void RemoveSampleSite(const std::string& site) {
     RemoveDirectoryA(site.c_str());
 }
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 // Beside the window: once it has painted, say where it is, wait for the
 // picture to be taken, then close it.
 void Photograph(CFtpPanelHostDlg* host, const std::string& readyFile) {
@@ -78,23 +77,7 @@ void Photograph(CFtpPanelHostDlg* host, const std::string& readyFile) {
         std::this_thread::sleep_for(milliseconds(50));
     HWND window = host->m_hWnd;
     if (window == nullptr) return;
-    SetWindowPos(window, nullptr, 8, 8, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    std::this_thread::sleep_for(milliseconds(700));
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    std::this_thread::sleep_for(milliseconds(300));
-    if (readyFile.empty()) {
-        std::this_thread::sleep_for(seconds(3));
-    } else {
-        RECT rc;
-        GetWindowRect(window, &rc);
-        if (FILE* out = std::fopen(readyFile.c_str(), "w")) {
-            std::fprintf(out, "%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-            std::fclose(out);
-        }
-        for (auto until = steady_clock::now() + seconds(30); Exists(readyFile) && steady_clock::now() < until;)
-            std::this_thread::sleep_for(milliseconds(50));
-    }
-    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    PoseForScreenshot(window, readyFile);
 }
 
 }  // namespace
