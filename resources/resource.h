@@ -214,6 +214,7 @@
 #define IDS_ERR_SYNTAX 124
 #define IDS_ERR_SOCKET 125
 #define IDS_ERR_FILE_NAME 126
+#define IDS_ERR_BUSY 190
 
 // ---- Strings: hints (static 1094) and tool tips ---------------------------
 #define IDS_HINT_DOWNLOAD 102
