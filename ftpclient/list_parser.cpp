@@ -144,10 +144,10 @@ string_view TokenAfter(string_view line, string_view token) {
     return NextToken(line, EndOf(line, token));
 }
 
+// The name must fit: the caller has rejected longer ones.
 void FillEntry(const Entry& entry, CUT_DIRINFO* out) {
-    const size_t n = entry.name.size() < kMaxNameBytes ? entry.name.size() : kMaxNameBytes;
-    std::memcpy(out->fileName, entry.name.data(), n);
-    out->fileName[n] = '\0';
+    std::memcpy(out->fileName, entry.name.data(), entry.name.size());
+    out->fileName[entry.name.size()] = '\0';
     out->fileSize64 = entry.size;
     out->fileSize = static_cast<int32_t>(entry.size < kMaxSize32 ? entry.size : kMaxSize32);
     out->fileType = entry.type;
@@ -460,20 +460,26 @@ bool AppendBounded(std::string* buffer, const char* data, size_t length, size_t 
     return true;
 }
 
+// Parses one line into `entry`; true also for an entry whose name is too
+// long for CUT_DIRINFO, which the caller must check.
+bool ParseText(string_view text, ListFormat format, Entry* entry) {
+    if (text.empty()) return false;
+    // A NUL would silently cut the name short in the C string handed out.
+    if (text.find('\0') != string_view::npos) return false;
+    return (format == ListFormat::kMlsd) ? ParseMlsdLine(text, entry)
+                                          : (ParseUnixLine(text, entry) || ParseDosLine(text, entry));
+}
+
 }  // namespace
 
 bool ParseListLine(const char* line, size_t length, ListFormat format, CUT_DIRINFO* out) {
     if (out == nullptr) return false;
     std::memset(out, 0, sizeof(*out));
-    if (line == nullptr || length == 0) return false;
-    const string_view text(line, length);
-    // A NUL would silently cut the name short in the C string handed out.
-    if (text.find('\0') != string_view::npos) return false;
+    if (line == nullptr) return false;
     Entry entry;
-    const bool ok = (format == ListFormat::kMlsd) ? ParseMlsdLine(text, &entry)
-                                                   : (ParseUnixLine(text, &entry) || ParseDosLine(text, &entry));
-    if (ok) FillEntry(entry, out);
-    return ok;
+    if (!ParseText(string_view(line, length), format, &entry) || entry.name.size() > kMaxNameBytes) return false;
+    FillEntry(entry, out);
+    return true;
 }
 
 void ListParser::Feed(const char* data, size_t length) {
@@ -501,14 +507,25 @@ void ListParser::Finish() {
 void ListParser::EndLine() {
     size_t length = m_line.size();
     if (length > 0 && m_line[length - 1] == '\r') --length;
-    CUT_DIRINFO entry;
-    if (!m_overflow && length <= kMaxLineLength && ParseListLine(m_line.data(), length, m_format, &entry)) {
+    Entry entry;
+    if (!m_overflow && length <= kMaxLineLength && ParseText(string_view(m_line.data(), length), m_format, &entry)) {
         try {
-            m_entries.push_back(entry);
+            if (entry.name.size() > kMaxNameBytes) {
+                NoteSkipped(entry.name.data(), entry.name.size());
+            } else {
+                CUT_DIRINFO info = {};
+                FillEntry(entry, &info);
+                m_entries.push_back(info);
+            }
         } catch (const std::exception&) {
             // Out of memory: the entry is lost, the stream stays usable.
         }
     }
     m_line.clear();
     m_overflow = false;
+}
+
+void ListParser::NoteSkipped(const char* name, size_t length) {
+    if (m_skipped.size() >= kMaxSkippedNames) return;
+    m_skipped.emplace_back(name, length < kSkippedNameBytes ? length : kSkippedNameBytes);
 }

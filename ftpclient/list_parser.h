@@ -26,7 +26,7 @@ enum class ListFormat {
 };
 
 // Parses one line (without its CR/LF). Returns true and fills `out` when the
-// line is an entry. Unix lines that give a time of day instead of a year
+// line is an entry whose name fits CUT_DIRINFO::fileName. Unix lines that give a time of day instead of a year
 // leave year and month as given by the line: month set, year 0.
 bool ParseListLine(const char* line, size_t length, ListFormat format, CUT_DIRINFO* out);
 
@@ -46,11 +46,20 @@ public:
     const std::vector<CUT_DIRINFO>& Entries() const { return m_entries; }
     std::vector<CUT_DIRINFO> TakeEntries() { return std::move(m_entries); }
 
+    // Entries whose name does not fit CUT_DIRINFO::fileName are left out:
+    // a cut name could name another file. For the trace, the first
+    // kSkippedNameBytes of the first kMaxSkippedNames such names are kept.
+    static constexpr size_t kSkippedNameBytes = 64;
+    static constexpr size_t kMaxSkippedNames = 16;
+    const std::vector<std::string>& SkippedNames() const { return m_skipped; }
+
 private:
     void EndLine();
+    void NoteSkipped(const char* name, size_t length);
 
     ListFormat m_format;
     std::string m_line;
     bool m_overflow = false;
     std::vector<CUT_DIRINFO> m_entries;
+    std::vector<std::string> m_skipped;
 };
