@@ -1,21 +1,19 @@
 #include "size_text.h"
 
-#include <cstdio>
-
-std::string FormatSizeText(int32_t size) {
+std::string FormatSizeText(int64_t size) {
+    uint64_t rest = size > 0 ? static_cast<uint64_t>(size) : 0;
+    // Written from the right, a separator before every third digit; 19
+    // digits and 6 separators at most.
     char text[32];
-    if (size >= 1000000000) {
-        std::snprintf(text, sizeof text, "%d,%03d,%03d,%03d", size / 1000000000, size / 1000000 % 1000,
-                      size / 1000 % 1000, size % 1000);
-        return text;
-    }
-    std::snprintf(text, sizeof text, "% 11d", size);
-    // Separators go in at positions 7 and then 3; the characters before each
-    // move one place left, so the text keeps its eleven characters.
-    for (int position : {7, 3}) {
-        if (text[position] == ' ') break;
-        for (int i = 0; i < position; ++i) text[i] = text[i + 1];
-        text[position] = ',';
-    }
-    return std::string(text, 11);
+    char* start = text + sizeof text;
+    int digits = 0;
+    do {
+        if (digits > 0 && digits % 3 == 0) *--start = ',';
+        *--start = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+        ++digits;
+    } while (rest != 0);
+    std::string written(start, text + sizeof text);
+    if (written.size() < 11) written.insert(0, 11 - written.size(), ' ');
+    return written;
 }

@@ -40,7 +40,7 @@ bool CFtpOperationFeedback::ShowTransferProgress(unsigned long bytes, int direct
 void CFtpOperationFeedback::SetActivityLine(unsigned long bytes, int direction) const {
     std::string text;
     if (direction == 1 || direction == 2) {
-        text = TrimLeft(FormatSizeText(static_cast<int32_t>(bytes))) + " " +
+        text = TrimLeft(FormatSizeText(static_cast<int64_t>(bytes))) + " " +
                LoadResourceString(direction == 1 ? IDS_BYTES_SENT : IDS_BYTES_RECEIVED);
     }
     SetDlgItemTextA(m_window.GetOwnerWindow(), IDC_ACTIVITY_LINE, TrimLeft(text).c_str());

@@ -1,5 +1,6 @@
 #include "ftp_file_list.h"
 
+#include "file_time.h"
 #include "ftp_panel_owner.h"
 #include "module.h"
 #include "resource.h"
@@ -51,11 +52,7 @@ void CFtpFileList::InitPanel() {
     GetClientRect(&client);
     ModifyStyle(0, LVS_SHOWSELALWAYS);
 
-    FILETIME now;
-    GetSystemTimeAsFileTime(&now);
-    FILETIME localNow;
-    FileTimeToLocalFileTime(&now, &localNow);
-    const int timeWidth = GetStringWidth(FormatTimeText(localNow).c_str());
+    const int timeWidth = GetStringWidth(FormatTimeText(LocalNow()).c_str());
     const int sizeWidth = GetStringWidth("999.999.999") + 16;
     const int modifiedWidth = timeWidth + 24;
     // The system's dialog base unit, not the dialog font's.

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <memory>
 
+#include "file_time.h"
 #include "ftp_panel_owner.h"
 #include "message_boxes.h"
 #include "module.h"
@@ -37,15 +38,6 @@ FILETIME SixMonths() {
     FILETIME length = {};
     SystemTimeToFileTime(&date, &length);
     return length;
-}
-
-int64_t AsInt64(const FILETIME& time) {
-    return static_cast<int64_t>((static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
-}
-
-FILETIME FromInt64(int64_t time) {
-    const auto bits = static_cast<uint64_t>(time);
-    return FILETIME{static_cast<DWORD>(bits), static_cast<DWORD>(bits >> 32)};
 }
 
 FILETIME StartOfDay(const FILETIME& time) {
@@ -105,7 +97,7 @@ void CFtpFileList::ReadFolder() {
     FileTimeToLocalFileTime(&utcNow, &context.now);
     // The system converts every time with the current offset, whatever its
     // date: taken once, it gives the same results without a call per entry.
-    context.localOffset = AsInt64(context.now) - AsInt64(utcNow);
+    context.localOffset = FileTimeToInt64(context.now) - FileTimeToInt64(utcNow);
     m_bListed = TRUE;
 
     if (!IsDriveOrNetworkPath(m_strPath)) {
@@ -148,12 +140,12 @@ void CFtpFileList::AddFoundEntry(const WIN32_FIND_DATAA& found, ListingContext& 
         entry->strSize = context.folderText;
     } else {
         GetFileIcon(name, entry.get());
-        entry->strSize = FormatSizeText(static_cast<int32_t>(found.nFileSizeLow));
+        entry->strSize = FormatSizeText(static_cast<int64_t>((static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow));
     }
-    FILETIME modified = FromInt64(AsInt64(found.ftLastWriteTime) + context.localOffset);
+    FILETIME modified = FileTimeFromInt64(FileTimeToInt64(found.ftLastWriteTime) + context.localOffset);
     // While a site is open its listed times are compared with these; older
     // files carry only their date there, so here too.
-    if (m_bTruncateOldTimes && AsInt64(context.now) - AsInt64(modified) > AsInt64(context.sixMonths))
+    if (m_bTruncateOldTimes && FileTimeToInt64(context.now) - FileTimeToInt64(modified) > FileTimeToInt64(context.sixMonths))
         modified = StartOfDay(modified);
     entry->ftModified = modified;
     entry->strModified = FormatTimeText(modified);

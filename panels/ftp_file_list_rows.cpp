@@ -1,25 +1,14 @@
 #include "ftp_file_list.h"
 
-#include <mbstring.h>
-
+#include "file_ext.h"
+#include "file_time.h"
 #include "ftp_panel_owner.h"
+#include "name_compare.h"
 #include "time_text.h"
 
 namespace {
 
 constexpr int kHistorySize = 25;  // folders kept in the path box, newest first
-
-bool SameName(const std::string& a, const std::string& b) {
-    return _mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()), reinterpret_cast<const unsigned char*>(b.c_str())) == 0;
-}
-
-FILETIME LocalNow() {
-    FILETIME now;
-    GetSystemTimeAsFileTime(&now);
-    FILETIME local;
-    FileTimeToLocalFileTime(&now, &local);
-    return local;
-}
 
 }  // namespace
 
@@ -110,12 +99,7 @@ void CFtpFileList::OnGetDispInfo(NMHDR* header, LRESULT* result) {
 }
 
 void CFtpFileList::GetFileIcon(const std::string& fileName, FileEntry* entry) {
-    // The extension runs from the last dot after the last separator; found by
-    // hand, since the runtime's path splitter has fixed-size buffers.
-    const size_t separator = fileName.find_last_of("\\/:");
-    const size_t dot = fileName.rfind('.');
-    const std::string extension =
-        dot != std::string::npos && (separator == std::string::npos || dot > separator) ? fileName.substr(dot) : "";
+    const std::string extension = FileExtension(fileName);
     struct Kind {
         const char* extension;
         uint8_t image;
@@ -127,7 +111,7 @@ void CFtpFileList::GetFileIcon(const std::string& fileName, FileEntry* entry) {
     };
     entry->nImage = IMG_FILE;
     for (const Kind& kind : kKinds) {
-        if (_stricmp(extension.c_str(), kind.extension) == 0) {
+        if (SameName(extension, kind.extension)) {
             entry->nImage = kind.image;
             return;
         }

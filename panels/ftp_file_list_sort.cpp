@@ -2,6 +2,8 @@
 
 #include <mbstring.h>
 
+#include "file_time.h"
+
 namespace {
 
 constexpr LPARAM kColumnBits = 0x3;
@@ -24,10 +26,8 @@ int CompareSizeText(const std::string& a, const std::string& b) {
     return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
-uint64_t AsUInt64(const FILETIME& time) { return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime; }
-
 int CompareTimes(const FILETIME& a, const FILETIME& b) {
-    const uint64_t first = AsUInt64(a), second = AsUInt64(b);
+    const int64_t first = FileTimeToInt64(a), second = FileTimeToInt64(b);
     return first < second ? -1 : (first > second ? 1 : 0);
 }
 

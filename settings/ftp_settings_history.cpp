@@ -6,7 +6,7 @@
 #include "ftp_settings.h"
 #include "ini_file.h"
 #include "settings_keys.h"
-#include "text_compare.h"
+#include "name_compare.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ void FtpSettings::AddPathHistory(const char* section, const std::string& path) {
         if (stored.empty()) {
             continue;
         }
-        if (settings::SameTextIgnoringCase(stored, path)) {
+        if (SameName(stored, path)) {
             return;
         }
         ringHasEntries = true;

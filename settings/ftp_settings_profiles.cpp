@@ -6,7 +6,7 @@
 #include "ftp_settings.h"
 #include "ini_file.h"
 #include "settings_keys.h"
-#include "text_compare.h"
+#include "name_compare.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ int FtpSettings::FindProfileSection(const std::string& name) const {
     const settings::IniFile ini(m_iniPath);
     for (int index = 0; index <= m_profileLimit; ++index) {
         const std::string stored = ini.Read(SectionName(index).c_str(), kNameKey);
-        if (!stored.empty() && settings::SameTextIgnoringCase(stored, name)) {
+        if (!stored.empty() && SameName(stored, name)) {
             return index;
         }
     }
@@ -43,7 +43,7 @@ int FtpSettings::ChooseProfileSection(const std::string& name) const {
             if (firstFree < 0) {
                 firstFree = index;
             }
-        } else if (settings::SameTextIgnoringCase(stored, name)) {
+        } else if (SameName(stored, name)) {
             return index;
         }
     }

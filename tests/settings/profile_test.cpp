@@ -7,7 +7,7 @@
 
 #include "ftp_settings.h"
 #include "test_folders.h"
-#include "text_compare.h"
+#include "name_compare.h"
 
 namespace {
 
@@ -85,8 +85,8 @@ TEST_F(Profiles, NamesCompareIgnoringCaseByLocale) {
 TEST(ProfileNames, DoubleByteTrailBytesAreNotLetters) {
     const LCID japanese = MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), SORT_DEFAULT);
     // Two different katakana whose trail bytes are 'A' and 'a'.
-    EXPECT_FALSE(settings::SameTextIgnoringCase("\x83\x41", "\x83\x61", japanese));
-    EXPECT_TRUE(settings::SameTextIgnoringCase("\x83\x41x", "\x83\x41X", japanese));
+    EXPECT_FALSE(SameName("\x83\x41", "\x83\x61", japanese));
+    EXPECT_TRUE(SameName("\x83\x41x", "\x83\x41X", japanese));
 }
 
 TEST_F(Profiles, NewProfileFillsTheGapLeftByADelete) {
