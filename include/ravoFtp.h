@@ -3,7 +3,8 @@
  * All functions are called on the host's user-interface thread, use the
  * Windows API calling convention and ANSI texts, and return when their work
  * is done. FTP functions return 0 for success or a negative result code
- * (see docs/host-api.md for the table of codes and their messages).
+ * (see docs/host-api.md for the table of codes and their messages). No
+ * exception ever leaves them.
  */
 #ifndef RAVOFTP_H
 #define RAVOFTP_H
@@ -22,6 +23,13 @@ extern "C" {
 #endif
 
 /* ---- FTP session (ordinals 700-712) ---------------------------------- */
+
+/* One FTP call at a time: a call made while another FTP call is still
+ * running (windows keep receiving messages during transfers and dialogs, so
+ * a host's handler can call in again) does nothing and returns this code.
+ * FTP_GetLastMessage alone may be called at any time. */
+#define FTP_RESULT_BUSY (-40)
+
 /* The library keeps one FTP connection for the whole process. After each
  * call the server's last reply is kept for error messages. Texts are ANSI;
  * remote paths use "/" (a "\" is turned into "/" where noted). */
@@ -46,8 +54,10 @@ RAVOFTP_API int WINAPI FTP_Close(void);
 /* Lists the current remote folder into two texts, one line per entry ended
  * by CR LF: folders (and links) into folderText, files into fileText. The
  * template's keywords are replaced per entry: "name", "subname" (files of
- * each immediate sub-folder too, as "sub/name"), "date" (YYYY/MM/DD),
- * "time" (HH:MM), "size" (11 characters, "," separators), "attr" ("d" or
+ * each immediate sub-folder too, as "sub/name"; the walk returns to the
+ * listed folder and stops with -15 if it arrives anywhere else), "date"
+ * (YYYY/MM/DD), "time" (HH:MM), "size" (11 characters, "," separators;
+ * sizes of 1,000,000,000 and more in full, up to 2^63), "attr" ("d" or
  * "-"); other characters are copied. Sizes are buffer sizes in bytes (at
  * most 65535 used); an entry that does not fit is left out, nothing is
  * written past a buffer, and each text stays NUL-terminated. */
@@ -56,7 +66,8 @@ RAVOFTP_API int WINAPI FTP_List(LPCSTR templateText, LPSTR folderText, int folde
 
 /* Changes the remote folder (path as given; NULL or "" only asks) and copies
  * the current folder into folder (at most folderSize bytes with the NUL;
- * folder may be NULL). Returns the change's result. */
+ * folder may be NULL). Returns the change's result, or the failure of asking
+ * for the current folder; folder is then "" (when folderSize allows a NUL). */
 RAVOFTP_API int WINAPI FTP_ChangeDir(LPCSTR path, LPSTR folder, int folderSize);
 /* Makes a remote folder ("\" becomes "/"). */
 RAVOFTP_API int WINAPI FTP_MakeDir(LPCSTR path);

@@ -11,10 +11,11 @@
 #include <cstring>
 #include <string>
 
+#include "file_time.h"
 #include "ftp_result.h"
 #include "ftp_session.h"
-#include "ravoFtp.h"
 #include "resource.h"
+#include "name_compare.h"
 #include "session_ops.h"
 
 namespace {
@@ -45,7 +46,7 @@ bool CreateNewEmptyFile(const std::string& path) {
 bool RemoteHolds(const std::string& name) {
     CUT_DIRINFO entry;
     for (int i = 0; GetRemoteEntry(i, &entry) == ftp::kOk; ++i) {
-        if (lstrcmpiA(name.c_str(), entry.fileName) == 0) return true;
+        if (SameName(name, entry.fileName)) return true;
     }
     return false;
 }
@@ -72,23 +73,21 @@ int64_t LocalFileTimeOf(const std::string& path) {
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
     FILETIME local;
     FileTimeToLocalFileTime(&data.ftLastWriteTime, &local);
-    return (static_cast<int64_t>(local.dwHighDateTime) << 32) | local.dwLowDateTime;
+    return FileTimeToInt64(local);
 }
-
-int64_t AsInt64(const FILETIME& t) { return (static_cast<int64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime; }
 
 // Upload, find, measure, remove. The name is free in the folder, so there
 // is nothing to delete before the upload.
 void MeasureWith(const std::string& localPath, const std::string& name) {
     FtpSession& session = TheSession();
-    if (FTP_SendFile(localPath.c_str(), name.c_str()) != ftp::kOk) return;
+    if (UploadHere(localPath.c_str(), name.c_str()) != ftp::kOk) return;
     FILETIME listed;
     const int found = FindRemoteFileTime(name.c_str(), &listed);
     if (found == 1) {
-        session.SetClockOffset(LocalFileTimeOf(localPath) - AsInt64(listed), true);
-        FTP_RemoveFile(name.c_str());
+        session.SetClockOffset(LocalFileTimeOf(localPath) - FileTimeToInt64(listed), true);
+        RemoveRemoteFile(name.c_str());
     } else if (found == 2) {
-        FTP_RemoveFile(name.c_str());
+        RemoveRemoteFile(name.c_str());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "result_messages.h"
 
+#include "ravoFtp.h"
 #include "resource.h"
 
 namespace {
@@ -17,7 +18,7 @@ constexpr CodeMessage kMessages[] = {
     {-23, IDS_ERR_NOT_TAKEN},   {-22, IDS_ERR_MORE_INFO}, {-21, IDS_ERR_CLOSED},     {-20, IDS_ERR_CLOSED},
     {-19, IDS_ERR_DISK_FULL},   {-18, IDS_ERR_DISK_FULL}, {-17, IDS_ERR_NOT_EMPTY},  {-16, IDS_ERR_MISSING},
     {-15, IDS_ERR_GENERAL},     {-14, IDS_ERR_ACCESS},    {-13, IDS_ERR_PASSWORD},   {-12, IDS_ERR_USER},
-    {-11, IDS_ERR_RESOLVE},     {-10, IDS_ERR_CONNECT},   {-4, IDS_ERR_CANCELLED},
+    {-11, IDS_ERR_RESOLVE},     {-10, IDS_ERR_CONNECT},   {-4, IDS_ERR_CANCELLED},   {FTP_RESULT_BUSY, IDS_ERR_BUSY},
 };
 
 }  // namespace

@@ -1,10 +1,10 @@
-// Opening and closing the session: FTP_Connect with its login dialogue,
-// FTP_Open and FTP_Close.
-#include <algorithm>
+// Opening and closing the session: the connection with its login dialogue,
+// and the copy of the server's last message for hosts.
 #include <climits>
 #include <cstring>
 #include <string>
 
+#include "bounded_copy.h"
 #include "ftp_result.h"
 #include "ftp_session.h"
 #include "login_dialogs.h"
@@ -75,12 +75,12 @@ int SendPassword(HWND parent, const char* password) {
     if (typed.empty() && !AskPassword(parent, &typed)) {
         session.Client().SendPswd("", kAccount);
         session.ClearLastMessage();
-        FTP_Close();
+        CloseSession();
         return ftp::kCancelled;
     }
     const int r = session.Client().SendPswd(typed.c_str(), kAccount);
     session.CopyLastMessage();
-    if (r != ftp::kOk) FTP_Close();
+    if (r != ftp::kOk) CloseSession();
     return r;
 }
 
@@ -93,9 +93,9 @@ void ApplyTimeout(CUT_FTPClient& client, int seconds) {
 
 }  // namespace
 
-extern "C" int WINAPI FTP_Connect(HWND parent, LPCSTR host, LPCSTR user, LPCSTR password, int port, int timeout,
-                                  LPCSTR firewallType, LPCSTR firewallHost, int firewallPort, LPCSTR firewallUser,
-                                  LPCSTR firewallPassword, int passive) {
+int ConnectSession(HWND parent, const char* host, const char* user, const char* password, int port, int timeout,
+                   const char* firewallType, const char* firewallHost, int firewallPort, const char* firewallUser,
+                   const char* firewallPassword, int passive) {
     CWaitCursor wait;
     FtpSession& session = TheSession();
     CUT_FTPClient& client = session.Client();
@@ -119,7 +119,7 @@ extern "C" int WINAPI FTP_Connect(HWND parent, LPCSTR host, LPCSTR user, LPCSTR 
         r = SendPassword(parent, password);
         if (r != ftp::kOk) return r;
     } else if (r != ftp::kOk) {
-        FTP_Close();
+        CloseSession();
         return r;
     }
     ShowWelcome(parent);
@@ -131,18 +131,11 @@ extern "C" int WINAPI FTP_Connect(HWND parent, LPCSTR host, LPCSTR user, LPCSTR 
     return r;
 }
 
-extern "C" int WINAPI FTP_Open(HWND parent, LPCSTR host, LPCSTR user, LPCSTR password, int port, int timeout) {
-    return FTP_Connect(parent, host, user, password, port, timeout, "none", nullptr, 0, nullptr, nullptr, 0);
-}
+int CloseSession() { return TheSession().Client().Close(); }
 
-extern "C" int WINAPI FTP_Close() { return TheSession().Client().Close(); }
-
-extern "C" int WINAPI FTP_GetLastMessage(LPSTR buffer, int size) {
+int CopyLastMessageTo(char* buffer, int size) {
     const size_t room = BufferRoom(size);
     if (buffer == nullptr || room == 0) return ftp::kBadArgument;
-    const char* message = TheSession().LastMessage();
-    const size_t n = std::min(std::strlen(message), room - 1);
-    std::memcpy(buffer, message, n);
-    buffer[n] = '\0';
+    BoundedCopy(buffer, room, TheSession().LastMessage());
     return ftp::kOk;
 }

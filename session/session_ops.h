@@ -1,6 +1,8 @@
 // The session's operations inside the library, used by the exported
-// functions and, later, by the file manager's panels. All work on
-// TheSession() and return 0 or a result code.
+// functions (exports.cpp, which only guards them) and, later, by the file
+// manager's panels. All work on TheSession() and return 0 or a result code.
+// Internal callers use these, never the exports: an export called from
+// inside another would be refused as a second call.
 #pragma once
 
 #include <windows.h>
@@ -14,27 +16,51 @@
 int OnTransferProgress(unsigned long bytes, int direction);
 void OnProtocolTrace(const char* text, int kind);
 
-// ---- session_paths.cpp: path helpers ----------------------------------------
+// ---- session_connect.cpp: opening and closing --------------------------------
+int ConnectSession(HWND parent, const char* host, const char* user, const char* password, int port, int timeout,
+                   const char* firewallType, const char* firewallHost, int firewallPort, const char* firewallUser,
+                   const char* firewallPassword, int passive);
+int CloseSession();
+int CopyLastMessageTo(char* buffer, int size);
+
+// ---- session_paths.cpp: path helpers and path operations ---------------------
 // The usable size of a host's buffer: the low 16 bits of its size, where a
 // size that is a multiple of 65536 still allows 65535 bytes and a negative
 // size allows none.
 size_t BufferRoom(int size);
-// Turns every "\" into "/".
-void ToRemotePath(std::string& path);
-// The current remote folder with "/" separators; does not copy the last message.
+// Turns every "\" character into "/". Characters are read in `codePage`:
+// the trail byte of a double-byte character may be 0x5C and stays as it is.
+void ToRemotePath(std::string& path, UINT codePage = CP_ACP);
+// The part after the last "/" character, or the whole text.
+std::string LastPathElement(const std::string& path, UINT codePage = CP_ACP);
+// The current remote folder exactly as the server named it, in full.
+int ReadServerCurrentDir(std::string* folder);
+// The same with "/" separators; does not copy the last message.
 int GetRemoteCurrentDir(std::string* folder);
+int ChangeRemoteDir(const char* path, char* folder, int folderSize);
+int MakeRemoteDir(const char* path);
+int RemoveRemoteDir(const char* path);
+int RemoveRemoteFile(const char* path);
+int RenameRemote(const char* oldPath, const char* newPath);
 
-// ---- session_listing.cpp: the held listing ----------------------------------
+// ---- session_listing.cpp: the held listing and FTP_List ---------------------
 int ReadRemoteListing(const char* pattern);
 int GetRemoteEntryCount();
 int GetRemoteEntry(int index, CUT_DIRINFO* entry);
 // The digits of `text` read as one decimal number (a size text back to a number).
 void ParseDigits(const char* text, int32_t* number);
+int ListFolderText(const char* templateText, char* folderText, int folderSize, char* fileText, int fileSize);
 
-// ---- session_transfer.cpp: transfer type ------------------------------------
+// ---- session_transfer.cpp: transfers and their type -------------------------
 enum TransferDirection { kUpload = 1, kDownload = 2 };
 // 0 ASCII, 1 binary.
 int ChooseTransferType(const char* name, int direction);
+int DownloadFile(const char* localPath, const char* remotePath);
+int UploadFile(const char* localPath, const char* remotePath);
+// The same into or from the current remote folder: -26 when the joined
+// path would exceed 255 characters.
+int UploadHere(const char* localPath, const char* remoteName);
+int DownloadHere(const char* localPath, const char* remoteName);
 
 // ---- clock_probe.cpp: server clock offset ------------------------------------
 void ProbeClockOffset(bool force);

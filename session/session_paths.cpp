@@ -1,16 +1,22 @@
 // Remote path operations: change, make and remove folders, delete and
-// rename, and the two helpers every remote operation shares.
-#include <algorithm>
-#include <cstring>
+// rename, and the path helpers every remote operation shares.
+//
+// Paths are ANSI texts in the system's code page. In double-byte code pages
+// (Shift-JIS and its kin) the second byte of a character may be 0x5C, the
+// byte of "\": separators are therefore found character by character.
 #include <string>
 
+#include "bounded_copy.h"
 #include "ftp_result.h"
 #include "ftp_session.h"
-#include "ravoFtp.h"
 #include "session_ops.h"
 #include "wait_cursor.h"
 
 namespace {
+
+// The size of the PWD reply the session reads: far above any real folder,
+// so that a folder name is never cut into another folder's name.
+constexpr int kCurrentDirLimit = 4095;
 
 std::string Text(const char* text) { return text ? std::string(text) : std::string(); }
 
@@ -20,15 +26,16 @@ std::string RemoteText(const char* text) {
     return path;
 }
 
-// The part after the last "/", or the whole text.
-std::string BareName(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 int CopyAfter(int result) {
     TheSession().CopyLastMessage();
     return result;
+}
+
+// The byte length of the character at `i`: 2 for a lead byte followed by
+// its trail byte, else 1.
+size_t CharLength(const std::string& text, size_t i, UINT codePage) {
+    const BYTE c = static_cast<BYTE>(text[i]);
+    return c >= 0x80 && i + 1 < text.size() && IsDBCSLeadByteEx(codePage, c) ? 2 : 1;
 }
 
 }  // namespace
@@ -39,56 +46,72 @@ size_t BufferRoom(int size) {
     return low != 0 ? low : 0xFFFF;
 }
 
-void ToRemotePath(std::string& path) { std::replace(path.begin(), path.end(), '\\', '/'); }
+void ToRemotePath(std::string& path, UINT codePage) {
+    for (size_t i = 0; i < path.size(); i += CharLength(path, i, codePage)) {
+        if (path[i] == '\\') path[i] = '/';
+    }
+}
 
-int GetRemoteCurrentDir(std::string* folder) {
+std::string LastPathElement(const std::string& path, UINT codePage) {
+    size_t start = 0;
+    for (size_t i = 0; i < path.size(); i += CharLength(path, i, codePage)) {
+        if (path[i] == '/') start = i + 1;
+    }
+    return path.substr(start);
+}
+
+int ReadServerCurrentDir(std::string* folder) {
     folder->clear();
-    char buffer[256] = "";
-    const int r = TheSession().Client().GetCurDir(buffer, 255);
+    std::string buffer(kCurrentDirLimit + 1, '\0');
+    const int r = TheSession().Client().GetCurDir(&buffer[0], kCurrentDirLimit);
     if (r != ftp::kOk) return r;
-    folder->assign(buffer);
-    ToRemotePath(*folder);
+    folder->assign(buffer.c_str());
     return ftp::kOk;
 }
 
-extern "C" int WINAPI FTP_ChangeDir(LPCSTR path, LPSTR folder, int folderSize) {
+int GetRemoteCurrentDir(std::string* folder) {
+    const int r = ReadServerCurrentDir(folder);
+    if (r == ftp::kOk) ToRemotePath(*folder);
+    return r;
+}
+
+// The folder text is always terminated when the host gave room for it: a
+// host that asks "where am I" must never read its old buffer as the answer.
+// When the change worked but the question failed (the connection dropped,
+// PWD refused), the question's failure is returned.
+int ChangeRemoteDir(const char* path, char* folder, int folderSize) {
     FtpSession& session = TheSession();
     int result = ftp::kOk;
     // The path goes to the server exactly as given: no separator conversion.
     if (path != nullptr && *path != '\0') result = CopyAfter(session.Client().ChDir(path));
     std::string current;
-    const size_t size = BufferRoom(folderSize);
-    if (GetRemoteCurrentDir(&current) == ftp::kOk && folder != nullptr && size > 0) {
-        // At most size characters including the terminator: a folder name
-        // as long as the buffer is cut, never written past it.
-        const size_t n = std::min(current.size(), size - 1);
-        std::memcpy(folder, current.data(), n);
-        folder[n] = '\0';
-    }
+    const int asked = GetRemoteCurrentDir(&current);
+    if (asked != ftp::kOk && result == ftp::kOk) result = CopyAfter(asked);
+    BoundedCopy(folder, BufferRoom(folderSize), current.c_str(), current.size());
     if (result == ftp::kOk) ProbeClockOffset(false);
     return result;
 }
 
-extern "C" int WINAPI FTP_MakeDir(LPCSTR path) {
+int MakeRemoteDir(const char* path) {
     CWaitCursor wait;
     return CopyAfter(TheSession().Client().MkDir(RemoteText(path).c_str()));
 }
 
-extern "C" int WINAPI FTP_RemoveDir(LPCSTR path) {
+int RemoveRemoteDir(const char* path) {
     const int r = CopyAfter(TheSession().Client().RmDir(RemoteText(path).c_str()));
     // A folder that is not empty is refused like any unavailable file; its
     // own message asks the user to check that the folder is empty.
     return r == ftp::kPermissionDenied ? -17 : r;
 }
 
-extern "C" int WINAPI FTP_RemoveFile(LPCSTR path) {
+int RemoveRemoteFile(const char* path) {
     return CopyAfter(TheSession().Client().DeleteFileA(RemoteText(path).c_str()));
 }
 
-extern "C" int WINAPI FTP_Rename(LPCSTR oldPath, LPCSTR newPath) {
+int RenameRemote(const char* oldPath, const char* newPath) {
     // Only the last elements reach the server: both names are in the
     // current folder, so a rename never moves an entry to another folder.
-    const std::string from = BareName(RemoteText(oldPath));
-    const std::string to = BareName(RemoteText(newPath));
+    const std::string from = LastPathElement(RemoteText(oldPath));
+    const std::string to = LastPathElement(RemoteText(newPath));
     return CopyAfter(TheSession().Client().RenameFile(from.c_str(), to.c_str()));
 }

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string>
 
+#include "file_ext.h"
 #include "ftp_result.h"
 #include "ftp_session.h"
-#include "ravoFtp.h"
 #include "session_ops.h"
 
 namespace {
@@ -23,9 +23,8 @@ constexpr const char* kTextExtensions[] = {".htm", ".html", ".cdf", ".txt", ".de
 constexpr const char* kPictureExtensions[] = {".png", ".gif", ".jpg", ".jpeg", ".bmp"};
 
 int DownloadType(const std::string& name) {
-    const size_t dot = name.rfind('.');
-    if (dot == std::string::npos) return kTypeBinary;
-    const std::string extension = name.substr(dot);
+    const std::string extension = FileExtension(name);
+    if (extension.empty()) return kTypeBinary;
     for (const char* text : kTextExtensions) {
         if (extension == text) return kTypeAscii;
     }
@@ -62,13 +61,21 @@ int ContentType(const std::string& path) {
     return scan == Scan::kText ? kTypeAscii : kTypeBinary;
 }
 
+// ASCII letters only: the picture extensions are plain ASCII, and a
+// double-byte character never equals one of them.
+bool SameAsciiIgnoringCase(const std::string& a, const char* b) {
+    size_t i = 0;
+    for (; i < a.size() && b[i] != '\0'; ++i) {
+        const char x = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] + 32) : a[i];
+        if (x != b[i]) return false;
+    }
+    return i == a.size() && b[i] == '\0';
+}
+
 int UploadType(const std::string& path) {
-    const size_t dot = path.rfind('.');
-    if (dot != std::string::npos) {
-        const std::string extension = path.substr(dot);
-        for (const char* picture : kPictureExtensions) {
-            if (_stricmp(extension.c_str(), picture) == 0) return kTypeBinary;
-        }
+    const std::string extension = FileExtension(path);
+    for (const char* picture : kPictureExtensions) {
+        if (SameAsciiIgnoringCase(extension, picture)) return kTypeBinary;
     }
     return ContentType(path);
 }
@@ -109,22 +116,20 @@ int TransferOneFile(const char* localPath, const char* remotePath, int direction
 
 }  // namespace
 
-extern "C" int WINAPI FTP_GetFile(LPCSTR localPath, LPCSTR remotePath) {
+int DownloadFile(const char* localPath, const char* remotePath) {
     return TransferOneFile(localPath, remotePath, kDownload);
 }
 
-extern "C" int WINAPI FTP_PutFile(LPCSTR localPath, LPCSTR remotePath) {
-    return TransferOneFile(localPath, remotePath, kUpload);
-}
+int UploadFile(const char* localPath, const char* remotePath) { return TransferOneFile(localPath, remotePath, kUpload); }
 
-extern "C" int WINAPI FTP_SendFile(LPCSTR localPath, LPCSTR remoteName) {
+int UploadHere(const char* localPath, const char* remoteName) {
     std::string joined;
     if (!JoinWithCurrentFolder(remoteName, &joined)) return ftp::kBadFileName;
-    return FTP_PutFile(localPath, joined.c_str());
+    return UploadFile(localPath, joined.c_str());
 }
 
-extern "C" int WINAPI FTP_ReceiveFile(LPCSTR localPath, LPCSTR remoteName) {
+int DownloadHere(const char* localPath, const char* remoteName) {
     std::string joined;
     if (!JoinWithCurrentFolder(remoteName, &joined)) return ftp::kBadFileName;
-    return FTP_GetFile(localPath, joined.c_str());
+    return DownloadFile(localPath, joined.c_str());
 }
