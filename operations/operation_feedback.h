@@ -26,18 +26,18 @@ public:
     // `bytes` of the current file so far; direction 1 sending, 2 receiving,
     // anything else no transfer (0, 0 resets the display before each item).
     // Returns PumpMessages' answer.
-    bool ShowTransferProgress(unsigned long bytes, int direction);
+    bool ShowTransferProgress(uint64_t bytes, int direction);
 
     bool PointerOverStop() const { return m_bPointerOverStop; }
 
 private:
-    void SetActivityLine(unsigned long bytes, int direction) const;
+    void SetActivityLine(uint64_t bytes, int direction) const;
     int ProgressPercent() const;
 
     IFtpFeedbackWindow& m_window;
     HCURSOR m_hWaitCursor = nullptr;
     HCURSOR m_hArrowCursor = nullptr;
     bool m_bPointerOverStop = false;
-    uint32_t m_nLastBytes = 0;
+    uint64_t m_nLastBytes = 0;
     int16_t m_nLastPercent = 0;
 };

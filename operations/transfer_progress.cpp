@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr uint32_t kBytesPerStep = 256;  // the bar counts in units of 256 bytes
+constexpr uint64_t kBytesPerStep = 256;  // the bar counts in units of 256 bytes
 
 std::string TrimLeft(const std::string& text) {
     const size_t first = text.find_first_not_of(' ');
@@ -17,16 +17,15 @@ std::string TrimLeft(const std::string& text) {
 
 }  // namespace
 
-bool CFtpOperationFeedback::ShowTransferProgress(unsigned long bytes, int direction) {
+bool CFtpOperationFeedback::ShowTransferProgress(uint64_t bytes, int direction) {
     HWND window = m_window.GetOwnerWindow();
-    const auto count = static_cast<uint32_t>(bytes);
     // No more than last time: a new file has begun (or this is the reset).
-    if (count <= m_nLastBytes) {
+    if (bytes <= m_nLastBytes) {
         m_nLastPercent = 0;
         m_nLastBytes = 0;
     }
-    SendDlgItemMessageA(window, IDC_PROGRESS, PBM_DELTAPOS, (count - m_nLastBytes) / kBytesPerStep, 0);
-    m_nLastBytes = count;
+    SendDlgItemMessageA(window, IDC_PROGRESS, PBM_DELTAPOS, static_cast<WPARAM>((bytes - m_nLastBytes) / kBytesPerStep), 0);
+    m_nLastBytes = bytes;
     SetActivityLine(bytes, direction);
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 
@@ -37,7 +36,7 @@ bool CFtpOperationFeedback::ShowTransferProgress(unsigned long bytes, int direct
     return PumpMessages(GetDlgItem(window, IDC_STOP));
 }
 
-void CFtpOperationFeedback::SetActivityLine(unsigned long bytes, int direction) const {
+void CFtpOperationFeedback::SetActivityLine(uint64_t bytes, int direction) const {
     std::string text;
     if (direction == 1 || direction == 2) {
         text = TrimLeft(FormatSizeText(static_cast<int64_t>(bytes))) + " " +

@@ -27,6 +27,7 @@ struct FileEntry {
     std::string strSize;      // FormatSizeText, "<dir>" or "<link>"
     std::string strModified;  // FormatTimeText of ftModified
     FILETIME ftModified = {};  // local time, after the listing's adjustments
+    int64_t nSize = 0;        // bytes of a file, 0 for the others; the Size column sorts on it
 };
 
 // Folders, the parent entry and links are folder-like; every other index is a file.

@@ -50,7 +50,8 @@ public:
     // Shows a file or folder that an operation created, copied or renamed
     // without listing again; an existing row of the same icon and name
     // (letter case ignored) is updated instead.
-    static void AddOrUpdateEntry(CFtpFileList* panel, uint8_t image, const std::string& name, const std::string& sizeText);
+    static void AddOrUpdateEntry(CFtpFileList* panel, uint8_t image, const std::string& name, const std::string& sizeText,
+                                 int64_t size);
     static void GetFileIcon(const std::string& fileName, FileEntry* entry);
     // The record of row `item`, or null.
     FileEntry* EntryAt(int item) const { return reinterpret_cast<FileEntry*>(GetItemData(item)); }

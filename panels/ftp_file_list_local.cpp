@@ -140,7 +140,9 @@ void CFtpFileList::AddFoundEntry(const WIN32_FIND_DATAA& found, ListingContext& 
         entry->strSize = context.folderText;
     } else {
         GetFileIcon(name, entry.get());
-        entry->strSize = FormatSizeText(static_cast<int64_t>((static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow));
+        // Both halves: a 3,000,000,000-byte file is not a negative 32-bit size.
+        entry->nSize = static_cast<int64_t>((static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow);
+        entry->strSize = FormatSizeText(entry->nSize);
     }
     FILETIME modified = FileTimeFromInt64(FileTimeToInt64(found.ftLastWriteTime) + context.localOffset);
     // While a site is open its listed times are compared with these; older

@@ -62,7 +62,7 @@ void CFtpFileList::AddPathToHistory() const {
 }
 
 void CFtpFileList::AddOrUpdateEntry(CFtpFileList* panel, uint8_t image, const std::string& name,
-                                    const std::string& sizeText) {
+                                    const std::string& sizeText, int64_t size) {
     const FILETIME now = LocalNow();
     const std::string timeText = FormatTimeText(now);
     const int count = panel->GetItemCount();
@@ -71,13 +71,14 @@ void CFtpFileList::AddOrUpdateEntry(CFtpFileList* panel, uint8_t image, const st
         if (entry == nullptr || entry->nImage != image || !SameName(entry->strName, name)) continue;
         entry->strName = name;  // takes the new letter case
         entry->strSize = sizeText;
+        entry->nSize = size;
         entry->strModified = timeText;
         entry->ftModified = now;
         panel->Update(item);
         panel->RedrawItems(item, item);
         return;
     }
-    auto* entry = new FileEntry{image, name, sizeText, timeText, now};
+    auto* entry = new FileEntry{image, name, sizeText, timeText, now, size};
     panel->m_entries.push_back(entry);
     // Not sorted into place: it stays last until the next sort.
     const int row = panel->InsertRow(panel->GetItemCount(), entry);

@@ -13,18 +13,7 @@ int CompareText(const std::string& a, const std::string& b) {
     return _mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()), reinterpret_cast<const unsigned char*>(b.c_str()));
 }
 
-// Size texts sort as texts: eleven characters, right-aligned with blanks,
-// which sort before digits and commas, so text order is numeric order. Sizes
-// of 1,000,000,000 and more are written in full and are longer than eleven
-// characters; a longer text is therefore a larger size, and only texts of
-// equal length are compared character by character. Blanks, digits, commas
-// and the folder texts need no letter-case folding: a plain comparison
-// orders them as the case-insensitive one would, at a fraction of its cost.
-int CompareSizeText(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-    const int order = a.compare(b);
-    return order < 0 ? -1 : (order > 0 ? 1 : 0);
-}
+int CompareSizes(int64_t a, int64_t b) { return a < b ? -1 : (a > b ? 1 : 0); }
 
 int CompareTimes(const FILETIME& a, const FILETIME& b) {
     const int64_t first = FileTimeToInt64(a), second = FileTimeToInt64(b);
@@ -54,7 +43,7 @@ int CALLBACK CFtpFileList::CompareEntries(LPARAM a, LPARAM b, LPARAM param) {
 
     int order = 0;
     switch (param & kColumnBits) {
-        case 1: order = CompareSizeText(first.strSize, second.strSize); break;
+        case 1: order = CompareSizes(first.nSize, second.nSize); break;
         case 2: order = CompareTimes(first.ftModified, second.ftModified); break;
         default: order = CompareText(first.strName, second.strName); break;
     }

@@ -144,11 +144,11 @@ TEST_F(Feedback, AnEmptyBarGivesNoPercentage) {
 }
 
 TEST_F(Feedback, EntryStatusShortensLongNamesAndShowsNoSizeForFolders) {
-    FileEntry file{IMG_HTML, "a-long-name-17.ht", FormatSizeText(1234567), "", {}};
+    FileEntry file{IMG_HTML, "a-long-name-17.ht", FormatSizeText(1234567), "", {}, 1234567};
     host.dlg.m_bottom.ShowEntryStatus(&file);
     EXPECT_EQ("File: a-long-name-...", Text(IDC_FILE_LINE));
     EXPECT_EQ("Size: 1,234,567 bytes", Text(IDC_SIZE_LINE));
-    EXPECT_EQ("1,234,567", file.strSize) << "the record keeps the trimmed text";
+    EXPECT_EQ("  1,234,567", file.strSize) << "the column text keeps its alignment";
 
     FileEntry folderEntry{IMG_FOLDER, "sixteen-chars-16", "<dir>", "", {}};
     host.dlg.m_bottom.ShowEntryStatus(&folderEntry);

@@ -40,14 +40,7 @@ TEST_F(LocalOps, FolderSizeAddsEveryFileBelowHiddenOnesIncluded) {
 }
 
 TEST_F(LocalOps, FolderSizeCountsBeyondFourGigabytes) {
-    // A sparse file: five gigabytes of size without the disk space.
-    HANDLE file = CreateFileA((tree + "\\big.bin").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    LARGE_INTEGER size;
-    size.QuadPart = 5LL << 30;
-    ASSERT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN));
-    ASSERT_TRUE(SetEndOfFile(file));
-    CloseHandle(file);
+    ASSERT_TRUE(MakeSparseFile(tree + "\\big.bin", 5LL << 30));
     uint64_t total = 0;
     panel.GetFolderSize(tree, total);
     EXPECT_EQ((5ULL << 30) + 26, total);

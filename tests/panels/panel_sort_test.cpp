@@ -21,15 +21,15 @@ FILETIME Minutes(long long minutes) {
 // Mixed rows as a remote listing gives them: links only come from a site.
 std::vector<FileEntry> MixedRows() {
     return {
-        {IMG_FILE, "b.txt", FormatSizeText(10000), "", Minutes(5)},
+        {IMG_FILE, "b.txt", FormatSizeText(10000), "", Minutes(5), 10000},
         {IMG_FOLDER, "zeta", "<dir>", "", Minutes(1)},
-        {IMG_HTML, "A.html", FormatSizeText(9999), "", Minutes(9)},
+        {IMG_HTML, "A.html", FormatSizeText(9999), "", Minutes(9), 9999},
         {IMG_LINK, "web", "<link>", "", Minutes(3)},
         {IMG_PARENT, "..", "<dir>", "", Minutes(0)},
-        {IMG_PICTURE, "c.gif", FormatSizeText(1234567890), "", Minutes(7)},
+        {IMG_PICTURE, "c.gif", FormatSizeText(1234567890), "", Minutes(7), 1234567890},
         {IMG_FOLDER, "Alpha", "<dir>", "", Minutes(8)},
         {IMG_LINK, "Docs", "<link>", "", Minutes(2)},
-        {IMG_SOUND, "d.wav", FormatSizeText(999999999), "", Minutes(2)},
+        {IMG_SOUND, "d.wav", FormatSizeText(999999999), "", Minutes(2), 999999999},
     };
 }
 
@@ -130,6 +130,27 @@ TEST_F(PanelSortOnDisk, ColumnClicksCycleAsTheUserSeesThem) {
     EXPECT_EQ(0, panel.m_bSortDesc[0]) << "at most one column sorts descending";
     panel.OnColumnClicked(1);
     ExpectRows(panel, {"middle.gif", "new.txt", "old.html"});
+}
+
+// Sizes of 2 GiB and more: shown in full and sorted by their true size,
+// also after the status line has shown them.
+TEST(PanelSizes, FilesOf2GiBAndMoreAreShownAndSortedByTheirTrueSize) {
+    testfiles::TempFolder folder;
+    MakeFile(folder.Path("small.txt"), 10);
+    MakeFile(folder.Path("mid.txt"), 999);
+    ASSERT_TRUE(MakeSparseFile(folder.Path("three.bin"), 3000000000LL));
+    ASSERT_TRUE(MakeSparseFile(folder.Path("five.bin"), 5LL << 30));
+    PanelHost host("", folder.Root());
+    CFtpFileList& panel = host.dlg.m_bottom;
+    using Names = std::vector<std::string>;
+    panel.OnColumnClicked(1);  // largest first
+    EXPECT_EQ((Names{"..", "five.bin", "three.bin", "mid.txt", "small.txt"}), RowNames(panel));
+    EXPECT_EQ("5,368,709,120", panel.GetItemText(1, 1));
+    EXPECT_EQ("3,000,000,000", panel.GetItemText(2, 1));
+    for (int row = 1; row < panel.GetItemCount(); ++row) panel.ShowEntryStatus(panel.EntryAt(row));
+    EXPECT_EQ("        999", panel.GetItemText(3, 1)) << "the status line leaves the column text alone";
+    panel.OnColumnClicked(1);
+    EXPECT_EQ((Names{"..", "small.txt", "mid.txt", "three.bin", "five.bin"}), RowNames(panel));
 }
 
 TEST_F(PanelSortOnDisk, ANewListingKeepsTheColumnAndDirection) {

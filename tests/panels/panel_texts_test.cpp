@@ -100,14 +100,14 @@ TEST(PanelTexts, AddOrUpdateEntryUpdatesARowOfTheSameKindAndNameOrAppendsOne) {
     CFtpFileList& panel = host.dlg.m_bottom;
     const int rows = panel.GetItemCount();
 
-    CFtpFileList::AddOrUpdateEntry(&panel, IMG_HTML, "INDEX.HTML", FormatSizeText(777));
+    CFtpFileList::AddOrUpdateEntry(&panel, IMG_HTML, "INDEX.HTML", FormatSizeText(777), 777);
     ASSERT_EQ(rows, panel.GetItemCount());
     EXPECT_EQ("INDEX.HTML", panel.GetItemText(2, 0)) << "the row takes the new letter case";
     EXPECT_EQ("        777", panel.GetItemText(2, 1));
 
     // Same name, other kind: a new row, last, not sorted into place.
-    CFtpFileList::AddOrUpdateEntry(&panel, IMG_FOLDER, "index.html", "<dir>");
-    CFtpFileList::AddOrUpdateEntry(&panel, IMG_FILE, "a.txt", FormatSizeText(1));
+    CFtpFileList::AddOrUpdateEntry(&panel, IMG_FOLDER, "index.html", "<dir>", 0);
+    CFtpFileList::AddOrUpdateEntry(&panel, IMG_FILE, "a.txt", FormatSizeText(1), 1);
     ASSERT_EQ(rows + 2, panel.GetItemCount());
     EXPECT_EQ("index.html", panel.GetItemText(rows, 0));
     EXPECT_EQ("a.txt", panel.GetItemText(rows + 1, 0));
