@@ -26,6 +26,8 @@ int ControlChannel::Open(const std::string& host, int port, int timeoutMs) {
 void ControlChannel::Close() {
     m_socket.Close();
     m_reader.Reset();
+    m_replyOwed = false;
+    m_settling = false;
 }
 
 void ControlChannel::TraceNote(const std::string& text) const {
@@ -33,6 +35,12 @@ void ControlChannel::TraceNote(const std::string& text) const {
 }
 
 int ControlChannel::Send(const std::string& line, bool secret) {
+    if (m_settling) {
+        // Still out of step after a whole time-out: better closed than confused.
+        const int settled = Settle(m_timeoutMs);
+        if (settled == kCancelled) return kCancelled;
+        if (settled != kOk) Close();
+    }
     if (!m_socket.IsOpen()) return kConnectionClosed;
     // A command line never carries a line break of its own: a name holding
     // CR or LF would otherwise smuggle a second command to the server.
@@ -41,8 +49,43 @@ int ControlChannel::Send(const std::string& line, bool secret) {
     const std::string wire = line + "\r\n";
     const int r = m_socket.SendAll(wire.data(), wire.size(), m_timeoutMs);
     if (r != kOk) {
-        Close();
-        return r == kTimeout ? kTimeout : kConnectionClosed;
+        Close();  // a line sent in part cannot be taken back
+        return r == kTimeout || r == kCancelled ? r : kConnectionClosed;
+    }
+    m_replyOwed = true;
+    return kOk;
+}
+
+int ControlChannel::MarkAndSkip(int skipFinal) {
+    const int r = Send("NOOP");
+    if (r != kOk) return r;
+    m_settling = true;
+    m_skipFinal = skipFinal;
+    m_skipped = 0;
+    return kOk;
+}
+
+int ControlChannel::Settle(int waitMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    while (m_settling) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) return kTimeout;
+        Reply reply;
+        const int r = ReadReply(&reply, static_cast<int>(left.count()), true);
+        if (r != kOk) return r;
+        // 426 then 226, a single 225/226, the transfer's own late 226:
+        // at most a handful before the NOOP's answer.
+        if (++m_skipped > 2 * kMaxPreliminaryReplies) {
+            Close();
+            return kConnectionClosed;
+        }
+        if (reply.code < 200) continue;
+        if (m_skipFinal > 0) {
+            --m_skipFinal;
+        } else if (reply.code == 200) {
+            m_settling = false;
+        }
     }
     return kOk;
 }
@@ -72,6 +115,7 @@ int ControlChannel::ReadReply(Reply* reply, int timeoutMs, bool keepOnTimeout) {
             if (!keepOnTimeout) Close();
             return kTimeout;
         }
+        if (r == kCancelled) return kCancelled;  // the reply is still owed
         if (r != kOk || received == 0) {
             m_reader.Feed("\n", 1);  // a last unterminated line still counts
             TraceReceived();
@@ -81,9 +125,16 @@ int ControlChannel::ReadReply(Reply* reply, int timeoutMs, bool keepOnTimeout) {
         }
         m_reader.Feed(buffer, received);
         TraceReceived();
+        if (m_reader.Garbled()) {
+            // An HTTP or SSH server, or binary noise: no FTP reply will come.
+            TraceNote("The server's answer is not an FTP reply");
+            Close();
+            return kNoResponse;
+        }
     }
     *reply = m_reader.Next();
     m_lastMessage = reply->text;
+    if (reply->code >= 200) m_replyOwed = false;
     return kOk;
 }
 

@@ -29,6 +29,7 @@ public:
     void TraceNote(const std::string& text) const;
 
     // Sends "line\r\n". A secret command is traced with its argument masked.
+    // Replies left over from a stopped transfer are read first (see MarkAndSkip).
     int Send(const std::string& line, bool secret = false);
     // Reads the next complete reply (any code, including 1xx).
     int ReadReply(Reply* reply);
@@ -39,6 +40,20 @@ public:
     int ReadFinalReply(Reply* reply);
     // Sends a command and reads replies up to the first one that is not 1xx.
     int Exchange(const std::string& line, Reply* reply, bool secret = false);
+
+    // A command was sent whose final reply has not been read yet.
+    bool ReplyOwed() const { return m_replyOwed; }
+    // After a stop: sends NOOP and from then on drops every reply up to the
+    // NOOP's 200, first letting `skipFinal` final replies pass whatever their
+    // code (the reply of a TYPE or PORT still in flight is a 200 as well).
+    // Settle() waits for that end; whatever has not come by then is
+    // dropped before the next command is sent.
+    int MarkAndSkip(int skipFinal);
+    // Drops replies for at most `waitMs`: kOk once the NOOP's 200 came,
+    // kTimeout while it is still to come, kCancelled when a stop cut the
+    // wait short, another code when the connection failed.
+    int Settle(int waitMs);
+    bool Settling() const { return m_settling; }
 
     const std::string& LastMessage() const { return m_lastMessage; }
     void SetLastMessage(const std::string& text) { m_lastMessage = text; }
@@ -53,6 +68,10 @@ private:
     TraceFunction m_trace = nullptr;
     int m_timeoutMs = 60000;
     std::string m_lastMessage;
+    bool m_replyOwed = false;
+    bool m_settling = false;
+    int m_skipFinal = 0;
+    int m_skipped = 0;
 };
 
 }  // namespace ftp

@@ -139,6 +139,7 @@ int DataChannel::Establish(int timeoutMs) {
             deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) break;
         const int r = m_listener.Accept(static_cast<int>(left.count()), &m_socket);
+        if (r == kCancelled) return kCancelled;
         if (r != kOk) break;
         if (m_socket.PeerAddress().HostText() == m_serverHost) {
             m_listener.Close();

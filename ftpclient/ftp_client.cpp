@@ -94,7 +94,9 @@ int CUT_FTPClient::SetOtherOptions() {
 
 int CUT_FTPClient::Close() {
     Impl& s = *m_impl;
-    if (s.control.IsOpen()) {
+    // A connection still dropping a stopped transfer's replies is closed
+    // without QUIT: its answer could not be told from theirs.
+    if (s.control.IsOpen() && !s.control.Settling()) {
         // QUIT is a courtesy: a short wait, and the connection closes anyway.
         if (s.control.Send("QUIT") == kOk) {
             Reply reply;

@@ -34,6 +34,7 @@ struct CUT_FTPClient::Impl {
     ServerFeatures features;
     std::string loginMultiLine;  // last multi-line reply seen during login
     std::vector<CUT_DIRINFO> entries;
+    size_t maxListingEntries = 500000;  // SetMaxListingEntries
 
     FtpProgressCallback progress = nullptr;
     FtpTraceCallback trace = nullptr;

@@ -3,15 +3,12 @@
 // on the client, because servers disagree on what "LIST pattern" means.
 #include <cstring>
 
-#include "data_channel.h"
-#include "ftp_client_impl.h"
+#include "data_transfer.h"
 #include "list_parser.h"
 
 using namespace ftp;
 
 namespace {
-
-constexpr size_t kMaxListingEntries = 500000;
 
 // "*" matches any run of characters, "?" one character; everything else
 // matches itself, case-sensitively as names on most servers are.
@@ -36,74 +33,37 @@ bool MatchesPattern(const char* pattern, const char* name) {
     return *pattern == '\0';
 }
 
-// An empty folder is answered with 450 or 550 "No files found" by some
-// servers instead of an empty listing.
-bool IsEmptyFolderReply(const Reply& reply) {
-    if (reply.code == 450) return true;
-    return reply.code == 550 && reply.text.find("No files") != std::string::npos;
-}
-
-class ListingRead {
+// Feeds the listing's bytes to the parser, up to the entry limit: a listing
+// that never ends must not take all memory.
+class ListingBody : public DataTransfer::Body {
 public:
-    explicit ListingRead(CUT_FTPClient::Impl& s) : m_s(s) {}
-    int Run(std::vector<CUT_DIRINFO>* entries);
+    ListingBody(ListFormat format, size_t limit) : m_parser(format), m_limit(limit) {}
+
+    int Move(DataTransfer& transfer) override {
+        char buffer[16384];
+        for (;;) {
+            if (m_parser.Entries().size() > m_limit) return kListingTooLong;
+            size_t got = 0;
+            const int r = transfer.Receive(buffer, sizeof buffer, &got);
+            if (r != kOk) return r;
+            if (got == 0) break;
+            m_parser.Feed(buffer, got);
+        }
+        m_parser.Finish();
+        return kOk;
+    }
+
+    // The entries read, at most the limit.
+    std::vector<CUT_DIRINFO> Take() {
+        std::vector<CUT_DIRINFO> entries = m_parser.TakeEntries();
+        if (entries.size() > m_limit) entries.resize(m_limit);
+        return entries;
+    }
 
 private:
-    int ReadData(ListParser* parser);
-
-    CUT_FTPClient::Impl& m_s;
-    DataChannel m_data;
+    ListParser m_parser;
+    size_t m_limit;
 };
-
-int ListingRead::Run(std::vector<CUT_DIRINFO>* entries) {
-    const bool mlsd = m_s.features.mlsd;
-    DataChannelOptions options;
-    options.passive = m_s.passive;
-    options.preferEpsv = m_s.features.epsv;
-    options.epsvRefused = &m_s.epsvRefused;
-    int r = m_data.Prepare(m_s.control, options);
-    if (r != kOk) return r;
-    r = m_s.control.Send(mlsd ? "MLSD" : "LIST");
-    if (r != kOk) return r;
-    Reply reply;
-    r = m_s.control.ReadReply(&reply);
-    if (r != kOk) return r;
-    if (reply.code >= 400) {
-        if (IsEmptyFolderReply(reply)) return kOk;
-        return MapReplyToResult(Command::kList, reply.code, reply.text);
-    }
-    if (reply.code >= 200) return kOk;  // answered without data: nothing listed
-    ListParser parser(mlsd ? ListFormat::kMlsd : ListFormat::kList);
-    r = m_data.Establish(m_s.control.Timeout());
-    if (r == kOk) r = ReadData(&parser);
-    m_data.Close();
-    if (r != kOk) {
-        // The listing's final reply is still to come and would be read as
-        // the answer to the next command: the connection cannot go on.
-        m_s.control.Close();
-        return r;
-    }
-    r = m_s.control.ReadFinalReply(&reply);
-    if (r != kOk) return r;
-    if (reply.code >= 400) return MapReplyToResult(Command::kList, reply.code, reply.text);
-    parser.Finish();
-    *entries = parser.TakeEntries();
-    return kOk;
-}
-
-int ListingRead::ReadData(ListParser* parser) {
-    char buffer[16384];
-    for (;;) {
-        // A listing that never ends must not take all memory.
-        if (parser->Entries().size() > kMaxListingEntries) return kOutOfMemory;
-        size_t got = 0;
-        const int r = m_data.Socket().Receive(buffer, sizeof buffer, m_s.control.Timeout(), &got);
-        if (r == kTimeout) return kTimeout;
-        if (r != kOk) return kDataConnectionClosed;
-        if (got == 0) return kOk;
-        parser->Feed(buffer, got);
-    }
-}
 
 }  // namespace
 
@@ -111,9 +71,12 @@ int CUT_FTPClient::GetDirInfo(const char* pattern) {
     Impl& s = *m_impl;
     s.entries.clear();
     if (!s.control.IsOpen()) return kConnectionClosed;
-    std::vector<CUT_DIRINFO> entries;
-    const int r = ListingRead(s).Run(&entries);
-    if (r != kOk) return r;
+    const bool mlsd = s.features.mlsd;
+    ListingBody body(mlsd ? ListFormat::kMlsd : ListFormat::kList, s.maxListingEntries);
+    // Listings go in whatever type is set: TYPE is not part of their step.
+    const int r = DataTransfer(s, DataKind::kListing).Run(mlsd ? "MLSD" : "LIST", -1, body);
+    if (r != kOk && r != kListingTooLong) return r;
+    std::vector<CUT_DIRINFO> entries = body.Take();
     if (pattern != nullptr && *pattern != '\0') {
         for (const CUT_DIRINFO& entry : entries) {
             if (MatchesPattern(pattern, entry.fileName)) s.entries.push_back(entry);
@@ -121,6 +84,12 @@ int CUT_FTPClient::GetDirInfo(const char* pattern) {
     } else {
         s.entries = std::move(entries);
     }
+    return r;
+}
+
+int CUT_FTPClient::SetMaxListingEntries(int entries) {
+    if (entries <= 0) return kBadArgument;
+    m_impl->maxListingEntries = static_cast<size_t>(entries);
     return kOk;
 }
 

@@ -32,7 +32,8 @@ enum Result : int {
     kBadAccount = -28,
     kRequestDenied = -29,        // a command the server refuses outright
     kTimeout = -30,
-    kNoResponse = -31,           // the server answered with nothing usable
+    kNoResponse = -31,           // the server answered with nothing usable, or not in FTP
+    kListingTooLong = -32,       // a listing passed the entry limit; the entries before it are kept
 
     // Socket level faults, -500 to -700.
     kSocketInit = -500,

@@ -1,5 +1,6 @@
 #include "net_socket.h"
 
+#include <chrono>
 #include <cstring>
 
 #include "ftp_result.h"
@@ -68,7 +69,13 @@ void TuneSocket(SocketHandle s) {
     setsockopt(s, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&one), sizeof one);
 }
 
+constexpr int kTickSliceMs = 50;  // a stop is seen within two slices of the tick's period
+thread_local WaitTick* t_tick = nullptr;
+
 }  // namespace
+
+ScopedWaitTick::ScopedWaitTick(WaitTick* tick) : m_previous(t_tick) { t_tick = tick; }
+ScopedWaitTick::~ScopedWaitTick() { t_tick = m_previous; }
 
 bool NetAddress::IsIPv6() const { return length > 0 && Sa(*this)->sa_family == AF_INET6; }
 
@@ -142,7 +149,7 @@ void NetSocket::Close() {
 // select() rather than WSAPoll: older Windows versions never report a
 // refused non-blocking connect through WSAPoll, only through the
 // exception set of select().
-int NetSocket::WaitFor(bool forWrite, int timeoutMs) const {
+int NetSocket::WaitOnce(bool forWrite, int timeoutMs) const {
     fd_set wanted;
     fd_set failed;
     FD_ZERO(&wanted);
@@ -158,7 +165,7 @@ int NetSocket::WaitFor(bool forWrite, int timeoutMs) const {
     return kOk;  // ready, or an error the next call will report
 }
 #else
-int NetSocket::WaitFor(bool forWrite, int timeoutMs) const {
+int NetSocket::WaitOnce(bool forWrite, int timeoutMs) const {
     pollfd p = {};
     p.fd = H(m_handle);
     p.events = forWrite ? POLLOUT : POLLIN;
@@ -168,6 +175,19 @@ int NetSocket::WaitFor(bool forWrite, int timeoutMs) const {
     return kOk;  // readable, writable, or an error the next call will report
 }
 #endif
+
+int NetSocket::WaitFor(bool forWrite, int timeoutMs) const {
+    if (t_tick == nullptr) return WaitOnce(forWrite, timeoutMs);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                              deadline - std::chrono::steady_clock::now()).count();
+        const int r = WaitOnce(forWrite, static_cast<int>(left < kTickSliceMs ? left : kTickSliceMs));
+        if (r != kTimeout) return r;
+        if (t_tick->Tick()) return kCancelled;
+        if (left <= kTickSliceMs) return kTimeout;
+    }
+}
 
 int NetSocket::ConnectOne(const void* addr, int addrLength, int family, int timeoutMs) {
     const SocketHandle s = socket(family, SOCK_STREAM, IPPROTO_TCP);
@@ -186,7 +206,7 @@ int NetSocket::ConnectOne(const void* addr, int addrLength, int family, int time
     getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size);
     if (waited != kOk || error != 0) {
         Close();
-        return waited == kTimeout ? kTimeout : kConnectFailed;
+        return waited == kTimeout || waited == kCancelled ? waited : kConnectFailed;
     }
     return kOk;
 }
@@ -235,7 +255,7 @@ int NetSocket::Listen(const NetAddress& address) {
 
 int NetSocket::Accept(int timeoutMs, NetSocket* accepted) {
     const int waited = WaitFor(false, timeoutMs);
-    if (waited != kOk) return waited == kTimeout ? kTimeout : kDataAccept;
+    if (waited != kOk) return waited == kTimeout || waited == kCancelled ? waited : kDataAccept;
     const SocketHandle s = accept(H(m_handle), nullptr, nullptr);
     if (s == static_cast<SocketHandle>(kInvalid)) return kDataAccept;
     SetNonBlocking(s);

@@ -23,6 +23,29 @@ struct NetAddress {
     std::string HostText() const;  // "127.0.0.1", "::1"
 };
 
+// While a transfer runs, every socket wait on its thread is cut into short
+// slices and the tick is asked between them, so that progress can be shown
+// and a stop request seen while nothing arrives. A tick answering true ends
+// the wait with kCancelled. Thread-local: other threads' waits are untouched.
+class WaitTick {
+public:
+    virtual bool Tick() = 0;
+
+protected:
+    ~WaitTick() = default;
+};
+
+class ScopedWaitTick {
+public:
+    explicit ScopedWaitTick(WaitTick* tick);
+    ~ScopedWaitTick();
+    ScopedWaitTick(const ScopedWaitTick&) = delete;
+    ScopedWaitTick& operator=(const ScopedWaitTick&) = delete;
+
+private:
+    WaitTick* m_previous;
+};
+
 // Builds a numeric address ("127.0.0.1" or "::1" style) with a port.
 bool MakeNumericAddress(const std::string& host, int port, NetAddress* out);
 
@@ -59,6 +82,7 @@ public:
 private:
     explicit NetSocket(intptr_t handle) : m_handle(handle) {}
     int WaitFor(bool forWrite, int timeoutMs) const;
+    int WaitOnce(bool forWrite, int timeoutMs) const;
     int ConnectOne(const void* addr, int addrLength, int family, int timeoutMs);
 
     intptr_t m_handle = -1;

@@ -28,6 +28,35 @@ void ReplyReader::Feed(const char* data, size_t length) {
         // exactly the limit can still be stripped.
         if (m_line.size() <= kMaxLineKept) m_line.push_back(c);
     }
+    if (!m_inReply && !m_line.empty()) CheckStray(m_line, false);
+}
+
+namespace {
+
+// Whether `text` can be the start of "NNN", "NNN " or "NNN-".
+bool CanStartReply(const std::string& text) {
+    for (size_t i = 0; i < text.size() && i < 4; ++i) {
+        const char c = text[i];
+        const bool ok = i == 0 ? c >= '1' && c <= '5' : i < 3 ? c >= '0' && c <= '9' : c == ' ' || c == '-';
+        if (!ok) return false;
+    }
+    return true;
+}
+
+bool HasControlBytes(const std::string& text) {
+    for (const char c : text) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && c != '\t' && c != '\r') || u == 0x7f) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void ReplyReader::CheckStray(const std::string& line, bool complete) {
+    if (HasControlBytes(line)) m_garbled = true;
+    if (!m_sawReply && !CanStartReply(line)) m_garbled = true;
+    if (!m_sawReply && complete && !line.empty() && ParseReplyCode(line) == 0) m_garbled = true;
 }
 
 Reply ReplyReader::Next() {
@@ -46,6 +75,8 @@ void ReplyReader::Reset() {
     m_line.clear();
     m_lineLength = 0;
     m_inReply = false;
+    m_sawReply = false;
+    m_garbled = false;
     m_current = Reply();
     m_ready.clear();
     m_traced.clear();
@@ -59,7 +90,11 @@ void ReplyReader::OnLine(std::string line) {
     if (!m_inReply) {
         // Text outside a reply (a server's stray output) is traced and dropped.
         const bool multiLine = line.size() > 3 && line[3] == '-';
-        if (code != 0) StartReply(code, multiLine, std::move(line));
+        if (code != 0) {
+            StartReply(code, multiLine, std::move(line));
+        } else if (!line.empty()) {
+            CheckStray(line, true);
+        }
         return;
     }
     const bool ends = code == m_current.code && (line.size() == 3 || line[3] == ' ');
@@ -72,6 +107,7 @@ void ReplyReader::StartReply(int code, bool multiLine, std::string line) {
     m_current.code = code;
     m_current.multiLine = multiLine;
     m_inReply = true;
+    m_sawReply = true;
     AppendToReply(std::move(line));
     if (!multiLine) FinishReply();
 }

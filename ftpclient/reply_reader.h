@@ -36,6 +36,13 @@ public:
     bool HasReply() const { return !m_ready.empty(); }
     Reply Next();
 
+    // The bytes are not FTP at all: before any reply, a line (or the start
+    // of one) that cannot begin a reply code (an HTTP or SSH banner), or,
+    // at any time, a line outside a reply holding control bytes (binary
+    // junk). Printable text between replies is only traced: some servers
+    // send a multi-line greeting as one "220 " line with bare LFs inside.
+    bool Garbled() const { return m_garbled; }
+
     // Lines that completed since the last call, for the protocol trace
     // (including lines outside any reply, such as garbage).
     std::vector<std::string> TakeTracedLines();
@@ -47,10 +54,13 @@ private:
     void StartReply(int code, bool multiLine, std::string line);
     void AppendToReply(std::string line);
     void FinishReply();
+    void CheckStray(const std::string& line, bool complete);
 
     std::string m_line;
     size_t m_lineLength = 0;  // bytes seen in the current line, kept or not
     bool m_inReply = false;
+    bool m_sawReply = false;
+    bool m_garbled = false;
     Reply m_current;
     std::deque<Reply> m_ready;
     std::vector<std::string> m_traced;

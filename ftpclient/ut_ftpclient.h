@@ -65,6 +65,9 @@ public:
     // Reads the listing of the current folder; with a pattern ("*" and "?"
     // wildcards, or a plain name) only the matching entries are kept.
     int GetDirInfo(const char* pattern);
+    // A listing longer than this (500,000 unless set) stops there with -32;
+    // the entries before the limit are kept and the connection stays usable.
+    int SetMaxListingEntries(int entries);
     int GetDirInfoCount();
     int GetDirEntry(int index, CUT_DIRINFO* entry);
 
