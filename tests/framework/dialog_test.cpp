@@ -14,36 +14,33 @@ namespace {
 
 const char kTitle[] = "Data exchange";
 
-TEST(Dialog, DataExchangeFillsTheControlsAndReadsThemBackOnOk) {
-    CExchangeTestDlg dlg;
-    dlg.m_strName = "Ada";
-    dlg.m_nAgree = BST_CHECKED;
-    std::string shownName;
-    LRESULT shownCheck = -1;
-    DialogDriver driver(kTitle, [&](HWND dialog) {
-        shownName = DialogDriver::ControlText(dialog, IDC_T_NAME);
-        shownCheck = SendDlgItemMessageA(dialog, IDC_T_AGREE, BM_GETCHECK, 0, 0);
-        DialogDriver::SetControlText(dialog, IDC_T_NAME, "Grace");
-        SendDlgItemMessageA(dialog, IDC_T_AGREE, BM_SETCHECK, BST_UNCHECKED, 0);
-        DialogDriver::Click(dialog, IDOK);
-    });
-    EXPECT_EQ(dlg.DoModal(), IDOK);
-    driver.Stop();
-    EXPECT_EQ(shownName, "Ada");
-    EXPECT_EQ(shownCheck, BST_CHECKED);
-    EXPECT_EQ(dlg.m_strName, "Grace");
-    EXPECT_EQ(dlg.m_nAgree, BST_UNCHECKED);
-}
-
-TEST(Dialog, CancelLeavesTheMembersAsTheyWere) {
-    CExchangeTestDlg dlg;
-    dlg.m_strName = "Ada";
-    DialogDriver driver(kTitle, [](HWND dialog) {
-        DialogDriver::SetControlText(dialog, IDC_T_NAME, "Grace");
-        DialogDriver::Click(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(dlg.m_strName, "Ada");
+// OK reads the controls back into the members; Cancel leaves them alone.
+TEST(Dialog, DataExchangeFillsTheControlsAndReadsThemBackOnOkOnly) {
+    const struct {
+        int button;
+        const char* name;
+        int agree;
+    } cases[] = {{IDOK, "Grace", BST_UNCHECKED}, {IDCANCEL, "Ada", BST_CHECKED}};
+    for (const auto& c : cases) {
+        CExchangeTestDlg dlg;
+        dlg.m_strName = "Ada";
+        dlg.m_nAgree = BST_CHECKED;
+        std::string shownName;
+        LRESULT shownCheck = -1;
+        DialogDriver driver(kTitle, [&](HWND dialog) {
+            shownName = DialogDriver::ControlText(dialog, IDC_T_NAME);
+            shownCheck = SendDlgItemMessageA(dialog, IDC_T_AGREE, BM_GETCHECK, 0, 0);
+            DialogDriver::SetControlText(dialog, IDC_T_NAME, "Grace");
+            SendDlgItemMessageA(dialog, IDC_T_AGREE, BM_SETCHECK, BST_UNCHECKED, 0);
+            DialogDriver::Click(dialog, c.button);
+        });
+        EXPECT_EQ(dlg.DoModal(), c.button);
+        driver.Stop();
+        EXPECT_EQ(shownName, "Ada");
+        EXPECT_EQ(shownCheck, BST_CHECKED);
+        EXPECT_EQ(dlg.m_strName, c.name);
+        EXPECT_EQ(dlg.m_nAgree, c.agree);
+    }
 }
 
 TEST(Dialog, AFailedCheckKeepsTheDialogOpenWithTheFocusOnTheControl) {

@@ -58,18 +58,6 @@ TEST(MessageMapEntries, MatchOnlyTheirMessageIdAndCode) {
     EXPECT_EQ(dlg.m_nParentInserts, 1);
 }
 
-TEST(MessageMapEntries, ReflectedEntriesAnswerOnlyReflectedMessages) {
-    CCallbackList list;
-    NMHDR header = {reinterpret_cast<HWND>(0x1234), IDC_T_LIST, LVN_INSERTITEM};
-    LRESULT result = -1;
-    EXPECT_FALSE(list.ProcessWindowMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header), result));
-    EXPECT_TRUE(list.ProcessWindowMessage(WM_REFLECT_BASE + WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header), result));
-    // Declined: the parent is to see it.
-    list.m_bLeaveInsertsToParent = true;
-    EXPECT_FALSE(list.ProcessWindowMessage(WM_REFLECT_BASE + WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header), result));
-    EXPECT_EQ(list.m_nInserts, 2);
-}
-
 TEST_F(MessageMap, AListViewAnswersItsOwnNotificationsBeforeItsParent) {
     CCallbackList& list = m_dlg.m_list;
     ASSERT_NE(list.m_hWnd, nullptr);  // bound by the dialog's data exchange

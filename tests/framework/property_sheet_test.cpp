@@ -18,9 +18,9 @@ protected:
         ASSERT_NE(m_dlg.m_sheet.m_hWnd, nullptr);
     }
     void TearDown() override { m_dlg.DestroyWindow(); }
-    RECT ClientRect(int id) const {
+    RECT ClientRect(HWND window) const {
         RECT rc;
-        GetWindowRect(GetDlgItem(m_dlg.m_hWnd, id), &rc);
+        GetWindowRect(window, &rc);
         MapWindowPoints(nullptr, m_dlg.m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
         return rc;
     }
@@ -37,38 +37,18 @@ TEST_F(ChildSheet, IsAChildOfTheDialogWithoutCaptionOrButtonsOfItsOwn) {
     HWND sheet = m_dlg.m_sheet.m_hWnd;
     EXPECT_EQ(GetParent(sheet), m_dlg.m_hWnd);
     const LONG_PTR style = GetWindowLongPtrA(sheet, GWL_STYLE);
-    EXPECT_TRUE(style & WS_CHILD);
-    EXPECT_TRUE(style & WS_TABSTOP);
-    EXPECT_FALSE(style & WS_POPUP);
-    EXPECT_EQ(style & WS_CAPTION, 0);
+    EXPECT_EQ(style & (WS_CHILD | WS_TABSTOP | WS_POPUP | WS_CAPTION), WS_CHILD | WS_TABSTOP);
     EXPECT_TRUE(GetWindowLongPtrA(sheet, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
     for (int id : {IDOK, IDCANCEL}) {
         HWND button = GetDlgItem(sheet, id);
-        if (button != nullptr) {
-            EXPECT_FALSE(IsWindowVisible(button)) << id;
-        }
+        EXPECT_TRUE(button == nullptr || !IsWindowVisible(button)) << id;
     }
-    // It ends below its tabs: nothing of it reaches past the dialog.
-    RECT sheetRect, client;
-    GetWindowRect(sheet, &sheetRect);
-    MapWindowPoints(nullptr, m_dlg.m_hWnd, reinterpret_cast<POINT*>(&sheetRect), 2);
-    GetClientRect(m_dlg.m_hWnd, &client);
-    EXPECT_LE(sheetRect.bottom, client.bottom);
-    RECT tab;
-    GetWindowRect(m_dlg.m_sheet.GetTabControl(), &tab);
-    MapWindowPoints(nullptr, m_dlg.m_hWnd, reinterpret_cast<POINT*>(&tab), 2);
-    EXPECT_EQ(sheetRect.bottom - tab.bottom, tab.left - sheetRect.left);
-    // Nor past its pages: the dialog's own buttons beside it stay uncovered.
-    EXPECT_EQ(sheetRect.right - tab.right, tab.left - sheetRect.left);
-    EXPECT_LE(sheetRect.right, ClientRect(IDOK).left);
-}
-
-TEST_F(ChildSheet, SitsSevenPixelsAboveAndLeftOfItsFrame) {
-    RECT frame, sheet;
-    GetWindowRect(GetDlgItem(m_dlg.m_hWnd, IDC_T_SHEET_FRAME), &frame);
-    GetWindowRect(m_dlg.m_sheet.m_hWnd, &sheet);
-    EXPECT_EQ(sheet.left, frame.left - 7);
-    EXPECT_EQ(sheet.top, frame.top - 7);
+    // It ends as far below and right of its tabs as it starts left of them:
+    // the dialog's own buttons beside it stay uncovered.
+    const RECT outer = ClientRect(sheet), tab = ClientRect(m_dlg.m_sheet.GetTabControl());
+    EXPECT_EQ(outer.bottom - tab.bottom, tab.left - outer.left);
+    EXPECT_EQ(outer.right - tab.right, tab.left - outer.left);
+    EXPECT_LE(outer.right, ClientRect(GetDlgItem(m_dlg.m_hWnd, IDOK)).left);
 }
 
 TEST_F(ChildSheet, APageRefusesToBeLeftUntilItsCheckPasses) {

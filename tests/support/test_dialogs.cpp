@@ -6,24 +6,29 @@
 
 // ---- Layout ---------------------------------------------------------------
 
+namespace {
+
+struct TestLayoutRule {
+    UINT id;
+    int horz;
+    int vert;
+    BOOL erase;
+};
+
 // Every rule appears, placed so that nothing runs into anything else as the
 // window grows: the left column grows by half, the middle one moves by half.
-const std::vector<TestLayoutRule> kTestLayoutRules = {
+const TestLayoutRule kTestLayoutRules[] = {
     {IDC_T_STRETCH, 1, 0, FALSE},      {IDC_T_RIGHT, 2, 0, FALSE},       {IDC_T_FIXED, 0, 0, FALSE},
     {IDC_T_UNKNOWN_RULE, 7, -1, TRUE}, {IDC_T_HALF, 6, 0, FALSE},        {IDC_T_UPPER_LIST, 4, 4, FALSE},
     {IDC_T_CENTRE, 3, 3, FALSE},       {IDC_T_GROUP, 2, 1, TRUE},        {IDC_T_LOWER_LIST, 4, 5, FALSE},
     {IDC_T_MIDDLE, 6, 6, FALSE},       {IDC_T_CORNER, 2, 2, FALSE},
 };
 
+}  // namespace
+
 BOOL CLayoutTestDlg::OnInitDialog() {
     CFtpLayout::OnInitDialog();
     GetWindowRect(&m_window0);
-    for (const TestLayoutRule& rule : kTestLayoutRules) {
-        RECT rc;
-        ::GetWindowRect(GetDlgItem(static_cast<int>(rule.id)), &rc);
-        ScreenToClient(&rc);
-        m_start[rule.id] = rc;
-    }
     SetResizable(TRUE, TRUE);
     Register(false);
     return TRUE;
@@ -44,7 +49,6 @@ void CButtonTestDlg::DoDataExchange(CDataExchange* exchange) {
     DDX_Control(exchange, IDC_T_DOWNLOAD, m_download);
     DDX_Control(exchange, IDC_T_UPLOAD, m_upload);
     DDX_Control(exchange, IDC_T_DISABLED, m_disabled);
-    DDX_Control(exchange, IDC_T_LONG_CAPTION, m_longCaption);
     DDX_Control(exchange, IDC_T_SELECT_ALL, m_selectAll);
     DDX_Control(exchange, IDC_T_BROWSE, m_browse);
 }
@@ -55,7 +59,6 @@ BOOL CButtonTestDlg::OnInitDialog() {
     m_download.SetBitmaps(IDB_DOWNLOAD, IDB_DOWNLOAD_DISABLED, 2);
     m_upload.SetBitmaps(IDB_UPLOAD, IDB_UPLOAD_DISABLED, 2);
     m_disabled.SetBitmaps(IDB_DELETE, IDB_DELETE_DISABLED, 2);
-    m_longCaption.SetBitmaps(IDB_RENAME, IDB_RENAME_DISABLED, 2);
     m_selectAll.SetBitmaps(IDB_SELECT_ALL, IDB_SELECT_ALL_DISABLED, 1);
     m_browse.SetBitmaps(IDB_BROWSE, IDB_BROWSE_DISABLED, 0);
     return TRUE;
@@ -123,19 +126,17 @@ BOOL CNotePage::OnSetActive() {
     return CPropertyPage::OnSetActive();
 }
 
-void PlaceSheetOverFrame(HWND dialog, CPropertySheet& sheet, int frameId) {
-    RECT frame;
-    ::GetWindowRect(::GetDlgItem(dialog, frameId), &frame);
-    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&frame), 2);
-    sheet.SetWindowPos(nullptr, frame.left - 7, frame.top - 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 BOOL CSheetTestDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_sheet.AddPage(&m_namePage);
     m_sheet.AddPage(&m_notePage);
     if (!m_sheet.Create(m_hWnd)) return TRUE;
-    PlaceSheetOverFrame(m_hWnd, m_sheet, IDC_T_SHEET_FRAME);
+    // As the profile dialog places its sheet: 7 pixels left of and above
+    // the frame's corner, size kept.
+    RECT frame;
+    ::GetWindowRect(GetDlgItem(IDC_T_SHEET_FRAME), &frame);
+    ScreenToClient(&frame);
+    m_sheet.SetWindowPos(nullptr, frame.left - 7, frame.top - 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
 }
 

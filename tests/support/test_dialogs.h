@@ -3,7 +3,6 @@
 // dialog). The tests drive them; the gallery host shows them.
 #pragma once
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -19,26 +18,16 @@
 
 // ---- Layout ---------------------------------------------------------------
 
-struct TestLayoutRule {
-    UINT id;
-    int horz;
-    int vert;
-    BOOL erase;
-};
-// The registrations of CLayoutTestDlg, in order.
-extern const std::vector<TestLayoutRule> kTestLayoutRules;
-
 class CLayoutTestDlg : public CFtpLayout {
 public:
     explicit CLayoutTestDlg(HWND parent = nullptr) : CFtpLayout(IDD_TEST_LAYOUT, parent) {}
 
     BOOL OnInitDialog() override;
-    // Registers kTestLayoutRules again, as a window does when it rearranges
+    // Registers every control again, as a window does when it rearranges
     // itself; with keepStarts the start rectangles already held stay.
     void Register(bool keepStarts);
 
-    RECT m_window0 = {};            // the window at initialisation
-    std::map<UINT, RECT> m_start;   // each control as the template placed it (client)
+    RECT m_window0 = {};  // the window at initialisation
 };
 
 // ---- Bitmap buttons --------------------------------------------------------
@@ -54,7 +43,6 @@ public:
     CFtpBitmapButton m_download;   // style 2
     CFtpBitmapButton m_upload;     // style 2
     CFtpBitmapButton m_disabled;   // style 2, disabled
-    CFtpBitmapButton m_longCaption;  // style 2, caption wider than the button
     CFtpBitmapButton m_selectAll;  // style 1
     CFtpBitmapButton m_browse;     // style 0, picture only
 };
@@ -162,7 +150,3 @@ public:
     CNamePage m_namePage;
     CNotePage m_notePage;
 };
-
-// Places `sheet` as the profile dialog does: its top-left corner 7 pixels
-// left of and above that of `frame` (both in `dialog`), size kept.
-void PlaceSheetOverFrame(HWND dialog, CPropertySheet& sheet, int frameId);

@@ -1,45 +1,38 @@
-// The resizable layout on a test dialog: after each resize every control
-// stands where its two rules put it, computed here from the template's
-// positions; repeated resizing does not drift; the window keeps its minimum
-// size; re-registrations keep or renew what they should.
+// The resizable layout on a test dialog, with the moves worked out by hand:
+// the rules measure the window less its sizing frame, so growing that
+// extent by 100 x 60 pixels moves a right-anchored control by 100, a
+// half-rule edge by 50, and so on. Half steps round up; repeated resizing
+// does not drift; the window keeps its minimum size; re-registrations keep
+// or renew what they should.
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 #include "test_dialogs.h"
 
 namespace {
 
-// The rules, written out again: near and far edge after a change d of the
-// window's extent; `extent` is the frame-reduced extent, `middle` the offset
-// of the near edge from the middle of the initial window.
-void Expect(int rule, LONG nearStart, LONG farStart, int d, int extent, int middle, LONG& nearOut, LONG& farOut) {
-    // Half steps round to nearest with halves up (all coordinates are positive).
-    auto half = [d](LONG edge) { return static_cast<LONG>((2 * edge + d + 1) / 2); };
-    switch (rule) {
-    case 1: nearOut = nearStart; farOut = farStart + d; break;
-    case 2: nearOut = nearStart + d; farOut = farStart + d; break;
-    case 3: nearOut = extent / 2 + middle; farOut = nearOut + farStart - nearStart; break;
-    case 4: nearOut = nearStart; farOut = half(farStart); break;
-    case 5: nearOut = half(nearStart); farOut = farStart + d; break;
-    case 6: nearOut = half(nearStart); farOut = half(farStart); break;
-    default: nearOut = nearStart; farOut = farStart; break;
-    }
-}
+struct Move {
+    UINT id;
+    RECT by;  // what each edge moved
+};
 
 class Layout : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_dlg.Create());
-        m_width0 = m_dlg.m_window0.right - m_dlg.m_window0.left;
-        m_height0 = m_dlg.m_window0.bottom - m_dlg.m_window0.top;
-        m_frameX = GetSystemMetrics(SM_CXFRAME);
-        m_frameY = GetSystemMetrics(SM_CYFRAME);
+        m_size0 = WindowSize();
+        for (UINT id = IDC_T_STRETCH; id <= IDC_T_GROUP; ++id) m_start[id] = Actual(id);
     }
     void TearDown() override { m_dlg.DestroyWindow(); }
 
     void ResizeTo(int width, int height) {
         SetWindowPos(m_dlg.m_hWnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // Grows the extent the rules measure by dx, dy over the first window.
+    void GrowBy(int dx, int dy) {
+        ResizeTo(m_size0.cx + GetSystemMetrics(SM_CXFRAME) + dx, m_size0.cy + GetSystemMetrics(SM_CYFRAME) + dy);
     }
     SIZE WindowSize() const {
         RECT rc;
@@ -52,77 +45,62 @@ protected:
         MapWindowPoints(nullptr, m_dlg.m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
         return rc;
     }
-    std::map<UINT, RECT> AllActual() const {
-        std::map<UINT, RECT> out;
-        for (const auto& rule : kTestLayoutRules) out[rule.id] = Actual(rule.id);
-        return out;
-    }
-    RECT Expected(const TestLayoutRule& rule) const {
-        const SIZE size = WindowSize();
-        const int width = size.cx - m_frameX, height = size.cy - m_frameY;
-        const RECT& start = m_dlg.m_start.at(rule.id);
-        RECT rc;
-        Expect(rule.horz, start.left, start.right, width - m_width0, width, start.left - m_width0 / 2, rc.left, rc.right);
-        Expect(rule.vert, start.top, start.bottom, height - m_height0, height, start.top - m_height0 / 2, rc.top,
-               rc.bottom);
-        return rc;
-    }
-    void ExpectEveryControlWhereItsRulesPutIt(bool middleRuleToo = true) const {
-        for (const auto& rule : kTestLayoutRules) {
-            if (!middleRuleToo && rule.horz == 3) continue;
-            const RECT want = Expected(rule), got = Actual(rule.id);
-            EXPECT_EQ(got.left, want.left) << "control " << rule.id;
-            EXPECT_EQ(got.top, want.top) << "control " << rule.id;
-            EXPECT_EQ(got.right, want.right) << "control " << rule.id;
-            EXPECT_EQ(got.bottom, want.bottom) << "control " << rule.id;
+    void ExpectMoves(const std::vector<Move>& moves) {
+        for (const Move& m : moves) {
+            const RECT s = m_start.at(m.id), got = Actual(m.id);
+            EXPECT_EQ(got.left - s.left, m.by.left) << "control " << m.id;
+            EXPECT_EQ(got.top - s.top, m.by.top) << "control " << m.id;
+            EXPECT_EQ(got.right - s.right, m.by.right) << "control " << m.id;
+            EXPECT_EQ(got.bottom - s.bottom, m.by.bottom) << "control " << m.id;
         }
     }
 
     CLayoutTestDlg m_dlg;
-    int m_width0 = 0, m_height0 = 0, m_frameX = 0, m_frameY = 0;
+    SIZE m_size0 = {};
+    std::map<UINT, RECT> m_start;
 };
 
-bool Same(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+// Each control's rules are given in test_dialogs.cpp (horizontal, vertical).
+const std::vector<Move> kGrownBy100x60 = {
+    {IDC_T_STRETCH, {0, 0, 100, 0}},     // 1, 0
+    {IDC_T_RIGHT, {100, 0, 100, 0}},     // 2, 0
+    {IDC_T_FIXED, {0, 0, 0, 0}},         // 0, 0
+    {IDC_T_UNKNOWN_RULE, {0, 0, 0, 0}},  // 7, -1: unknown rules are 0
+    {IDC_T_HALF, {50, 0, 50, 0}},        // 6, 0
+    {IDC_T_UPPER_LIST, {0, 0, 50, 30}},  // 4, 4
+    {IDC_T_CENTRE, {50, 30, 50, 30}},    // 3, 3: keeps its offset from the middle
+    {IDC_T_GROUP, {100, 0, 100, 60}},    // 2, 1
+    {IDC_T_LOWER_LIST, {0, 30, 50, 60}}, // 4, 5
+    {IDC_T_MIDDLE, {50, 30, 50, 30}},    // 6, 6
+    {IDC_T_CORNER, {100, 60, 100, 60}},  // 2, 2
+};
+
+TEST_F(Layout, EveryControlMovesByItsRules) {
+    GrowBy(100, 60);
+    ExpectMoves(kGrownBy100x60);
 }
 
-TEST_F(Layout, EveryControlFollowsItsRulesAtSeveralSizes) {
-    // Odd and even changes, so that the half steps round both ways.
-    const SIZE changes[] = {{101, 57}, {1, 1}, {300, 33}, {6, 240}, {77, 0}};
-    for (const SIZE& change : changes) {
-        ResizeTo(m_width0 + change.cx, m_height0 + change.cy);
-        SCOPED_TRACE(testing::Message() << "grown by " << change.cx << " x " << change.cy);
-        ExpectEveryControlWhereItsRulesPutIt();
-    }
+TEST_F(Layout, HalfStepsRoundHalvesUp) {
+    GrowBy(101, 61);  // 50.5 and 30.5
+    ExpectMoves({{IDC_T_HALF, {51, 0, 51, 0}}, {IDC_T_LOWER_LIST, {0, 31, 51, 61}}, {IDC_T_MIDDLE, {51, 31, 51, 31}}});
 }
 
 TEST_F(Layout, RepeatedResizingEndsWhereTheFirstLayoutAtThatSizeWas) {
-    ResizeTo(m_width0 + 37, m_height0 + 23);
-    const auto first = AllActual();
-    for (int i = 0; i < 12; ++i) ResizeTo(m_width0 + 13 * i + 1, m_height0 + 7 * (i % 5) + 3);
-    ResizeTo(m_width0, m_height0);
-    ResizeTo(m_width0 + 37, m_height0 + 23);
-    for (const auto& [id, rc] : AllActual()) EXPECT_TRUE(Same(rc, first.at(id))) << "control " << id;
-}
-
-TEST_F(Layout, AMiddleRuleKeepsTheSizeAndTheOffsetFromTheMiddle) {
-    const RECT start = m_dlg.m_start.at(IDC_T_CENTRE);
-    ResizeTo(m_width0 + 120, m_height0 + 61);
-    const RECT rc = Actual(IDC_T_CENTRE);
-    EXPECT_EQ(rc.right - rc.left, start.right - start.left);
-    EXPECT_EQ(rc.bottom - rc.top, start.bottom - start.top);
-    EXPECT_EQ(rc.left, (m_width0 + 120 - m_frameX) / 2 + start.left - m_width0 / 2);
+    for (int i = 0; i < 12; ++i) ResizeTo(m_size0.cx + 13 * i + 1, m_size0.cy + 7 * (i % 5) + 3);
+    ResizeTo(m_size0.cx, m_size0.cy);
+    GrowBy(100, 60);
+    ExpectMoves(kGrownBy100x60);
 }
 
 TEST_F(Layout, TheWindowCannotBecomeSmallerThanAtTheStart) {
-    ResizeTo(m_width0 - 60, m_height0 - 40);
-    EXPECT_EQ(WindowSize().cx, m_width0);
-    EXPECT_EQ(WindowSize().cy, m_height0);
+    ResizeTo(m_size0.cx - 60, m_size0.cy - 40);
+    EXPECT_EQ(WindowSize().cx, m_size0.cx);
+    EXPECT_EQ(WindowSize().cy, m_size0.cy);
     MINMAXINFO info = {};
     info.ptMaxSize = info.ptMaxTrackSize = POINT{5000, 5000};
     SendMessageA(m_dlg.m_hWnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    EXPECT_EQ(info.ptMinTrackSize.x, m_width0);
-    EXPECT_EQ(info.ptMinTrackSize.y, m_height0);
+    EXPECT_EQ(info.ptMinTrackSize.x, m_size0.cx);
+    EXPECT_EQ(info.ptMinTrackSize.y, m_size0.cy);
     EXPECT_EQ(info.ptMaxTrackSize.x, 5000);  // resizable both ways: no maximum
 }
 
@@ -131,12 +109,12 @@ TEST_F(Layout, AWindowResizableOnlyInHeightKeepsItsWidthEvenZoomed) {
     MINMAXINFO info = {};
     info.ptMaxSize = info.ptMaxTrackSize = POINT{5000, 5000};
     SendMessageA(m_dlg.m_hWnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    EXPECT_EQ(info.ptMaxSize.x, m_width0);
-    EXPECT_EQ(info.ptMaxTrackSize.x, m_width0);
+    EXPECT_EQ(info.ptMaxSize.x, m_size0.cx);
+    EXPECT_EQ(info.ptMaxTrackSize.x, m_size0.cx);
     EXPECT_EQ(info.ptMaxSize.y, 5000);
-    ResizeTo(m_width0 + 200, m_height0 + 50);
-    EXPECT_EQ(WindowSize().cx, m_width0);
-    EXPECT_EQ(WindowSize().cy, m_height0 + 50);
+    ResizeTo(m_size0.cx + 200, m_size0.cy + 50);
+    EXPECT_EQ(WindowSize().cx, m_size0.cx);
+    EXPECT_EQ(WindowSize().cy, m_size0.cy + 50);
 }
 
 TEST_F(Layout, ReRegisteringAControlReplacesItsRecordAtTheEnd) {
@@ -144,34 +122,31 @@ TEST_F(Layout, ReRegisteringAControlReplacesItsRecordAtTheEnd) {
     m_dlg.AddControl(IDC_T_RIGHT, 0, 2, FALSE, SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_EQ(m_dlg.GetItemCount(), count);
     EXPECT_EQ(m_dlg.GetItem(count - 1).nID, static_cast<UINT>(IDC_T_RIGHT));
-    EXPECT_EQ(m_dlg.GetItem(count - 1).nHorz, 0);
     for (int i = 0; i < count - 1; ++i) EXPECT_NE(m_dlg.GetItem(i).nID, static_cast<UINT>(IDC_T_RIGHT));
-    ResizeTo(m_width0 + 90, m_height0 + 30);
-    const RECT start = m_dlg.m_start.at(IDC_T_RIGHT);
-    EXPECT_EQ(Actual(IDC_T_RIGHT).left, start.left);                           // no longer moves right
-    EXPECT_EQ(Actual(IDC_T_RIGHT).top, start.top + 30 - m_frameY);  // moves down now
+    GrowBy(100, 60);
+    ExpectMoves({{IDC_T_RIGHT, {0, 60, 0, 60}}});  // no longer moves right; moves down now
 }
 
-TEST_F(Layout, RegistrationsThatKeepTheStartsLayOutFromTheTemplateStill) {
-    ResizeTo(m_width0 + 80, m_height0 + 40);  // every control has moved
+TEST_F(Layout, RegistrationsKeepTheStartsOnlyWhenAskedTo) {
+    GrowBy(80, 40);  // every control but the fixed ones has moved
     m_dlg.Register(true);
-    ResizeTo(m_width0 + 81, m_height0 + 41);
-    // The middle rule's offset is taken afresh at every registration, from
-    // where the control stands then; the window that re-registers uses no
-    // middle rule.
-    ExpectEveryControlWhereItsRulesPutIt(false);
-    // Without keeping, the moved places would become the starts.
+    GrowBy(100, 60);
+    // The middle rule takes its offset afresh at every registration.
+    std::vector<Move> kept;
+    for (const Move& m : kGrownBy100x60)
+        if (m.id != IDC_T_CENTRE) kept.push_back(m);
+    ExpectMoves(kept);
+    // Otherwise the places of now become the starts; the change is still
+    // counted from the first window.
     m_dlg.Register(false);
-    ResizeTo(m_width0 + 82, m_height0 + 42);
-    EXPECT_NE(Actual(IDC_T_CORNER).left, Expected({IDC_T_CORNER, 2, 2, FALSE}).left);
+    GrowBy(120, 60);
+    ExpectMoves({{IDC_T_CORNER, {220, 120, 220, 120}}});
 }
 
 TEST_F(Layout, OffsetControlMovesWhereAControlStarts) {
     m_dlg.OffsetControl(IDC_T_CORNER, 3, 20);
-    ResizeTo(m_width0 + 50, m_height0 + 50);
-    const RECT want = Expected({IDC_T_CORNER, 2, 2, FALSE});
-    EXPECT_EQ(Actual(IDC_T_CORNER).left, want.left + 3);
-    EXPECT_EQ(Actual(IDC_T_CORNER).top, want.top + 20);
+    GrowBy(50, 50);
+    ExpectMoves({{IDC_T_CORNER, {53, 70, 53, 70}}});
 }
 
 TEST_F(Layout, AnIdWithoutAControlIsIgnored) {
@@ -192,7 +167,6 @@ TEST_F(Layout, TheEraseLeavesOutControlsThatPaintThemselves) {
     HBRUSH brush = CreateSolidBrush(paint);
     FillRect(memory, &client, brush);
     SendMessageA(m_dlg.m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
-
     auto centre = [&](UINT id) {
         const RECT rc = Actual(id);
         return GetPixel(memory, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
