@@ -15,9 +15,11 @@ void OnProtocolTrace(const char* text, int kind) {
     if (text == nullptr) return;
     FtpSession& session = TheSession();
     if (IFtpLogWindow* window = session.LogWindow()) window->AppendLogLine(text, kind);
-    // Servers greeting as "Pallix FTP" do not list a single file by name.
-    if (session.SingleFileListing() && kind == 2 && std::strncmp(text, "220", 3) == 0 &&
-        std::strlen(text) > 4 && std::strstr(text + 4, "Pallix FTP") != nullptr) {
-        session.ClearSingleFileListing();
-    }
+    if (session.SingleFileListing() && GreetsAsPallix(text, kind)) session.ClearSingleFileListing();
+}
+
+// Servers greeting as "Pallix FTP" do not list a single file by name.
+bool GreetsAsPallix(const char* text, int kind) {
+    return kind == 2 && std::strncmp(text, "220", 3) == 0 && std::strlen(text) > 4 &&
+           std::strstr(text + 4, "Pallix FTP") != nullptr;
 }

@@ -15,6 +15,9 @@
 // ---- session_callbacks.cpp: engine callbacks -------------------------------
 int OnTransferProgress(unsigned long bytes, int direction);
 void OnProtocolTrace(const char* text, int kind);
+// Whether a trace line is the greeting of a server that cannot list a single
+// file by name.
+bool GreetsAsPallix(const char* text, int kind);
 
 // ---- session_connect.cpp: opening and closing --------------------------------
 int ConnectSession(HWND parent, const char* host, const char* user, const char* password, int port, int timeout,

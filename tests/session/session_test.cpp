@@ -1,21 +1,21 @@
-// Session state that hosts cannot see through the exports: the clock offset,
+// Session state that hosts cannot see through the exports (the clock offset,
 // the single-file listing flag, the log window's lines, the transfer type
-// rule and the texts. The session library is linked into this program.
+// rule, multibyte paths), calls made from inside a running call, and what
+// the session sends to a scripted server. The session library is linked in.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "fake_server.h"
 #include "ftp_session.h"
-#include "module.h"
 #include "ravoFtp.h"
-#include "resource.h"
-#include "result_messages.h"
 #include "session_ops.h"
-#include "size_text.h"
 #include "test_files.h"
 #include "test_servers.h"
 
@@ -117,13 +117,18 @@ TEST(SingleFileListing, TimeOutsDivisibleBy59ClearIt) {
     FTP_Close();
 }
 
-TEST(SingleFileListing, PallixGreetingClearsIt) {
-    OnProtocolTrace("220 Pallix FTP server ready", 1);  // a line sent: no
-    OnProtocolTrace("230 Pallix FTP welcomes you", 2);  // not a greeting: no
-    OnProtocolTrace("220Pallix FTP", 2);                // the name must follow the code's field
-    EXPECT_TRUE(TheSession().SingleFileListing());
-    OnProtocolTrace("220-Pallix FTP 4.1 ready", 2);
-    EXPECT_FALSE(TheSession().SingleFileListing());
+TEST(SingleFileListing, OnlyAPallixGreetingClearsIt) {
+    struct Line {
+        const char* text;
+        int kind;
+        bool pallix;
+    };
+    const Line lines[] = {{"220 Pallix FTP server ready", 1, false},  // a line sent
+                          {"230 Pallix FTP welcomes you", 2, false},  // not a greeting
+                          {"220Pallix FTP", 2, false},  // the name must follow the code's field
+                          {"220-Pallix FTP 4.1 ready", 2, true},
+                          {"220 ready (Pallix FTP)", 2, true}};
+    for (const Line& l : lines) EXPECT_EQ(l.pallix, GreetsAsPallix(l.text, l.kind)) << l.text;
 }
 
 struct TypeCase {
@@ -164,32 +169,159 @@ INSTANTIATE_TEST_SUITE_P(
                       TypeCase{"UploadMissingFileIsBinary", "absent.txt", "", kUpload, 1}),
     [](const ::testing::TestParamInfo<TypeCase>& p) { return p.param.name; });
 
-TEST(Texts, SizeTextKeepsElevenCharacters) {
-    EXPECT_EQ("  1,234,567", FormatSizeText(1234567));
-    EXPECT_EQ("        999", FormatSizeText(999));
-    EXPECT_EQ("          0", FormatSizeText(0));
-    EXPECT_EQ("      9,999", FormatSizeText(9999));
-    EXPECT_EQ("     10,000", FormatSizeText(10000));
-    EXPECT_EQ("999,999,999", FormatSizeText(999999999));
-    EXPECT_EQ("1,000,000,000", FormatSizeText(1000000000));
-    EXPECT_EQ("2,147,483,647", FormatSizeText(2147483647));
-    int32_t back = 0;
-    ParseDigits(FormatSizeText(2147483647).c_str(), &back);
-    EXPECT_EQ(2147483647, back);
-    ParseDigits("  1,234,567", &back);
-    EXPECT_EQ(1234567, back);
+// Shift-JIS: "表" is 0x95 0x5C and "ソ" 0x83 0x5C (trail byte "\"), "ア" is
+// 0x83 0x41 (trail byte "A"). In code page 1252 the same bytes are two characters.
+struct PathCase {
+    const char* what;
+    const char* path;
+    UINT codePage;
+    const char* remote;    // after ToRemotePath
+    const char* lastName;  // the remote path's last element, as a rename cuts it
+};
+
+TEST(MultibytePaths, SeparatorsAreFoundByCharacter) {
+    const PathCase cases[] = {
+        {"trail byte 0x5C stays", "\x95\x5C.txt", 932, "\x95\x5C.txt", "\x95\x5C.txt"},
+        {"separator after a double-byte name", "\x95\x5C\\a", 932, "\x95\x5C/a", "a"},
+        {"double-byte last element", "dir\\\x83\x5C\x83\x41.pkg", 932, "dir/\x83\x5C\x83\x41.pkg", "\x83\x5C\x83\x41.pkg"},
+        {"lone lead byte at the end", "a\\\x95", 932, "a/\x95", "\x95"},
+        {"single-byte code page", "\x95\x5C" "a", 1252, "\x95/a", "a"},
+    };
+    for (const PathCase& c : cases) {
+        std::string path = c.path;
+        ToRemotePath(path, c.codePage);
+        EXPECT_EQ(c.remote, path) << c.what;
+        EXPECT_EQ(c.lastName, LastPathElement(path, c.codePage)) << c.what;
+    }
 }
 
-TEST(Texts, ResultCodesPickTheirMessages) {
-    EXPECT_EQ(static_cast<unsigned>(IDS_ERR_SOCKET), ResultMessageId(-500));
-    EXPECT_EQ(static_cast<unsigned>(IDS_ERR_SOCKET), ResultMessageId(-700));
-    EXPECT_EQ(static_cast<unsigned>(IDS_ERR_GENERAL), ResultMessageId(-701));
-    EXPECT_EQ(static_cast<unsigned>(IDS_ERR_GENERAL), ResultMessageId(-7));
-    EXPECT_EQ(static_cast<unsigned>(IDS_ERR_CLOSED), ResultMessageId(-21));
-    EXPECT_EQ(static_cast<unsigned>(IDS_ERR_NOT_EMPTY), ResultMessageId(-17));
-    EXPECT_EQ(static_cast<unsigned>(IDS_ERR_CANCELLED), ResultMessageId(-4));
-    EXPECT_EQ("Operation not completed.\n\nPossible timeout.", LoadResourceString(ResultMessageId(-30)));
-    EXPECT_EQ("An error has occurred for the FTP operation:\n  %1", LoadResourceString(IDS_ERR_FTP_OPERATION));
+// Calls back into the exports from the progress callback, as a host's
+// window code can while a transfer pumps messages.
+class ReenteringLog : public RecordingLog {
+public:
+    int ShowTransferProgress(unsigned long, int) override {
+        char text[64];
+        results.push_back(FTP_ChangeDir("", text, sizeof text));
+        results.push_back(FTP_List("name", text, sizeof text, text, sizeof text));
+        results.push_back(FTP_Close());
+        messageReadable = messageReadable && FTP_GetLastMessage(text, sizeof text) == 0;
+        return 0;
+    }
+    std::vector<int> results;
+    bool messageReadable = true;
+};
+
+TEST(OneCallAtATime, CallsFromInsideATransferAreRefusedAndItCompletes) {
+    const auto s = testservers::Load("pyftpdlib");
+    ASSERT_NE(0, s.port);
+    testfiles::WriteFile(s.root + "/reentry.bin", std::string(300000, '\x01'));
+    testfiles::TempFolder temp;
+    ReenteringLog log;
+    TheSession().SetLogWindow(&log);
+    TheSession().Client().SetCallback(OnTransferProgress);
+    ASSERT_EQ(0, Connect(s, s.user, s.password));
+    EXPECT_EQ(0, FTP_ReceiveFile(temp.Path("got.bin").c_str(), "reentry.bin"));
+    TheSession().Client().SetCallback(nullptr);
+    TheSession().SetLogWindow(nullptr);
+    EXPECT_EQ(300000u, testfiles::ReadFile(temp.Path("got.bin")).size());
+    ASSERT_FALSE(log.results.empty());
+    for (int r : log.results) EXPECT_EQ(FTP_RESULT_BUSY, r);
+    EXPECT_TRUE(log.messageReadable);
+    char folder[64];
+    EXPECT_EQ(0, FTP_ChangeDir("", folder, sizeof folder)) << "the connection is still usable";
+    FTP_Close();
+}
+
+// A scripted server: USER accepted, FEAT refused, and the data connection
+// of the clock probe's listing refused, so that the probe gives up at once.
+using fake::Action;
+std::vector<fake::Step> LoginThen(std::vector<fake::Step> rest) {
+    std::vector<fake::Step> steps = {{Action::kReply, "220 Scripted"},
+                                     {Action::kExpect, "230 Logged in"},
+                                     {Action::kExpect, "500 FEAT not understood"},
+                                     {Action::kExpect, "425 No data connections"}};
+    steps.insert(steps.end(), rest.begin(), rest.end());
+    return steps;
+}
+
+int ConnectTo(const fake::FakeServer& server) {
+    return FTP_Connect(nullptr, "127.0.0.1", "u", "p", server.Port(), 5, "none", nullptr, 0, nullptr, nullptr, 1);
+}
+
+bool Sent(fake::FakeServer& server, const std::string& command) {
+    const std::vector<std::string> commands = server.Commands();
+    return std::find(commands.begin(), commands.end(), command) != commands.end();
+}
+
+TEST(Scripted, ChangeDirReportsARefusedPwdWithAnEmptyFolder) {
+    fake::FakeServer server(LoginThen(std::vector<fake::Step>(4, {Action::kExpect, "550 PWD not allowed"})));
+    ASSERT_EQ(0, ConnectTo(server));
+    char folder[8];
+    for (int size : {-1, 0, 1, 5}) {
+        std::memset(folder, 'z', sizeof folder);
+        EXPECT_NE(0, FTP_ChangeDir("", folder, size)) << size;
+        EXPECT_EQ(size > 0 ? '\0' : 'z', folder[0]) << size;
+        EXPECT_EQ('z', folder[1]) << size;
+    }
+    FTP_Close();
+    std::memset(folder, 'z', sizeof folder);
+    EXPECT_NE(0, FTP_ChangeDir(nullptr, folder, sizeof folder)) << "no connection";
+    EXPECT_EQ('\0', folder[0]);
+}
+
+TEST(Scripted, ListWalkReturnsByTheServersNameAndStopsElsewhere) {
+    fake::FakeServer server(LoginThen({
+        {Action::kExpect, "257 \"/a\\b\" is the current folder"},  // a "\" in a folder name
+        {Action::kExpectPasv, ""},
+        {Action::kExpect, "150 Listing"},
+        {Action::kSendData, "drwxr-xr-x 2 u g 0 Jan 01 2020 sub\r\ndrwxr-xr-x 2 u g 0 Jan 01 2020 other\r\n"
+                            "-rw-r--r-- 1 u g 5 Jan 01 2020 a.txt\r\n"},
+        {Action::kReply, "226 Done"},
+        {Action::kExpect, "250 Entered sub"},
+        {Action::kExpectPasv, ""},
+        {Action::kExpect, "150 Listing"},
+        {Action::kSendData, "-rw-r--r-- 1 u g 5 Jan 01 2020 x.txt\r\n"},
+        {Action::kReply, "226 Done"},
+        {Action::kExpect, "250 Changed"},
+        {Action::kExpect, "257 \"/elsewhere\" is the current folder"},
+    }));
+    ASSERT_EQ(0, ConnectTo(server));
+    char folders[256];
+    char files[256];
+    EXPECT_EQ(-15, FTP_List("subname", folders, sizeof folders, files, sizeof files));
+    EXPECT_TRUE(Sent(server, "CWD /a\\b")) << "the way back is the folder's own name";
+    EXPECT_FALSE(Sent(server, "CWD other")) << "nothing more after the way back failed";
+    EXPECT_STREQ("sub\r\n", folders);
+    EXPECT_STREQ("sub/x.txt\r\n", files);
+    FTP_Close();
+}
+
+TEST(Scripted, OpenTransfersActively) {
+    fake::FakeServer server(LoginThen({}));
+    ASSERT_EQ(0, FTP_Open(nullptr, "127.0.0.1", "u", "p", server.Port(), 5));
+    const std::vector<std::string> commands = server.Commands();
+    ASSERT_GE(commands.size(), 3u);
+    const std::string probeData = commands[2].substr(0, 4);  // after USER and FEAT: the probe's data connection
+    EXPECT_TRUE(probeData == "PORT" || probeData == "EPRT") << commands[2];
+    FTP_Close();
+}
+
+TEST(Scripted, SendFileAtTheRootJoinsWithOneSlash) {
+    fake::FakeServer server(LoginThen({{Action::kExpect, "250 Changed"},
+                                       {Action::kExpect, "257 \"/\" is the current folder"},
+                                       {Action::kExpect, "425 No data connections"},  // probe again
+                                       {Action::kExpect, "257 \"/\" is the current folder"},
+                                       {Action::kExpect, "200 Type set"},
+                                       {Action::kExpectPasv, ""},
+                                       {Action::kExpect, "553 Not stored"}}));
+    ASSERT_EQ(0, ConnectTo(server));
+    testfiles::TempFolder temp;
+    testfiles::WriteFile(temp.Path("n.txt"), "n");
+    char folder[64];
+    ASSERT_EQ(0, FTP_ChangeDir("/", folder, sizeof folder));
+    EXPECT_NE(0, FTP_SendFile(temp.Path("n.txt").c_str(), "n.txt"));
+    EXPECT_TRUE(Sent(server, "STOR /n.txt"));
+    FTP_Close();
 }
 
 }  // namespace
