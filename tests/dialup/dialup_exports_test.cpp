@@ -32,14 +32,6 @@ protected:
     decltype(&InternetAutoDisconnect) autoDisconnect = nullptr;
 };
 
-TEST_F(DialupExports, OrdinalsMatchTheNames) {
-    const char* const names[] = {"IsInternetConnected", "InternetConnectDialog", "InternetDisconnect",
-                                 "InternetAutoDisconnect"};
-    for (WORD i = 0; i < 4; ++i) {
-        EXPECT_EQ(GetProcAddress(m_dll, MAKEINTRESOURCEA(810 + i)), GetProcAddress(m_dll, names[i])) << names[i];
-    }
-}
-
 // Wine, like an office computer, reports a LAN connection.
 TEST_F(DialupExports, OnALanNothingIsDialedOrHungUp) {
     DWORD flags = 0;

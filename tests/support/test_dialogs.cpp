@@ -6,25 +6,19 @@
 
 // ---- Layout ---------------------------------------------------------------
 
-namespace {
-
-struct TestLayoutRule {
+// Every rule appears (horizontal, vertical), placed so that nothing runs into
+// anything else as the window grows: the left column grows by half, the
+// middle one moves by half.
+static const struct {
     UINT id;
-    int horz;
-    int vert;
+    int horz, vert;
     BOOL erase;
-};
-
-// Every rule appears, placed so that nothing runs into anything else as the
-// window grows: the left column grows by half, the middle one moves by half.
-const TestLayoutRule kTestLayoutRules[] = {
+} kTestLayoutRules[] = {
     {IDC_T_STRETCH, 1, 0, FALSE},      {IDC_T_RIGHT, 2, 0, FALSE},       {IDC_T_FIXED, 0, 0, FALSE},
     {IDC_T_UNKNOWN_RULE, 7, -1, TRUE}, {IDC_T_HALF, 6, 0, FALSE},        {IDC_T_UPPER_LIST, 4, 4, FALSE},
     {IDC_T_CENTRE, 3, 3, FALSE},       {IDC_T_GROUP, 2, 1, TRUE},        {IDC_T_LOWER_LIST, 4, 5, FALSE},
     {IDC_T_MIDDLE, 6, 6, FALSE},       {IDC_T_CORNER, 2, 2, FALSE},
 };
-
-}  // namespace
 
 BOOL CLayoutTestDlg::OnInitDialog() {
     CFtpLayout::OnInitDialog();
@@ -37,7 +31,7 @@ BOOL CLayoutTestDlg::OnInitDialog() {
 void CLayoutTestDlg::Register(bool keepStarts) {
     m_bKeepRects = keepStarts;
     RemoveAllControls();
-    for (const TestLayoutRule& rule : kTestLayoutRules)
+    for (const auto& rule : kTestLayoutRules)
         AddControl(rule.id, rule.horz, rule.vert, rule.erase, SWP_NOZORDER | SWP_NOACTIVATE);
     m_bKeepRects = false;
 }

@@ -1,6 +1,6 @@
 // The folder browser: it opens on the starting folder, returns the folder
 // chosen, and gives back the starting folder when cancelled. A helper thread
-// plays the user in the shell's dialog.
+// plays the user in the shell's dialog and cancels it at a deadline.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,7 +10,6 @@
 #include <shlobj.h>
 
 #include <atomic>
-#include <chrono>
 #include <functional>
 #include <string>
 #include <thread>
@@ -19,62 +18,48 @@
 
 namespace {
 
-// Waits for a visible dialog of `thread`, runs `action` on it, and cancels
-// whatever is still open at the deadline.
-class BrowseDriver {
-public:
-    BrowseDriver(DWORD thread, std::function<void(HWND)> action)
-        : m_thread([this, thread, action] { Watch(thread, action); }) {}
-    ~BrowseDriver() {
-        m_stop = true;
-        m_thread.join();
-    }
+BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM out) {
+    char className[16] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(out) = window;
+    return FALSE;
+}
 
-private:
-    static BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM out) {
-        char className[16] = "";
-        GetClassNameA(window, className, sizeof className);
-        if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
-        *reinterpret_cast<HWND*>(out) = window;
-        return FALSE;
-    }
-    static HWND VisibleDialogOf(DWORD thread) {
-        HWND found = nullptr;
-        EnumThreadWindows(thread, FindVisibleDialog, reinterpret_cast<LPARAM>(&found));
-        return found;
-    }
-    void Watch(DWORD thread, const std::function<void(HWND)>& action) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+// Runs `action` once on the first visible dialog of this thread; whatever
+// is still open after 30 seconds is cancelled.
+std::string Browse(const std::string& start, const std::function<void(HWND)>& action) {
+    std::atomic<bool> done{false};
+    std::thread user([&, thread = GetCurrentThreadId()] {
         bool acted = false;
-        while (!m_stop) {
-            if (HWND dialog = VisibleDialogOf(thread)) {
-                if (!acted) {
-                    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // let the tree fill
-                    action(dialog);
-                    acted = true;
-                } else if (std::chrono::steady_clock::now() > deadline) {
-                    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-                }
+        const DWORD deadline = GetTickCount() + 30000;
+        while (!done) {
+            HWND dialog = nullptr;
+            EnumThreadWindows(thread, FindVisibleDialog, reinterpret_cast<LPARAM>(&dialog));
+            if (dialog != nullptr && !acted) {
+                action(dialog);
+                acted = true;
+            } else if (dialog != nullptr && static_cast<LONG>(GetTickCount() - deadline) > 0) {
+                PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            Sleep(20);
         }
-    }
-
-    std::atomic<bool> m_stop{false};
-    std::thread m_thread;
-};
+    });
+    const std::string path = CFtpFolderBrowser(nullptr, start.c_str()).GetPath();
+    done = true;
+    user.join();
+    return path;
+}
 
 std::string SelectedTreeText(HWND dialog) {
     HWND tree = FindWindowExA(dialog, nullptr, WC_TREEVIEWA, nullptr);
-    if (tree == nullptr) return "<no tree>";
-    const auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
     char text[MAX_PATH] = "";
     TVITEMA info = {};
     info.mask = TVIF_TEXT;
-    info.hItem = item;
+    info.hItem = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
     info.pszText = text;
     info.cchTextMax = sizeof text;
-    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&info));
+    if (tree != nullptr) SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&info));
     return text;
 }
 
@@ -100,32 +85,22 @@ protected:
 
 TEST_F(FolderBrowser, OpensOnTheStartFolderAndReturnsTheFolderChosen) {
     std::string selectedAtStart;
-    const std::string outer = m_outer;
-    std::string path;
-    {
-        BrowseDriver driver(GetCurrentThreadId(), [&](HWND dialog) {
-            // The shell fills the tree and moves to the start folder after the
-            // dialog shows: give it up to two seconds.
-            for (int waited = 0; waited < 2000 && selectedAtStart != "Inner folder"; waited += 20) {
-                selectedAtStart = SelectedTreeText(dialog);
-                Sleep(20);
-            }
-            SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(outer.c_str()));
-            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        });
-        path = CFtpFolderBrowser(nullptr, m_inner.c_str()).GetPath();
-    }
+    const std::string path = Browse(m_inner, [&](HWND dialog) {
+        // The shell fills the tree and moves to the start folder after the
+        // dialog shows: give it up to two seconds.
+        for (int waited = 0; waited < 2000 && selectedAtStart != "Inner folder"; waited += 20) {
+            selectedAtStart = SelectedTreeText(dialog);
+            Sleep(20);
+        }
+        SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(m_outer.c_str()));
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
     EXPECT_EQ(selectedAtStart, "Inner folder");
     EXPECT_EQ(path, m_outer);
 }
 
 TEST_F(FolderBrowser, CancelGivesBackTheStartFolder) {
-    std::string path;
-    {
-        BrowseDriver driver(GetCurrentThreadId(), [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
-        path = CFtpFolderBrowser(nullptr, m_inner.c_str()).GetPath();
-    }
-    EXPECT_EQ(path, m_inner);
+    EXPECT_EQ(Browse(m_inner, [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }), m_inner);
 }
 
 }  // namespace

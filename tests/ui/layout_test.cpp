@@ -92,29 +92,23 @@ TEST_F(Layout, RepeatedResizingEndsWhereTheFirstLayoutAtThatSizeWas) {
     ExpectMoves(kGrownBy100x60);
 }
 
-TEST_F(Layout, TheWindowCannotBecomeSmallerThanAtTheStart) {
-    ResizeTo(m_size0.cx - 60, m_size0.cy - 40);
-    EXPECT_EQ(WindowSize().cx, m_size0.cx);
-    EXPECT_EQ(WindowSize().cy, m_size0.cy);
-    MINMAXINFO info = {};
-    info.ptMaxSize = info.ptMaxTrackSize = POINT{5000, 5000};
-    SendMessageA(m_dlg.m_hWnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    EXPECT_EQ(info.ptMinTrackSize.x, m_size0.cx);
-    EXPECT_EQ(info.ptMinTrackSize.y, m_size0.cy);
-    EXPECT_EQ(info.ptMaxTrackSize.x, 5000);  // resizable both ways: no maximum
-}
-
-TEST_F(Layout, AWindowResizableOnlyInHeightKeepsItsWidthEvenZoomed) {
-    m_dlg.SetResizable(FALSE, TRUE);
-    MINMAXINFO info = {};
-    info.ptMaxSize = info.ptMaxTrackSize = POINT{5000, 5000};
-    SendMessageA(m_dlg.m_hWnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    EXPECT_EQ(info.ptMaxSize.x, m_size0.cx);
-    EXPECT_EQ(info.ptMaxTrackSize.x, m_size0.cx);
-    EXPECT_EQ(info.ptMaxSize.y, 5000);
-    ResizeTo(m_size0.cx + 200, m_size0.cy + 50);
-    EXPECT_EQ(WindowSize().cx, m_size0.cx);
-    EXPECT_EQ(WindowSize().cy, m_size0.cy + 50);
+// The first size is the least; resizable in height only, the window keeps
+// its width, zoomed or not.
+TEST_F(Layout, TheFirstSizeIsTheLeastAndAFixedWidthStaysEvenZoomed) {
+    for (BOOL wide : {TRUE, FALSE}) {
+        m_dlg.SetResizable(wide, TRUE);
+        MINMAXINFO info = {};
+        info.ptMaxSize = info.ptMaxTrackSize = POINT{5000, 5000};
+        SendMessageA(m_dlg.m_hWnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+        EXPECT_EQ(info.ptMinTrackSize.x, m_size0.cx);
+        EXPECT_EQ(info.ptMinTrackSize.y, m_size0.cy);
+        EXPECT_EQ(info.ptMaxSize.x, wide ? 5000 : m_size0.cx);
+        EXPECT_EQ(info.ptMaxTrackSize.x, wide ? 5000 : m_size0.cx);
+        EXPECT_EQ(info.ptMaxSize.y, 5000);
+        ResizeTo(m_size0.cx + 200, m_size0.cy - 40);
+        EXPECT_EQ(WindowSize().cx, wide ? m_size0.cx + 200 : m_size0.cx);
+        EXPECT_EQ(WindowSize().cy, m_size0.cy);
+    }
 }
 
 TEST_F(Layout, ReRegisteringAControlReplacesItsRecordAtTheEnd) {
