@@ -5,17 +5,31 @@
 // Formats understood:
 //   - MLSD / MLST fact lines (RFC 3659): "type=file;size=12;modify=20240105123456; name"
 //     type cdir and pdir entries are dropped; OS.unix=symlink / OS.unix=slink give type 2.
-//   - Unix "ls -l": with or without group, numeric owners, "Mon DD HH:MM" or
-//     "Mon DD  YYYY", device entries ("c", "b" with "major, minor" in place of
-//     the size), names containing blanks, links "name -> target" (name only,
-//     type 2), "total N" header lines skipped.
-//   - DOS / IIS: "MM-DD-YY  HH:MMAM  <DIR>  name" and "MM-DD-YYYY  HH:MM  1234 name",
-//     12- and 24-hour times, two- and four-digit years.
+//   - Unix "ls -l": with or without group, numeric owners, owner or group run
+//     into the size ("ftpuser123456789"), device entries ("c", "b" with
+//     "major, minor" in place of the size), names containing blanks, links
+//     "name -> target" (name only, type 2), "total N" header lines skipped.
+//     Dates: "Mon DD HH:MM|YYYY" and "DD Mon HH:MM|YYYY" with English, German,
+//     French, Spanish or Russian month names (UTF-8, Latin-1, CP1251),
+//     Japanese "6月 7日 2005年" (UTF-8, Shift-JIS), ISO "2005-06-07 21:22"
+//     (long-iso; full-iso with seconds and zone), "07.06.2005 21:22",
+//     "2005/06/07 21:22".
+//   - NetWare: "d [RWCEAFMS] owner 512 Jun 07 21:22 name", dated like Unix.
+//   - DOS / IIS: "MM-DD-YY  HH:MMAM  <DIR>  name", "MM-DD-YYYY  HH:MM  1234 name",
+//     "YYYY-MM-DD  HH:MM  1234 name", 12- and 24-hour times.
+//   - OS/2: "1234  A  06-07-05  21:22  name", "DIR" among the attributes.
+//   - EPLF: "+i8388621.48594,m825718503,r,s280,\tname" ("/" marks a folder).
+//   - VMS: "NAME.EXT;1  12/24  7-JUN-2005 21:22:33  [GRP,OWN]  (RWED,...)",
+//     the version dropped, ".DIR" files as folders, sizes in 512-byte
+//     blocks; a name alone on its line is joined with the next line.
+// Times are passed on as the server writes them (MLSD and EPLF in UTC).
+// Entries whose name does not fit CUT_DIRINFO are left out (SkippedNames).
 // Lines matching no format are skipped. Any byte sequence is safe input.
 #pragma once
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dirinfo.h"
@@ -55,11 +69,14 @@ public:
 
 private:
     void EndLine();
-    void NoteSkipped(const char* name, size_t length);
+    // Parses one line; true if it was an entry, kept or skipped.
+    bool AddLine(std::string_view line);
+    void NoteSkipped(std::string_view name);
 
     ListFormat m_format;
     std::string m_line;
     bool m_overflow = false;
+    std::string m_pendingName;  // a VMS name whose details follow on the next line
     std::vector<CUT_DIRINFO> m_entries;
     std::vector<std::string> m_skipped;
 };
