@@ -100,7 +100,8 @@ void FakeServer::Run() {
             if (!ReadLine(&line)) return;
             m_dataListener.Listen(Loopback());
             const int port = m_dataListener.LocalAddress().Port();
-            const std::string reply = "227 Entering Passive Mode (127,0,0,1," + std::to_string(port / 256) +
+            const std::string host = step.text.empty() ? "127,0,0,1" : step.text;
+            const std::string reply = "227 Entering Passive Mode (" + host + "," + std::to_string(port / 256) +
                                       "," + std::to_string(port % 256) + ")";
             if (!SendText(reply)) return;
             break;
@@ -118,8 +119,22 @@ void FakeServer::Run() {
             }
             break;
         }
+        case Action::kReceiveData: {
+            ftp::NetSocket data;
+            if (!AcceptData(&data)) return;
+            char buffer[4096];
+            size_t got = 1;
+            while (got > 0 && data.Receive(buffer, sizeof buffer, kStepWaitMs, &got) == ftp::kOk) {
+            }
+            break;
+        }
+        case Action::kRaw:
+            if (m_control.SendAll(step.text.data(), step.text.size(), kStepWaitMs) != ftp::kOk) return;
+            break;
         case Action::kPause:
-            std::this_thread::sleep_for(std::chrono::milliseconds(std::stoi(step.text)));
+            for (int waited = 0; waited < std::stoi(step.text) && !m_stop; waited += 10) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
             break;
         case Action::kSilence:
             m_finished = true;
@@ -142,6 +157,18 @@ void FakeServer::AnswerRest() {
         }
         if (!SendText("502 Not scripted.")) return;
     }
+}
+
+std::vector<Step> LoggedIn(std::vector<Step> rest) {
+    std::vector<Step> script = {{Action::kReply, "220 Fake FTP ready"}, {Action::kExpect, "230 Logged in"}};
+    script.insert(script.end(), rest.begin(), rest.end());
+    return script;
+}
+
+int LogIn(CUT_FTPClient& client, const FakeServer& server, int timeoutMs) {
+    return client.ConnectToFirewall("127.0.0.1", "joe", static_cast<unsigned short>(server.Port()),
+                                    static_cast<unsigned short>(timeoutMs), 0, nullptr, 0, nullptr, nullptr,
+                                    "anonymous");
 }
 
 }  // namespace fake

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "net_socket.h"
+#include "ut_ftpclient.h"
 
 namespace fake {
 
@@ -18,9 +19,12 @@ enum class Action {
     kReply,        // send `text` (lines joined with CRLF, CRLF appended)
     kExpect,       // read one command; reply `text`; the command is recorded
     kExpectPasv,   // read one command (PASV); open a data listener; reply 227
+                   // naming `text` as the host ("10,9,8,7"), or 127.0.0.1
     kSendData,     // accept the data connection, send `text`, close it
+    kReceiveData,  // accept the data connection, read it to its end
+    kRaw,          // send `text` exactly as it is
     kSendDataAndDrop,  // accept, send `text`, then close data and control
-    kPause,        // wait `text` milliseconds
+    kPause,        // wait `text` milliseconds (cut short by Stop())
     kSilence,      // stop answering; keep the connection open until Stop()
 };
 
@@ -59,5 +63,10 @@ private:
     std::atomic<bool> m_finished{false};
     std::thread m_thread;
 };
+
+// The greeting and the login every scripted session starts with, then `rest`.
+std::vector<Step> LoggedIn(std::vector<Step> rest);
+// Logs `client` in to `server` as joe; the result of ConnectToFirewall.
+int LogIn(CUT_FTPClient& client, const FakeServer& server, int timeoutMs = 5000);
 
 }  // namespace fake

@@ -115,13 +115,8 @@ INSTANTIATE_TEST_SUITE_P(Scripted, LoginDialects, ::testing::ValuesIn(LoginCases
 class ScriptedSession : public ::testing::Test {
 protected:
     void Connect(std::vector<Step> rest, int timeoutMs = 5000) {
-        std::vector<Step> script = {kGreeting, {Action::kExpect, "230 Logged in"}};
-        script.insert(script.end(), rest.begin(), rest.end());
-        m_server.reset(new FakeServer(script));
-        ASSERT_EQ(ftp::kOk, m_client.ConnectToFirewall("127.0.0.1", "joe",
-                                                       static_cast<unsigned short>(m_server->Port()),
-                                                       static_cast<unsigned short>(timeoutMs), 0, nullptr, 0,
-                                                       nullptr, nullptr, "anonymous"));
+        m_server.reset(new FakeServer(fake::LoggedIn(rest)));
+        ASSERT_EQ(ftp::kOk, fake::LogIn(m_client, *m_server, timeoutMs));
     }
     std::string LastMessage() {
         char buffer[4096];
@@ -214,85 +209,6 @@ TEST_F(ScriptedSession, CommandWithLineBreakIsRefusedUnsent) {
 TEST_F(ScriptedSession, FeatureRefusalCountsAsDenied) {
     Connect({{Action::kExpect, "500 FEAT not understood"}});
     EXPECT_EQ(ftp::kRequestDenied, m_client.SetOtherOptions());
-}
-
-TEST_F(ScriptedSession, PassiveReplyNamingAnotherHostStillConnectsToPeer) {
-    Connect({{Action::kExpect, "211-Features:\n SIZE\n211 End"},
-             {Action::kExpectPasv, ""},
-             {Action::kExpect, "150 Here it comes"},
-             {Action::kSendData, "-rw-r--r-- 1 joe users 12 Jan 05 12:00 a.txt\r\n"},
-             {Action::kReply, "226 Done"}});
-    ASSERT_EQ(ftp::kOk, m_client.SetOtherOptions());
-    ASSERT_EQ(ftp::kOk, m_client.GetDirInfo(nullptr));
-    ASSERT_EQ(1, m_client.GetDirInfoCount());
-    CUT_DIRINFO entry;
-    ASSERT_EQ(ftp::kOk, m_client.GetDirEntry(0, &entry));
-    EXPECT_STREQ("a.txt", entry.fileName);
-    EXPECT_EQ(ftp::kBadArgument, m_client.GetDirEntry(1, &entry));
-    EXPECT_EQ(ftp::kBadArgument, m_client.GetDirEntry(-1, &entry));
-}
-
-TEST_F(ScriptedSession, GarbledPassiveReplyIsRefused) {
-    Connect({{Action::kExpect, "227 Entering Passive Mode (999,0,0,1,x)"}});
-    EXPECT_EQ(ftp::kBadPassiveReply, m_client.GetDirInfo(nullptr));
-}
-
-TEST_F(ScriptedSession, DroppedDownloadKeepsOldFileAndLeavesNoPartial) {
-    testfiles::TempFolder folder;
-    const std::string target = folder.Path("kept.bin");
-    testfiles::WriteFile(target, "the old contents");
-    Connect({{Action::kExpect, "200 Type set to I"},
-             {Action::kExpectPasv, ""},
-             {Action::kExpect, "150 Opening data connection"},
-             {Action::kSendDataAndDrop, std::string(100000, 'n')}});
-    const int r = m_client.ReceiveFile("kept.bin", target.c_str());
-    EXPECT_EQ(ftp::kConnectionClosed, r);
-    EXPECT_EQ("the old contents", testfiles::ReadFile(target));
-    EXPECT_EQ(std::vector<std::string>{"kept.bin"}, folder.List());
-}
-
-int CancelAtOnce(unsigned long, int) { return 1; }
-
-// The transfer had ended when the user cancelled: its 226 is already there
-// and the answer to ABOR comes late. The next command must still read its
-// own reply.
-TEST_F(ScriptedSession, LateAbortReplyDoesNotShiftLaterReplies) {
-    testfiles::TempFolder folder;
-    const std::string target = folder.Path("late.bin");
-    Connect({{Action::kExpect, "200 Type set to I"},
-             {Action::kExpectPasv, ""},
-             {Action::kExpect, "150 Opening data connection"},
-             {Action::kSendData, std::string(70000, 'd')},
-             {Action::kReply, "226 Transfer complete"},
-             {Action::kExpect, ""},  // ABOR: answered below, late
-             {Action::kPause, "600"},
-             {Action::kReply, "225 ABOR command successful"},
-             {Action::kExpect, "200 NOOP ok"},
-             {Action::kExpect, "257 \"/\" is current"}});
-    m_client.SetCallback(CancelAtOnce);
-    EXPECT_EQ(ftp::kCancelled, m_client.ReceiveFile("late.bin", target.c_str()));
-    EXPECT_TRUE(folder.List().empty()) << "a cancelled download leaves no file";
-    char dir[256];
-    EXPECT_EQ(ftp::kOk, m_client.GetCurDir(dir, 255));
-    EXPECT_STREQ("/", dir);
-    const std::vector<std::string> expected = {"USER joe", "TYPE I", "PASV", "RETR late.bin", "ABOR", "NOOP", "PWD"};
-    EXPECT_EQ(expected, m_server->Commands());
-}
-
-TEST_F(ScriptedSession, MarksBeforeTheFinalReplyAreSkipped) {
-    testfiles::TempFolder folder;
-    const std::string target = folder.Path("marked.txt");
-    Connect({{Action::kExpect, "200 Type set to A"},
-             {Action::kExpectPasv, ""},
-             {Action::kExpect, "150 Opening data connection"},
-             {Action::kSendData, "text\r\n"},
-             {Action::kReply, "110 Restart marker\n226 Transfer complete"},
-             {Action::kExpect, "120 Wait\n257 \"/docs\" is current"}});
-    m_client.SetTransferType(0);
-    ASSERT_EQ(ftp::kOk, m_client.ReceiveFile("marked.txt", target.c_str()));
-    char dir[256];
-    EXPECT_EQ(ftp::kOk, m_client.GetCurDir(dir, 255));
-    EXPECT_STREQ("/docs", dir);
 }
 
 }  // namespace

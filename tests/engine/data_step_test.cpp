@@ -1,0 +1,299 @@
+// The one data step of listings, RETR and STOR, as data: the server's
+// scripted replies in, the commands the client sent and its result out.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fake_server.h"
+#include "ftp_result.h"
+#include "test_files.h"
+#include "ut_ftpclient.h"
+
+using fake::Action;
+using fake::FakeServer;
+using fake::Step;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+enum class Op { kList, kGet, kPut };
+
+struct DataCase {
+    const char* name;
+    Op op;
+    std::vector<Step> script;           // after the login
+    std::vector<std::string> commands;  // after USER, up to the PWD that checks the connection
+    int result;
+    std::string kept;  // the listed names, or the download target afterwards
+    int timeoutMs = 5000;
+};
+
+void PrintTo(const DataCase& c, std::ostream* out) { *out << c.name; }
+
+const Step kTypeI{Action::kExpect, "200 Type set to I"};
+const Step kPasv{Action::kExpectPasv, ""};
+const Step kMark{Action::kExpect, "150 Opening data connection"};
+const Step kDone{Action::kReply, "226 Transfer complete"};
+const std::string kLine = "-rw-r--r-- 1 joe users 12 Jan 05 12:00 a.txt\r\n";
+const std::vector<std::string> kList = {"PASV", "LIST"};
+const std::vector<std::string> kGet = {"TYPE I", "PASV", "RETR a.txt"};
+const std::vector<std::string> kPut = {"TYPE I", "PASV", "STOR a.txt"};
+
+std::vector<std::string> Plus(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+std::vector<DataCase> DataCases() {
+    return {
+        {"ListWithMark", Op::kList, {kPasv, kMark, {Action::kSendData, kLine}, kDone}, kList, ftp::kOk, "a.txt"},
+        {"ListPassiveNamingAnotherHostGoesToPeer", Op::kList,
+         {{Action::kExpectPasv, "10,9,8,7"}, kMark, {Action::kSendData, kLine}, kDone}, kList, ftp::kOk, "a.txt"},
+        {"ListGarbledPassiveReply", Op::kList, {{Action::kExpect, "227 Entering Passive Mode (999,0,0,1,x)"}},
+         {"PASV"}, ftp::kBadPassiveReply, ""},
+        {"ListFinalWithoutMark", Op::kList, {kPasv, {Action::kExpect, "226 Nothing"}}, kList, ftp::kNoResponse, ""},
+        {"ListRefused425", Op::kList, {kPasv, {Action::kExpect, "425 No data connection"}}, kList,
+         ftp::kDataConnectionClosed, ""},
+        {"ListEmpty450", Op::kList, {kPasv, {Action::kExpect, "450 No files found"}}, kList, ftp::kOk, ""},
+        {"ListEmpty550NoFiles", Op::kList, {kPasv, {Action::kExpect, "550 No files found"}}, kList, ftp::kOk, ""},
+        // The data connection stays silent: ABOR and NOOP put the control
+        // connection back in step instead of closing it.
+        {"ListDataSilent", Op::kList,
+         {kPasv, kMark, {Action::kPause, "1200"}, {Action::kExpect, "426 Aborted\n226 ABOR ok"},
+          {Action::kExpect, "200 NOOP ok"}},
+         Plus(kList, {"ABOR", "NOOP"}), ftp::kTimeout, "", 800},
+        {"GetWithMarks", Op::kGet,
+         {kTypeI, kPasv, kMark, {Action::kSendData, "new"}, {Action::kReply, "110 Restart marker\n226 Done"}}, kGet,
+         ftp::kOk, "new"},
+        {"GetFinalWithoutMark", Op::kGet, {kTypeI, kPasv, {Action::kExpect, "226 Transfer complete"}}, kGet,
+         ftp::kNoResponse, "old"},
+        {"GetAborted426", Op::kGet, {kTypeI, kPasv, kMark, {Action::kSendData, "ne"}, {Action::kReply, "426 Aborted"}},
+         kGet, ftp::kDataConnectionClosed, "old"},
+        {"GetMissing550", Op::kGet, {kTypeI, kPasv, {Action::kExpect, "550 a.txt: No such file or directory"}}, kGet,
+         ftp::kFileMissing, "old"},
+        {"GetEmpty550IsNoListing", Op::kGet, {kTypeI, kPasv, {Action::kExpect, "550 No files found"}}, kGet,
+         ftp::kPermissionDenied, "old"},
+        {"GetDroppedKeepsOldFile", Op::kGet,
+         {kTypeI, kPasv, kMark, {Action::kSendDataAndDrop, std::string(100000, 'n')}}, kGet, ftp::kConnectionClosed,
+         "old"},
+        {"PutWithMark", Op::kPut, {kTypeI, kPasv, kMark, {Action::kReceiveData, ""}, kDone}, kPut, ftp::kOk, ""},
+        {"PutFinalWithoutMark", Op::kPut, {kTypeI, kPasv, {Action::kExpect, "226 ok"}}, kPut, ftp::kNoResponse, ""},
+        {"PutRefused425", Op::kPut, {kTypeI, kPasv, {Action::kExpect, "425 No data connection"}}, kPut,
+         ftp::kDataConnectionClosed, ""},
+        {"PutDiskFull", Op::kPut, {kTypeI, kPasv, kMark, {Action::kReceiveData, ""}, {Action::kReply, "552 Quota"}},
+         kPut, ftp::kServerDiskFull, ""},
+    };
+}
+
+std::string ListedNames(CUT_FTPClient& client) {
+    std::string names;
+    for (int i = 0; i < client.GetDirInfoCount(); ++i) {
+        CUT_DIRINFO e;
+        client.GetDirEntry(i, &e);
+        names += (names.empty() ? "" : ",") + std::string(e.fileName);
+    }
+    return names;
+}
+
+class DataStep : public ::testing::TestWithParam<DataCase> {};
+
+TEST_P(DataStep, SendsExactCommandsAndKeepsConnectionInStep) {
+    const DataCase& c = GetParam();
+    std::vector<Step> script = c.script;
+    script.push_back({Action::kExpect, "257 \"/\" is current"});
+    FakeServer server(fake::LoggedIn(script));
+    CUT_FTPClient client;
+    ASSERT_EQ(ftp::kOk, fake::LogIn(client, server, c.timeoutMs));
+    testfiles::TempFolder folder;
+    const std::string local = folder.Path("a.txt");
+    testfiles::WriteFile(local, "old");
+
+    int r = 0;
+    if (c.op == Op::kList) r = client.GetDirInfo(nullptr);
+    if (c.op == Op::kGet) r = client.ReceiveFile("a.txt", local.c_str());
+    if (c.op == Op::kPut) r = client.SendFile(local.c_str(), "a.txt");
+    EXPECT_EQ(c.result, r);
+    if (c.op == Op::kList) {
+        EXPECT_EQ(c.kept, ListedNames(client));
+    }
+    if (c.op == Op::kGet) {
+        EXPECT_EQ(c.kept, testfiles::ReadFile(local));
+        EXPECT_EQ(std::vector<std::string>{"a.txt"}, folder.List()) << "no partial file stays behind";
+    }
+    std::vector<std::string> expected = Plus({"USER joe"}, c.commands);
+    if (r != ftp::kConnectionClosed) {
+        char dir[256];
+        EXPECT_EQ(ftp::kOk, client.GetCurDir(dir, 255));
+        expected.push_back("PWD");
+    }
+    EXPECT_EQ(expected, server.Commands());
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripted, DataStep, ::testing::ValuesIn(DataCases()),
+                         [](const ::testing::TestParamInfo<DataCase>& p) { return p.param.name; });
+
+TEST(DataStepOnce, RefusedEpsvMeansPasvForTheRestOfTheConnection) {
+    FakeServer server(fake::LoggedIn({{Action::kExpect, "211-Features:\n EPSV\n211 End"},
+                                      {Action::kExpect, "500 EPSV not understood"}, kPasv, kMark,
+                                      {Action::kSendData, kLine}, kDone, kPasv, kMark, {Action::kSendData, kLine},
+                                      kDone}));
+    CUT_FTPClient client;
+    ASSERT_EQ(ftp::kOk, fake::LogIn(client, server));
+    ASSERT_EQ(ftp::kOk, client.SetOtherOptions());
+    EXPECT_EQ(ftp::kOk, client.GetDirInfo(nullptr));
+    EXPECT_EQ(ftp::kOk, client.GetDirInfo(nullptr));
+    EXPECT_EQ(1, client.GetDirInfoCount());
+    const std::vector<std::string> expected = {"USER joe", "FEAT", "EPSV", "PASV", "LIST", "PASV", "LIST"};
+    EXPECT_EQ(expected, server.Commands());
+}
+
+TEST(DataStepOnce, ListingPastTheLimitEndsWithItsOwnCodeAndKeepsConnection) {
+    std::string lines;
+    for (int i = 0; i < 10; ++i) lines += "-rw-r--r-- 1 joe users 1 Jan 05 12:00 f" + std::to_string(i) + "\r\n";
+    FakeServer server(fake::LoggedIn({kPasv, kMark, {Action::kSendData, lines}, kDone,
+                                      {Action::kExpect, "225 ABOR ok"}, {Action::kExpect, "200 NOOP ok"},
+                                      {Action::kExpect, "257 \"/\" is current"}}));
+    CUT_FTPClient client;
+    ASSERT_EQ(ftp::kOk, fake::LogIn(client, server));
+    ASSERT_EQ(ftp::kOk, client.SetMaxListingEntries(3));
+    EXPECT_EQ(ftp::kListingTooLong, client.GetDirInfo(nullptr));
+    EXPECT_EQ("f0,f1,f2", ListedNames(client));
+    char dir[256];
+    EXPECT_EQ(ftp::kOk, client.GetCurDir(dir, 255));
+    EXPECT_STREQ("/", dir);
+}
+
+// Stop requests: whatever the server is silent about, a stop is seen
+// within a quarter second and the call returns -4 soon after.
+int StopAlways(unsigned long, int) { return 1; }
+
+struct StopCase {
+    const char* name;
+    bool upload;
+    bool passive;
+    std::vector<Step> script;  // after the login; the server then goes silent
+};
+
+void PrintTo(const StopCase& c, std::ostream* out) { *out << c.name; }
+
+class StopWhileWaiting : public ::testing::TestWithParam<StopCase> {};
+
+TEST_P(StopWhileWaiting, ReturnsCancelledWithinHalfASecond) {
+    const StopCase& c = GetParam();
+    std::vector<Step> script = c.script;
+    script.push_back({Action::kSilence, ""});
+    FakeServer server(fake::LoggedIn(script));
+    CUT_FTPClient client;
+    ASSERT_EQ(ftp::kOk, fake::LogIn(client, server, 10000));
+    client.SetPassiveTransfer(c.passive ? 1 : 0);
+    client.SetCallback(StopAlways);
+    testfiles::TempFolder folder;
+    const std::string local = folder.Path("a.txt");
+    testfiles::WriteFile(local, "old");
+    const auto start = Clock::now();
+    const int r = c.upload ? client.SendFile(local.c_str(), "a.txt") : client.ReceiveFile("a.txt", local.c_str());
+    const auto elapsed = Clock::now() - start;
+    EXPECT_EQ(ftp::kCancelled, r);
+    EXPECT_LT(elapsed, std::chrono::milliseconds(500));
+    EXPECT_EQ("old", testfiles::ReadFile(local));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryPhase, StopWhileWaiting,
+    ::testing::Values(StopCase{"TypeReply", false, true, {{Action::kExpect, ""}}},
+                      StopCase{"PassiveReply", false, true, {kTypeI, {Action::kExpect, ""}}},
+                      StopCase{"FirstReply", false, true, {kTypeI, kPasv, {Action::kExpect, ""}}},
+                      StopCase{"ActiveConnection", false, false, {kTypeI, {Action::kExpect, "200 PORT ok"}, kMark}},
+                      StopCase{"Data", false, true, {kTypeI, kPasv, kMark}},
+                      StopCase{"FinalReply", false, true, {kTypeI, kPasv, kMark, {Action::kSendData, "abc"}}},
+                      StopCase{"UploadFinalReply", true, true, {kTypeI, kPasv, kMark, {Action::kReceiveData, ""}}}),
+    [](const ::testing::TestParamInfo<StopCase>& p) { return p.param.name; });
+
+// A stop asked for once the server's 226 is in comes too late to undo the
+// download: it is kept and the call succeeds.
+const FakeServer* g_finishing = nullptr;
+int StopOnceComplete(unsigned long, int) { return g_finishing->Finished() ? 1 : 0; }
+
+TEST(DataStepOnce, StopAfterTheFinalReplyKeepsTheDownload) {
+    FakeServer server(fake::LoggedIn({kTypeI, kPasv, kMark, {Action::kSendData, "new"}, kDone}));
+    g_finishing = &server;
+    CUT_FTPClient client;
+    ASSERT_EQ(ftp::kOk, fake::LogIn(client, server));
+    client.SetCallback(StopOnceComplete);
+    testfiles::TempFolder folder;
+    const std::string local = folder.Path("a.txt");
+    testfiles::WriteFile(local, "old");
+    EXPECT_EQ(ftp::kOk, client.ReceiveFile("a.txt", local.c_str()));
+    EXPECT_EQ("new", testfiles::ReadFile(local));
+}
+
+int CancelAtOnce(unsigned long, int) { return 1; }
+
+// The transfer had ended when the user cancelled: its 226 is already there
+// and the answer to ABOR comes late. The next command must still read its
+// own reply.
+TEST(DataStepOnce, LateAbortReplyDoesNotShiftLaterReplies) {
+    FakeServer server(fake::LoggedIn({kTypeI, kPasv, kMark, {Action::kSendData, std::string(70000, 'd')}, kDone,
+                                      {Action::kExpect, ""},  // ABOR: answered below, late
+                                      {Action::kPause, "600"}, {Action::kReply, "225 ABOR command successful"},
+                                      {Action::kExpect, "200 NOOP ok"}, {Action::kExpect, "257 \"/\" is current"}}));
+    CUT_FTPClient client;
+    ASSERT_EQ(ftp::kOk, fake::LogIn(client, server));
+    client.SetCallback(CancelAtOnce);
+    testfiles::TempFolder folder;
+    EXPECT_EQ(ftp::kCancelled, client.ReceiveFile("late.bin", folder.Path("late.bin").c_str()));
+    EXPECT_TRUE(folder.List().empty()) << "a cancelled download leaves no file";
+    char dir[256];
+    EXPECT_EQ(ftp::kOk, client.GetCurDir(dir, 255));
+    EXPECT_STREQ("/", dir);
+    const std::vector<std::string> expected = {"USER joe", "TYPE I", "PASV", "RETR late.bin", "ABOR", "NOOP", "PWD"};
+    EXPECT_EQ(expected, server.Commands());
+}
+
+// Answers that are not FTP at all fail at once, not after the time-out;
+// printable text between real replies is only traced.
+struct Junk {
+    const char* name;
+    std::vector<Step> script;
+    int connect;
+    int mkdir;
+};
+
+void PrintTo(const Junk& c, std::ostream* out) { *out << c.name; }
+
+class NotFtp : public ::testing::TestWithParam<Junk> {};
+
+TEST_P(NotFtp, FailsAtOnce) {
+    const Junk& c = GetParam();
+    FakeServer server(c.script);
+    CUT_FTPClient client;
+    const auto start = Clock::now();
+    EXPECT_EQ(c.connect, fake::LogIn(client, server, 5000));
+    if (c.connect == ftp::kOk) {
+        EXPECT_EQ(c.mkdir, client.MkDir("d"));
+    }
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(2000));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripted, NotFtp,
+    ::testing::Values(
+        Junk{"HttpServer", {{Action::kRaw, "HTTP/1.1 400 Bad Request\r\nServer: x\r\n\r\n"}, {Action::kSilence, ""}},
+             ftp::kNoResponse, 0},
+        Junk{"SshServer", {{Action::kRaw, "SSH-2.0-OpenSSH_9.2p1\r\n"}, {Action::kSilence, ""}}, ftp::kNoResponse, 0},
+        Junk{"BinaryNoLineEnd", {{Action::kRaw, std::string("\x16\x03\x01\x00\xa5", 5)}, {Action::kSilence, ""}},
+             ftp::kNoResponse, 0},
+        Junk{"BinaryAfterLogin",
+             {{Action::kReply, "220 hi"}, {Action::kExpect, "230 ok"}, {Action::kExpect, std::string("\x01\x02\x7f", 3)},
+              {Action::kSilence, ""}},
+             ftp::kOk, ftp::kNoResponse},
+        Junk{"BareLineFeedBannerIsText",
+             {{Action::kRaw, "220 Welcome\nto this server\n"}, {Action::kExpect, "230 ok"},
+              {Action::kExpect, "257 \"/d\" created"}},
+             ftp::kOk, ftp::kOk}),
+    [](const ::testing::TestParamInfo<Junk>& p) { return p.param.name; });
+
+}  // namespace
