@@ -12,7 +12,7 @@ CUT_DIRINFO Entry(const char* name, int type, int64_t size, int year, int month,
     std::strncpy(e.fileName, name, sizeof e.fileName - 1);
     e.fileType = type;
     e.fileSize64 = size;
-    e.fileSize = size > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int32_t>(size);
+    e.fileSize = size > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int32_t>(size);  // as the engine saturates it
     e.year = year;
     e.month = month;
     e.day = day;
@@ -44,11 +44,9 @@ const LineCase kCases[] = {
     {"5 GiB: the full size, not the 32-bit one", "size", Entry("big", 0, 5368709120LL, 2024, 1, 1, 0, 0), "",
      "5,368,709,120"},
     {"subname of a file in a sub-folder", "subname", kFile, "pub", "pub/a.txt"},
-    {"subname at the top", "subname", kFile, "", "a.txt"},
     {"subname of a folder is its name", "subname", kFolder, "", "pub"},
     {"keywords are case-sensitive", "Name SIZE", kFile, "", "Name SIZE"},
     {"a keyword inside a word", "xnamex", kFile, "", "xa.txtx"},
-    {"empty template", "", kFile, "", ""},
 };
 
 TEST(ListTemplate, ExpandsEachKeyword) {

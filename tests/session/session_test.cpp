@@ -9,10 +9,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "fake_server.h"
+#include "file_time.h"
 #include "ftp_session.h"
 #include "ravoFtp.h"
 #include "session_ops.h"
@@ -50,10 +52,7 @@ int Connect(const testservers::Server& s, const std::string& user, const std::st
 int64_t LocalMinusUtc() {
     FILETIME utc;
     GetSystemTimeAsFileTime(&utc);
-    FILETIME local;
-    FileTimeToLocalFileTime(&utc, &local);
-    auto value = [](const FILETIME& t) { return (static_cast<int64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
-    return value(local) - value(utc);
+    return FileTimeToInt64(LocalNow()) - FileTimeToInt64(utc);
 }
 
 constexpr int64_t kMinute = 600000000LL;
@@ -71,9 +70,17 @@ TEST(ClockProbe, ServerAnHourAheadGivesMinusOneHour) {
     FTP_Close();
 }
 
-TEST(ClockProbe, ReadOnlyLoginFolderThenWritableFolder) {
+// The user's own testfile.txt, remote and beside the program, survives.
+TEST(ClockProbe, ReadOnlyLoginFolderThenWritableFolderKeepsTheUsersFiles) {
     const auto s = testservers::Load("welcome");
     ASSERT_NE(0, s.port);
+    const std::string writable = s.root + "/writable";
+    std::filesystem::create_directories(writable);
+    testfiles::WriteFile(writable + "/testfile.txt", "the user's own file");
+    char exe[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    const std::string besideProgram = std::filesystem::path(exe).parent_path().string() + "\\testfile.txt";
+    testfiles::WriteFile(besideProgram, "a local file of the same name");
     ASSERT_EQ(0, Connect(s, "reader", "reader-pw"));
     EXPECT_FALSE(TheSession().OffsetMeasured());
     EXPECT_EQ(0, GetClockOffset());
@@ -83,6 +90,11 @@ TEST(ClockProbe, ReadOnlyLoginFolderThenWritableFolder) {
     ASSERT_EQ(0, FTP_ChangeDir("writable", folder, sizeof folder));
     EXPECT_TRUE(TheSession().OffsetMeasured());
     EXPECT_LE(std::llabs(GetClockOffset() - LocalMinusUtc()), kMinute);
+    EXPECT_EQ("the user's own file", testfiles::ReadFile(writable + "/testfile.txt"));
+    EXPECT_EQ("a local file of the same name", testfiles::ReadFile(besideProgram));
+    auto entries = std::filesystem::directory_iterator(writable);
+    EXPECT_EQ(1, std::distance(begin(entries), end(entries))) << "no probe file is left behind";
+    std::filesystem::remove(besideProgram);
     FTP_Close();
 }
 
@@ -131,43 +143,35 @@ TEST(SingleFileListing, OnlyAPallixGreetingClearsIt) {
     for (const Line& l : lines) EXPECT_EQ(l.pallix, GreetsAsPallix(l.text, l.kind)) << l.text;
 }
 
-struct TypeCase {
-    const char* name;
-    const char* file;
-    std::string content;  // empty: the file is not created
-    int direction;
-    int expected;  // 0 ASCII, 1 binary
-};
-
-void PrintTo(const TypeCase& c, std::ostream* out) { *out << c.name; }
-
-class TransferType : public ::testing::TestWithParam<TypeCase> {};
-
-TEST_P(TransferType, ChosenByExtensionOrContent) {
-    const TypeCase& c = GetParam();
+TEST(TransferType, ChosenByExtensionOrContent) {
+    struct TypeCase {
+        const char* file;
+        std::string content;  // empty: the file is not created
+        int direction;
+        int expected;  // 0 ASCII, 1 binary
+    };
+    const TypeCase cases[] = {{"page.htm", "", kDownload, 0},
+                              {"PAGE.HTM", "", kDownload, 1},  // the download list is case-sensitive
+                              {"README", "", kDownload, 1},
+                              {"app.rc", "", kDownload, 0},
+                              {"data.zip", "", kDownload, 1},
+                              {"photo.JPG", "plain text\r\n", kUpload, 1},  // a picture: not read
+                              {"notes.dat", "one\r\ntwo\r\n\tx\r\n", kUpload, 0},
+                              {"mac.txt", "one\rtwo", kUpload, 1},
+                              {"end.txt", "one\r", kUpload, 1},
+                              {"x.txt", "caf\xff", kUpload, 1},
+                              {"y.txt", "caf\xfe", kUpload, 0},
+                              {"z.txt", std::string("a\0b", 3), kUpload, 1},
+                              {"old.txt", std::string("text\x1a\x01\x02", 7), kUpload, 0},  // 26 ends the file
+                              {"absent.txt", "", kUpload, 1}};
     testfiles::TempFolder folder;
-    const std::string path = folder.Path(c.file);
-    if (!c.content.empty()) testfiles::WriteFile(path, c.content);
-    EXPECT_EQ(c.expected, ChooseTransferType(c.direction == kDownload ? c.file : path.c_str(), c.direction));
+    for (const TypeCase& c : cases) {
+        const std::string path = folder.Path(c.file);
+        if (!c.content.empty()) testfiles::WriteFile(path, c.content);
+        const char* name = c.direction == kDownload ? c.file : path.c_str();
+        EXPECT_EQ(c.expected, ChooseTransferType(name, c.direction)) << c.file;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, TransferType,
-    ::testing::Values(TypeCase{"DownloadHtm", "page.htm", "", kDownload, 0},
-                      TypeCase{"DownloadCapitalHtmIsBinary", "PAGE.HTM", "", kDownload, 1},
-                      TypeCase{"DownloadNoDotIsBinary", "README", "", kDownload, 1},
-                      TypeCase{"DownloadRc", "app.rc", "", kDownload, 0},
-                      TypeCase{"DownloadUnknownIsBinary", "data.zip", "", kDownload, 1},
-                      TypeCase{"UploadCapitalJpgNotRead", "photo.JPG", "plain text\r\n", kUpload, 1},
-                      TypeCase{"UploadWindowsText", "notes.dat", "one\r\ntwo\r\n\tx\r\n", kUpload, 0},
-                      TypeCase{"UploadLoneCr", "mac.txt", "one\rtwo", kUpload, 1},
-                      TypeCase{"UploadTrailingCr", "end.txt", "one\r", kUpload, 1},
-                      TypeCase{"UploadChar255", "x.txt", "caf\xff", kUpload, 1},
-                      TypeCase{"UploadChar254", "y.txt", "caf\xfe", kUpload, 0},
-                      TypeCase{"UploadNulIsBinary", "z.txt", std::string("a\0b", 3), kUpload, 1},
-                      TypeCase{"UploadEndMarkStopsReading", "old.txt", std::string("text\x1a\x01\x02", 7), kUpload, 0},
-                      TypeCase{"UploadMissingFileIsBinary", "absent.txt", "", kUpload, 1}),
-    [](const ::testing::TestParamInfo<TypeCase>& p) { return p.param.name; });
 
 // Shift-JIS: "表" is 0x95 0x5C and "ソ" 0x83 0x5C (trail byte "\"), "ア" is
 // 0x83 0x41 (trail byte "A"). In code page 1252 the same bytes are two characters.
@@ -248,6 +252,18 @@ int ConnectTo(const fake::FakeServer& server) {
     return FTP_Connect(nullptr, "127.0.0.1", "u", "p", server.Port(), 5, "none", nullptr, 0, nullptr, nullptr, 1);
 }
 
+// A passive listing that sends `data`.
+std::vector<fake::Step> Listing(const std::string& data) {
+    return {{Action::kExpectPasv, ""}, {Action::kExpect, "150 Listing"}, {Action::kSendData, data},
+            {Action::kReply, "226 Done"}};
+}
+
+std::vector<fake::Step> Join(const std::vector<std::vector<fake::Step>>& parts) {
+    std::vector<fake::Step> steps;
+    for (const auto& part : parts) steps.insert(steps.end(), part.begin(), part.end());
+    return steps;
+}
+
 bool Sent(fake::FakeServer& server, const std::string& command) {
     const std::vector<std::string> commands = server.Commands();
     return std::find(commands.begin(), commands.end(), command) != commands.end();
@@ -263,28 +279,18 @@ TEST(Scripted, ChangeDirReportsARefusedPwdWithAnEmptyFolder) {
         EXPECT_EQ(size > 0 ? '\0' : 'z', folder[0]) << size;
         EXPECT_EQ('z', folder[1]) << size;
     }
-    FTP_Close();
-    std::memset(folder, 'z', sizeof folder);
-    EXPECT_NE(0, FTP_ChangeDir(nullptr, folder, sizeof folder)) << "no connection";
-    EXPECT_EQ('\0', folder[0]);
+    FTP_Close();  // with the connection closed: Exports.CancelAtPasswordPrompt...
 }
 
 TEST(Scripted, ListWalkReturnsByTheServersNameAndStopsElsewhere) {
-    fake::FakeServer server(LoginThen({
-        {Action::kExpect, "257 \"/a\\b\" is the current folder"},  // a "\" in a folder name
-        {Action::kExpectPasv, ""},
-        {Action::kExpect, "150 Listing"},
-        {Action::kSendData, "drwxr-xr-x 2 u g 0 Jan 01 2020 sub\r\ndrwxr-xr-x 2 u g 0 Jan 01 2020 other\r\n"
-                            "-rw-r--r-- 1 u g 5 Jan 01 2020 a.txt\r\n"},
-        {Action::kReply, "226 Done"},
-        {Action::kExpect, "250 Entered sub"},
-        {Action::kExpectPasv, ""},
-        {Action::kExpect, "150 Listing"},
-        {Action::kSendData, "-rw-r--r-- 1 u g 5 Jan 01 2020 x.txt\r\n"},
-        {Action::kReply, "226 Done"},
-        {Action::kExpect, "250 Changed"},
-        {Action::kExpect, "257 \"/elsewhere\" is the current folder"},
-    }));
+    fake::FakeServer server(LoginThen(Join({
+        {{Action::kExpect, "257 \"/a\\b\" is the current folder"}},  // a "\" in a folder name
+        Listing("drwxr-xr-x 2 u g 0 Jan 01 2020 sub\r\ndrwxr-xr-x 2 u g 0 Jan 01 2020 other\r\n"
+                "-rw-r--r-- 1 u g 5 Jan 01 2020 a.txt\r\n"),
+        {{Action::kExpect, "250 Entered sub"}},
+        Listing("-rw-r--r-- 1 u g 5 Jan 01 2020 x.txt\r\n"),
+        {{Action::kExpect, "250 Changed"}, {Action::kExpect, "257 \"/elsewhere\" is the current folder"}},
+    })));
     ASSERT_EQ(0, ConnectTo(server));
     char folders[256];
     char files[256];
