@@ -43,13 +43,6 @@ public:
         const DWORD p = m_pixels.at(static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x));
         return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
     }
-    // The leftmost column in rows top..bottom-1 holding `colour`, or -1.
-    int LeftmostOf(COLORREF colour, int top, int bottom) const {
-        for (int x = 0; x < m_width; ++x)
-            for (int y = top; y < bottom; ++y)
-                if (At(x, y) == colour) return x;
-        return -1;
-    }
     int Count(COLORREF colour, RECT area) const {
         int n = 0;
         for (int y = area.top; y < area.bottom; ++y)
@@ -62,18 +55,3 @@ private:
     int m_height = 0;
     std::vector<DWORD> m_pixels;
 };
-
-// The pixels of a bitmap, read the same way.
-inline std::vector<COLORREF> BitmapPixels(HBITMAP bitmap, SIZE& size) {
-    BITMAP info = {};
-    GetObjectA(bitmap, sizeof info, &info);
-    size = SIZE{info.bmWidth, info.bmHeight};
-    std::vector<COLORREF> out;
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    for (int y = 0; y < size.cy; ++y)
-        for (int x = 0; x < size.cx; ++x) out.push_back(GetPixel(memory, x, y));
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    return out;
-}
