@@ -56,17 +56,16 @@ ListClock UtcNow() {
 }
 
 // The current folder's entries, read once: the walk into sub-folders
-// replaces the listing the engine holds.
+// replaces the listing the engine holds. A listing cut at the entry limit
+// still gives the entries before the cut, with its own code.
 int ReadEntries(std::vector<CUT_DIRINFO>* entries) {
     const int r = ReadRemoteListing(nullptr);
-    if (r != ftp::kOk) return r;
-    int pending = ftp::kOk;
+    if (r != ftp::kOk && r != ftp::kListingTooLong) return r;
     for (int i = 0; i < GetRemoteEntryCount(); ++i) {
         CUT_DIRINFO entry;
-        pending = GetRemoteEntry(i, &entry);
-        if (pending == ftp::kOk) entries->push_back(entry);  // a failed entry is left out
+        if (GetRemoteEntry(i, &entry) == ftp::kOk) entries->push_back(entry);  // a failed entry is left out
     }
-    return pending;
+    return r;
 }
 
 bool IsDotEntry(const CUT_DIRINFO& entry) {
@@ -100,12 +99,12 @@ int ListingWalk::Run() {
     }
     std::vector<CUT_DIRINFO> entries;
     int pending = ReadEntries(&entries);
-    if (entries.empty() && pending != ftp::kOk) return pending;
     for (const CUT_DIRINFO& entry : entries) {
         if (IsDotEntry(entry)) continue;
         Write(entry, std::string());
         if (walks && entry.fileType != kDirEntryFile) {
-            pending = WalkSubFolder(entry.fileName);
+            const int walked = WalkSubFolder(entry.fileName);
+            if (walked != ftp::kOk) pending = walked;
             if (m_lost) break;
         }
     }

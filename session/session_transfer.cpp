@@ -6,6 +6,7 @@
 #include "file_ext.h"
 #include "ftp_result.h"
 #include "ftp_session.h"
+#include "name_compare.h"
 #include "session_ops.h"
 
 namespace {
@@ -61,21 +62,10 @@ int ContentType(const std::string& path) {
     return scan == Scan::kText ? kTypeAscii : kTypeBinary;
 }
 
-// ASCII letters only: the picture extensions are plain ASCII, and a
-// double-byte character never equals one of them.
-bool SameAsciiIgnoringCase(const std::string& a, const char* b) {
-    size_t i = 0;
-    for (; i < a.size() && b[i] != '\0'; ++i) {
-        const char x = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] + 32) : a[i];
-        if (x != b[i]) return false;
-    }
-    return i == a.size() && b[i] == '\0';
-}
-
 int UploadType(const std::string& path) {
     const std::string extension = FileExtension(path);
     for (const char* picture : kPictureExtensions) {
-        if (SameAsciiIgnoringCase(extension, picture)) return kTypeBinary;
+        if (SameName(extension, picture)) return kTypeBinary;
     }
     return ContentType(path);
 }

@@ -302,6 +302,19 @@ TEST(Scripted, ListWalkReturnsByTheServersNameAndStopsElsewhere) {
     FTP_Close();
 }
 
+TEST(Scripted, ListPastTheEntryLimitRendersTheEntriesBeforeIt) {
+    fake::FakeServer server(LoginThen(Listing("-rw-r--r-- 1 u g 5 Jan 01 2020 a\r\n-rw-r--r-- 1 u g 5 Jan 01 2020 b\r\n"
+                                              "-rw-r--r-- 1 u g 5 Jan 01 2020 c\r\n")));
+    ASSERT_EQ(0, ConnectTo(server));
+    TheSession().Client().SetMaxListingEntries(2);
+    char folders[64];
+    char files[64];
+    EXPECT_EQ(-32, FTP_List("name", folders, sizeof folders, files, sizeof files));
+    TheSession().Client().SetMaxListingEntries(500000);
+    EXPECT_STREQ("a\r\nb\r\n", files);
+    FTP_Close();
+}
+
 TEST(Scripted, OpenTransfersActively) {
     fake::FakeServer server(LoginThen({}));
     ASSERT_EQ(0, FTP_Open(nullptr, "127.0.0.1", "u", "p", server.Port(), 5));
