@@ -68,11 +68,6 @@ void CCallbackList::OnGetDispInfo(NMHDR* header, LRESULT* result) {
     *result = 0;
 }
 
-BOOL CCallbackList::OnInsertItem(NMHDR*, LRESULT*) {
-    ++m_nInserts;
-    return m_bLeaveInsertsToParent ? FALSE : TRUE;
-}
-
 void CExchangeTestDlg::DoDataExchange(CDataExchange* exchange) {
     DDX_Text(exchange, IDC_T_NAME, m_strName);
     DDX_Check(exchange, IDC_T_AGREE, m_nAgree);
@@ -92,18 +87,7 @@ void CExchangeTestDlg::OnCommandButton() {
     if (m_bThrowOnCommand) throw std::runtime_error("handler failed");
 }
 
-void CExchangeTestDlg::OnRange(UINT id) { m_rangeIds.push_back(id); }
-
-void CExchangeTestDlg::OnListInsert(NMHDR*, LRESULT*) { ++m_nParentInserts; }
-
 // ---- Property sheet in a dialog ---------------------------------------------
-
-void CNamePage::DoDataExchange(CDataExchange* exchange) { DDX_Text(exchange, IDC_T_PAGE_NAME, m_strName); }
-
-BOOL CNamePage::OnSetActive() {
-    ++m_nSetActive;
-    return CPropertyPage::OnSetActive();
-}
 
 BOOL CNamePage::OnKillActive() {
     if (!CPropertyPage::OnKillActive()) return FALSE;
@@ -111,13 +95,6 @@ BOOL CNamePage::OnKillActive() {
     ++m_nRefusals;
     ::SetFocus(GetDlgItem(IDC_T_PAGE_NAME));
     return FALSE;
-}
-
-void CNotePage::DoDataExchange(CDataExchange* exchange) { DDX_Text(exchange, IDC_T_PAGE_NOTE, m_strNote); }
-
-BOOL CNotePage::OnSetActive() {
-    ++m_nSetActive;
-    return CPropertyPage::OnSetActive();
 }
 
 BOOL CSheetTestDlg::OnInitDialog() {

@@ -76,7 +76,10 @@ public:
     bool m_bLeaveInsertsToParent = false;
 
     void OnGetDispInfo(NMHDR* header, LRESULT* result);
-    BOOL OnInsertItem(NMHDR* header, LRESULT* result);
+    BOOL OnInsertItem(NMHDR*, LRESULT*) {
+        ++m_nInserts;
+        return m_bLeaveInsertsToParent ? FALSE : TRUE;
+    }
 
     BEGIN_MSG_MAP(CCallbackList, CListCtrl)
         ON_NOTIFY_REFLECT(LVN_GETDISPINFOA, OnGetDispInfo)
@@ -92,8 +95,8 @@ public:
     BOOL PreTranslateMessage(MSG* msg) override;
 
     void OnCommandButton();
-    void OnRange(UINT id);
-    void OnListInsert(NMHDR* header, LRESULT* result);
+    void OnRange(UINT id) { m_rangeIds.push_back(id); }
+    void OnListInsert(NMHDR*, LRESULT*) { ++m_nParentInserts; }
 
     BEGIN_MSG_MAP(CExchangeTestDlg, CDialog)
         ON_BN_CLICKED(IDC_T_COMMAND, OnCommandButton)
@@ -120,8 +123,11 @@ public:
 class CNamePage : public CPropertyPage {
 public:
     CNamePage() : CPropertyPage(IDD_TEST_PAGE_NAME) {}
-    void DoDataExchange(CDataExchange* exchange) override;
-    BOOL OnSetActive() override;
+    void DoDataExchange(CDataExchange* exchange) override { DDX_Text(exchange, IDC_T_PAGE_NAME, m_strName); }
+    BOOL OnSetActive() override {
+        ++m_nSetActive;
+        return CPropertyPage::OnSetActive();
+    }
     BOOL OnKillActive() override;  // refuses while the name is empty
 
     std::string m_strName;
@@ -132,8 +138,11 @@ public:
 class CNotePage : public CPropertyPage {
 public:
     CNotePage() : CPropertyPage(IDD_TEST_PAGE_NOTE) {}
-    void DoDataExchange(CDataExchange* exchange) override;
-    BOOL OnSetActive() override;
+    void DoDataExchange(CDataExchange* exchange) override { DDX_Text(exchange, IDC_T_PAGE_NOTE, m_strNote); }
+    BOOL OnSetActive() override {
+        ++m_nSetActive;
+        return CPropertyPage::OnSetActive();
+    }
 
     std::string m_strNote;
     int m_nSetActive = 0;
