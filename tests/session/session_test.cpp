@@ -340,6 +340,7 @@ TEST(Scripted, SendFileAtTheRootJoinsWithOneSlash) {
     ASSERT_EQ(0, FTP_ChangeDir("/", folder, sizeof folder));
     EXPECT_NE(0, FTP_SendFile(temp.Path("n.txt").c_str(), "n.txt"));
     EXPECT_TRUE(Sent(server, "STOR /n.txt"));
+    EXPECT_TRUE(Sent(server, "TYPE A")) << "a text file goes in ASCII";
     FTP_Close();
 }
 
