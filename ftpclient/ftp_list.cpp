@@ -53,6 +53,8 @@ public:
         return kOk;
     }
 
+    const std::vector<std::string>& SkippedNames() const { return m_parser.SkippedNames(); }
+
     // The entries read, at most the limit.
     std::vector<CUT_DIRINFO> Take() {
         std::vector<CUT_DIRINFO> entries = m_parser.TakeEntries();
@@ -75,6 +77,11 @@ int CUT_FTPClient::GetDirInfo(const char* pattern) {
     ListingBody body(mlsd ? ListFormat::kMlsd : ListFormat::kList, s.maxListingEntries);
     // Listings go in whatever type is set: TYPE is not part of their step.
     const int r = DataTransfer(s, DataKind::kListing).Run(mlsd ? "MLSD" : "LIST", -1, body);
+    // A name longer than an entry holds is left out rather than cut: the cut
+    // name could name another file. The trace says so.
+    for (const std::string& name : body.SkippedNames()) {
+        s.control.TraceNote("Skipped a listed name longer than 255 characters: " + name + "...");
+    }
     if (r != kOk && r != kListingTooLong) return r;
     std::vector<CUT_DIRINFO> entries = body.Take();
     if (pattern != nullptr && *pattern != '\0') {

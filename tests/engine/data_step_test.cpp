@@ -2,6 +2,7 @@
 // scripted replies in, the commands the client sent and its result out.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -29,6 +30,7 @@ struct DataCase {
     int result;
     std::string kept;  // the listed names, or the download target afterwards
     int timeoutMs = 5000;
+    std::string note = "";  // a note the trace must hold
 };
 
 void PrintTo(const DataCase& c, std::ostream* out) { *out << c.name; }
@@ -52,6 +54,10 @@ std::vector<DataCase> DataCases() {
         {"ListWithMark", Op::kList, {kPasv, kMark, {Action::kSendData, kLine}, kDone}, kList, ftp::kOk, "a.txt"},
         {"ListPassiveNamingAnotherHostGoesToPeer", Op::kList,
          {{Action::kExpectPasv, "10,9,8,7"}, kMark, {Action::kSendData, kLine}, kDone}, kList, ftp::kOk, "a.txt"},
+        {"ListLeavesOutOverlongName", Op::kList,
+         {kPasv, kMark, {Action::kSendData, kLine + kLine.substr(0, 39) + std::string(256, 'n') + "\r\n"}, kDone},
+         kList, ftp::kOk, "a.txt", 5000,
+         "Skipped a listed name longer than 255 characters: " + std::string(64, 'n') + "..."},
         {"ListGarbledPassiveReply", Op::kList, {{Action::kExpect, "227 Entering Passive Mode (999,0,0,1,x)"}},
          {"PASV"}, ftp::kBadPassiveReply, ""},
         {"ListFinalWithoutMark", Op::kList, {kPasv, {Action::kExpect, "226 Nothing"}}, kList, ftp::kNoResponse, ""},
@@ -98,6 +104,11 @@ std::string ListedNames(CUT_FTPClient& client) {
     return names;
 }
 
+std::vector<std::string> g_notes;
+void CollectNotes(const char* text, int kind) {
+    if (kind == 0) g_notes.push_back(text);
+}
+
 class DataStep : public ::testing::TestWithParam<DataCase> {};
 
 TEST_P(DataStep, SendsExactCommandsAndKeepsConnectionInStep) {
@@ -107,6 +118,8 @@ TEST_P(DataStep, SendsExactCommandsAndKeepsConnectionInStep) {
     FakeServer server(fake::LoggedIn(script));
     CUT_FTPClient client;
     ASSERT_EQ(ftp::kOk, fake::LogIn(client, server, c.timeoutMs));
+    g_notes.clear();
+    client.SetCallbackTrace(CollectNotes);
     testfiles::TempFolder folder;
     const std::string local = folder.Path("a.txt");
     testfiles::WriteFile(local, "old");
@@ -123,6 +136,7 @@ TEST_P(DataStep, SendsExactCommandsAndKeepsConnectionInStep) {
         EXPECT_EQ(c.kept, testfiles::ReadFile(local));
         EXPECT_EQ(std::vector<std::string>{"a.txt"}, folder.List()) << "no partial file stays behind";
     }
+    EXPECT_TRUE(c.note.empty() || std::count(g_notes.begin(), g_notes.end(), c.note) == 1) << c.note;
     std::vector<std::string> expected = Plus({"USER joe"}, c.commands);
     if (r != ftp::kConnectionClosed) {
         char dir[256];
