@@ -16,6 +16,20 @@ int Failure() {
 
 bool IsDots(const char* name) { return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0; }
 
+// Links, junctions and other reparse points are never entered: what they
+// point to is not part of the tree being deleted or measured.
+bool IsLink(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+// Removes the link itself. A reparse point that is a folder with contents
+// of its own (a placeholder rather than a link) cannot be removed this way
+// and stops the delete instead of being emptied.
+int RemoveLink(const std::string& path, DWORD attributes) {
+    const BOOL removed = (attributes & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryA(path.c_str()) : DeleteFileA(path.c_str());
+    return removed ? 0 : Failure();
+}
+
 // Whether two paths name the same file (hard links and other spellings
 // included), so that a copy onto itself is refused before it can truncate.
 bool IsSameFile(const std::string& a, const std::string& b) {
@@ -54,6 +68,8 @@ int CFtpFileList::RemoveFile(const std::string& path) {
 
 int CFtpFileList::RemoveFolder(const std::string& path) {
     CWaitCursor wait;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (IsLink(attributes)) return RemoveLink(path, attributes);  // a selected link goes as a link
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(MakePath(path, "*.*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
@@ -61,10 +77,8 @@ int CFtpFileList::RemoveFolder(const std::string& path) {
             if (IsDots(found.cFileName)) continue;
             const std::string inner = MakePath(path, found.cFileName);
             int result = 0;
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-                // A link to a folder elsewhere: only the link goes, never
-                // what it points to.
-                result = RemoveDirectoryA(inner.c_str()) ? 0 : Failure();
+            if (IsLink(found.dwFileAttributes)) {
+                result = RemoveLink(inner, found.dwFileAttributes);
             } else if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 result = RemoveFolder(inner);
             } else {
@@ -94,11 +108,13 @@ int CFtpFileList::PutFile(const std::string& source, const std::string& target) 
 int CFtpFileList::GetFile(const std::string& target, const std::string& source) { return CopyOneFile(source, target); }
 
 void CFtpFileList::GetFolderSize(const std::string& folder, uint64_t& total) {
+    if (IsLink(GetFileAttributesA(folder.c_str()))) return;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(MakePath(folder, "*.*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
         if (IsDots(found.cFileName)) continue;
+        if (IsLink(found.dwFileAttributes) && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             GetFolderSize(MakePath(folder, found.cFileName), total);
         } else {

@@ -9,6 +9,41 @@
 
 namespace {
 
+// Wine makes no junctions or symbolic links (mklink, CreateSymbolicLink and
+// FSCTL_SET_REPARSE_POINT do nothing) but shows a Unix symbolic link to a
+// folder as a folder with FILE_ATTRIBUTE_REPARSE_POINT, as a junction looks
+// on Windows; and it starts Unix programs. The links of these tests are made
+// and removed by a Unix shell; a Unix process cannot be waited for, so the
+// caller's condition is polled. False outside Wine.
+std::string UnixPath(const std::string& path) {
+    using UnixName = char*(CDECL*)(const WCHAR*);
+    const auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (unixName == nullptr) return {};
+    const std::wstring wide(path.begin(), path.end());  // the test's paths are ASCII
+    char* name = unixName(wide.c_str());
+    const std::string text = name != nullptr ? name : "";
+    HeapFree(GetProcessHeap(), 0, name);
+    return text;
+}
+
+bool RunUnixShell(const std::string& script, bool (*done)(const std::string&), const std::string& path) {
+    const std::string unixPath = UnixPath(path);
+    if (unixPath.empty()) return false;
+    std::string command = "Z:\\bin\\sh -c \"" + script + " '" + unixPath + "'\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    for (int i = 0; i < 100 && !done(path); ++i) Sleep(20);
+    return done(path);
+}
+
+bool Missing(const std::string& path) { return !Exists(path); }
+
 class LocalOps : public ::testing::Test {
 protected:
     // tree/a.txt (3), tree/sub/b.txt (5), tree/sub/deeper/c.txt (7),
@@ -50,6 +85,47 @@ TEST_F(LocalOps, RecursiveDeleteRemovesTheTreeHiddenFilesIncludedAndNothingBesid
     EXPECT_EQ(0, panel.RemoveFolder(tree));
     EXPECT_FALSE(Exists(tree));
     EXPECT_EQ(std::string(13, 'x'), testfiles::ReadFile(folder.Path("keep\\keep.txt")));
+}
+
+// A link to a folder, selected or inside the tree, is never entered: the
+// folder it points to keeps its files, and the folder size does not count
+// them. The link itself goes where the system can remove it; Wine cannot
+// remove a link to a folder that has files (error 145), and the delete then
+// stops there with that error.
+class LocalLinks : public LocalOps {
+protected:
+    void SetUp() override {
+        LocalOps::SetUp();
+        const std::string link = "ln -s '" + UnixPath(folder.Path("keep")) + "'";
+        linked = RunUnixShell(link, Exists, tree + "\\sub\\inner-link") && RunUnixShell(link, Exists, folder.Path("top-link"));
+    }
+    void TearDown() override {
+        // The links go before the temporary folder, whose removal would loop on them.
+        for (const std::string& link : {tree + "\\sub\\inner-link", folder.Path("top-link")})
+            if (Exists(link)) RunUnixShell("rm", Missing, link);
+    }
+    bool linked = false;
+};
+
+TEST_F(LocalLinks, AreRemovedAsLinksAndNeverFollowed) {
+    if (!linked) GTEST_SKIP() << "no folder links made on this system";
+    const DWORD attributes = GetFileAttributesA(folder.Path("top-link").c_str());
+    ASSERT_EQ(FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT,
+              attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
+    ASSERT_TRUE(Exists(folder.Path("top-link\\keep.txt"))) << "the link leads to the folder";
+
+    uint64_t total = 0;
+    panel.GetFolderSize(tree, total);
+    EXPECT_EQ(3u + 5 + 7 + 11, total);
+    total = 0;
+    panel.GetFolderSize(folder.Path("top-link"), total);
+    EXPECT_EQ(0u, total);
+
+    for (const std::string& selected : {folder.Path("top-link"), tree}) {
+        const int result = panel.RemoveFolder(selected);
+        EXPECT_EQ(result == 0, !Exists(selected)) << selected << ": gone, or the delete failed";
+        EXPECT_EQ(std::string(13, 'x'), testfiles::ReadFile(folder.Path("keep\\keep.txt")));
+    }
 }
 
 TEST_F(LocalOps, RecursiveDeleteStopsAtAReadOnlyFileAndLeavesTheRest) {
