@@ -60,7 +60,9 @@ RAVOFTP_API int WINAPI FTP_Close(void);
  * sizes of 1,000,000,000 and more in full, up to 2^63), "attr" ("d" or
  * "-"); other characters are copied. Sizes are buffer sizes in bytes (at
  * most 65535 used); an entry that does not fit is left out, nothing is
- * written past a buffer, and each text stays NUL-terminated. */
+ * written past a buffer, and each text stays NUL-terminated. A listing
+ * longer than the engine's entry limit renders the entries before the limit
+ * and returns -32. */
 RAVOFTP_API int WINAPI FTP_List(LPCSTR templateText, LPSTR folderText, int folderSize, LPSTR fileText,
                                 int fileSize);
 
