@@ -29,7 +29,7 @@ std::string ProgramFolder() {
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return std::string();
     std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of("\\/") + 1);
+    return folder.substr(0, LastElementStart(folder, "\\/"));
 }
 
 // Creates the local probe file only when no file of that name exists, so

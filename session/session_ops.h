@@ -34,6 +34,9 @@ size_t BufferRoom(int size);
 // Turns every "\" character into "/". Characters are read in `codePage`:
 // the trail byte of a double-byte character may be 0x5C and stays as it is.
 void ToRemotePath(std::string& path, UINT codePage = CP_ACP);
+// Where the last element of `path` starts: after its last character that
+// is one of `separators`, or 0.
+size_t LastElementStart(const std::string& path, const char* separators, UINT codePage = CP_ACP);
 // The part after the last "/" character, or the whole text.
 std::string LastPathElement(const std::string& path, UINT codePage = CP_ACP);
 // The current remote folder exactly as the server named it, in full.

@@ -4,6 +4,7 @@
 // Paths are ANSI texts in the system's code page. In double-byte code pages
 // (Shift-JIS and its kin) the second byte of a character may be 0x5C, the
 // byte of "\": separators are therefore found character by character.
+#include <cstring>
 #include <string>
 
 #include "bounded_copy.h"
@@ -52,12 +53,16 @@ void ToRemotePath(std::string& path, UINT codePage) {
     }
 }
 
-std::string LastPathElement(const std::string& path, UINT codePage) {
+size_t LastElementStart(const std::string& path, const char* separators, UINT codePage) {
     size_t start = 0;
     for (size_t i = 0; i < path.size(); i += CharLength(path, i, codePage)) {
-        if (path[i] == '/') start = i + 1;
+        if (std::strchr(separators, path[i]) != nullptr && path[i] != '\0') start = i + 1;
     }
-    return path.substr(start);
+    return start;
+}
+
+std::string LastPathElement(const std::string& path, UINT codePage) {
+    return path.substr(LastElementStart(path, "/", codePage));
 }
 
 int ReadServerCurrentDir(std::string* folder) {

@@ -197,6 +197,7 @@ TEST(MultibytePaths, SeparatorsAreFoundByCharacter) {
         EXPECT_EQ(c.remote, path) << c.what;
         EXPECT_EQ(c.lastName, LastPathElement(path, c.codePage)) << c.what;
     }
+    EXPECT_EQ(5u, LastElementStart("C:\\x\\\x95\x5C.exe", "\\/", 932)) << "the program's folder";
 }
 
 // Calls back into the exports from the progress callback, as a host's
