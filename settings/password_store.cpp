@@ -2,9 +2,11 @@
 //
 // The scrambled text goes under the field's own key exactly as files of
 // earlier versions hold it. Some texts do not survive a private-profile
-// value: a character that scrambles to 0 cuts the value, and the platform
-// trims blanks at either end, drops quotes around the value and may change
-// bytes its code page does not know. For those alone the exact scrambled
+// value: a character that scrambles to 0 cuts the value, one that scrambles
+// to a line break would end the line and start another (which can become a
+// section of its own and capture the keys after it), the platform trims
+// blanks at either end, drops quotes around the value and may change bytes
+// its code page does not know. For those alone the exact scrambled
 // bytes are also written, in hexadecimal, under "Quill." plus the key, and
 // the field's own key gets a printable stand-in. The copy is used only while
 // the stand-in still matches it, so an older program that rewrites the
@@ -20,6 +22,17 @@ constexpr unsigned kInvertedBits = 0x0F;
 constexpr size_t kShiftCycle = 5;
 
 std::string ExactCopyKey(const char* key) { return std::string("Quill.") + key; }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// What can be seen without writing: the file cannot hold these as a value.
+// Only a change of code page is left to the read-back after the write.
+bool FileCannotHold(const std::string& value) {
+    if (value.find_first_of(std::string("\0\r\n", 3)) != std::string::npos) return true;
+    if (value.empty()) return false;
+    const bool quoted = value.size() >= 2 && value.front() == value.back() && (value.front() == '"' || value.front() == '\'');
+    return IsBlank(value.front()) || IsBlank(value.back()) || quoted;
+}
 
 // Printable, unquoted and without blanks: kept exactly by any code page.
 std::string PrintableForm(const std::string& scrambled) {
@@ -92,10 +105,10 @@ void FtpSettings::WritePassword(const std::string& section, const char* key,
     const settings::IniFile ini(m_iniPath);
     const std::string scrambled = EncodePassword(password);
     const std::string copyKey = ExactCopyKey(key);
-    // Reading the value back is the one test that covers every way the
-    // platform may change it.
-    const bool keptExactly = scrambled.find('\0') == std::string::npos &&
-                             ini.Write(section.c_str(), key, scrambled) &&
+    // Screened before anything is written (a line break must never reach
+    // the file); reading the value back then covers what the code page may
+    // change.
+    const bool keptExactly = !FileCannotHold(scrambled) && ini.Write(section.c_str(), key, scrambled) &&
                              ini.Read(section.c_str(), key) == scrambled;
     if (keptExactly) {
         if (!ini.Read(section.c_str(), copyKey.c_str()).empty()) {
