@@ -277,4 +277,15 @@ TEST(RealServerAnonymous, AnonymousLoginListsRoot) {
     EXPECT_EQ(ftp::kOk, client.Close());
 }
 
+#ifndef _WIN32
+// The MLSD listing that once stalled for the whole time-out: an active-mode
+// session on the same pyftpdlib process took the listing's data connection
+// out of the server's I/O loop. The launcher now prevents that; this check
+// makes the two sessions meet on a server of its own.
+TEST(TestServerLauncher, ActiveSessionNeverStallsAnotherTransfer) {
+    const auto script = std::filesystem::path(__FILE__).parent_path().parent_path() / "servers" / "handover_check.py";
+    EXPECT_EQ(0, std::system(("/usr/bin/python3 " + script.string()).c_str()));
+}
+#endif
+
 }  // namespace

@@ -22,7 +22,7 @@ import warnings
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.filesystems import AbstractedFS
-from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.handlers import ActiveDTP, FTPHandler
 from pyftpdlib.servers import FTPServer
 from ports import parse_range
 
@@ -66,6 +66,26 @@ def make_filesystem(shift_seconds):
     return ShiftedFS
 
 
+class HandOverActiveDTP(ActiveDTP):
+    """An active-mode connector that forgets its socket once it has handed it
+    over to the data channel.
+
+    pyftpdlib 1.5.7 keeps the connector, with the handed-over socket's file
+    descriptor number, until the session's next PORT closes it. By then the
+    data channel has closed that socket and the number may belong to another
+    session's new data connection; the late close takes that one out of the
+    I/O loop, and its transfer stops in mid-stream: the client waits for the
+    rest, or for the end of the data, until its time-out. With two clients at
+    once, one of them in active mode, a passive listing then stalls.
+    """
+
+    def handle_connect(self):
+        ActiveDTP.handle_connect(self)
+        if not self._closed:
+            self._fileno = None
+            self.socket = None
+
+
 def make_handler(args, authorizer):
     proto_cmds = dict(FTPHandler.proto_cmds)
     if args.no_mlsd:
@@ -81,6 +101,7 @@ def make_handler(args, authorizer):
         pass
 
     Handler.authorizer = authorizer
+    Handler.active_dtp = HandOverActiveDTP
     Handler.abstracted_fs = make_filesystem(args.time_shift_minutes * 60)
     Handler.proto_cmds = proto_cmds
     if args.passive_ports:
