@@ -1,6 +1,7 @@
 // Remote listings: the held listing for the panels, and FTP_List, which
 // renders it for hosts as a folder text and a file text shaped by a template
 // (list_template.h), walking each sub-folder one level deep for "subname".
+#include <cstdint>
 #include <cstring>
 #include <ctime>
 #include <string>
@@ -23,12 +24,15 @@ int GetRemoteEntryCount() { return TheSession().Client().GetDirInfoCount(); }
 
 int GetRemoteEntry(int index, CUT_DIRINFO* entry) { return TheSession().Client().GetDirEntry(index, entry); }
 
-void ParseDigits(const char* text, int32_t* number) {
-    uint32_t value = 0;
+void ParseDigits(const char* text, int64_t* number) {
+    constexpr int64_t kMax = INT64_MAX;
+    int64_t value = 0;
     for (const char* p = text; p && *p; ++p) {
-        if (*p >= '0' && *p <= '9') value = value * 10 + static_cast<uint32_t>(*p - '0');
+        if (*p < '0' || *p > '9') continue;
+        const int digit = *p - '0';
+        value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;  // saturated, never wrapped
     }
-    *number = static_cast<int32_t>(value);
+    *number = value;
 }
 
 namespace {

@@ -53,8 +53,9 @@ int RenameRemote(const char* oldPath, const char* newPath);
 int ReadRemoteListing(const char* pattern);
 int GetRemoteEntryCount();
 int GetRemoteEntry(int index, CUT_DIRINFO* entry);
-// The digits of `text` read as one decimal number (a size text back to a number).
-void ParseDigits(const char* text, int32_t* number);
+// The digits of `text` read as one decimal number (a size text back to a
+// number, up to 2^63 - 1; more digits saturate).
+void ParseDigits(const char* text, int64_t* number);
 int ListFolderText(const char* templateText, char* folderText, int folderSize, char* fileText, int fileSize);
 
 // ---- session_transfer.cpp: transfers and their type -------------------------

@@ -18,6 +18,7 @@
 #include "ftp_session.h"
 #include "ravoFtp.h"
 #include "session_ops.h"
+#include "size_text.h"
 #include "test_files.h"
 #include "test_servers.h"
 
@@ -171,6 +172,14 @@ TEST(TransferType, ChosenByExtensionOrContent) {
         const char* name = c.direction == kDownload ? c.file : path.c_str();
         EXPECT_EQ(c.expected, ChooseTransferType(name, c.direction)) << c.file;
     }
+}
+
+TEST(SizeText, ReadsBackInFull) {
+    int64_t size = 0;
+    ParseDigits(FormatSizeText(5368709120LL).c_str(), &size);
+    EXPECT_EQ(5368709120LL, size);
+    ParseDigits("99,999,999,999,999,999,999", &size);
+    EXPECT_EQ(INT64_MAX, size);
 }
 
 // Shift-JIS: "表" is 0x95 0x5C and "ソ" 0x83 0x5C (trail byte "\"), "ア" is
