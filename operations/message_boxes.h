@@ -1,5 +1,6 @@
 // The three message boxes of the file manager. Every box has the caption
-// string 130; texts come from the string table with "%1" and "%2" inserts.
+// string 130; texts come from the string table with "%1" and "%2" inserts
+// (InsertTexts, message_text.h).
 #pragma once
 
 #include <windows.h>
@@ -14,16 +15,10 @@ int AskQuestion(HWND owner, UINT messageId, std::string insert1, std::string ins
 // "invalid" when a check fails.
 int ShowError(HWND owner, UINT messageId, std::string insert1, std::string insert2);
 
-// The message of session result `code` and the server's last message (then
-// emptied, so that a later box does not repeat it). Returns 0.
-int ShowResultError(HWND owner, int code);
+// The message of session result `code` with the server's last message,
+// which the caller passes (and empties, so that a later box does not repeat
+// it). Returns 0.
+int ShowResultError(HWND owner, int code, const std::string& serverMessage);
 
-// ---- The texts, for callers and tests ----
-// `text` with every "%1" replaced by insert1 and every "%2" by insert2; an
-// insert is never searched for further inserts.
-std::string InsertTexts(const std::string& text, const std::string& insert1, const std::string& insert2);
-// The server's lines as one line: each preceded by four blanks, a line of
-// more than 64 characters cut to 60 and "...", nothing after the 16th cut.
-std::string ShapeServerLines(const char* message);
-// The whole text of the result-code box for `code` and the server's `message`.
-std::string ResultErrorText(int code, const char* message);
+// The whole text of the result-code box.
+std::string ResultErrorText(int code, const std::string& serverMessage);

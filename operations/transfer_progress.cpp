@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "message_text.h"
 #include "module.h"
 #include "resource.h"
 #include "size_text.h"
@@ -9,11 +10,6 @@
 namespace {
 
 constexpr uint64_t kBytesPerStep = 256;  // the bar counts in units of 256 bytes
-
-std::string TrimLeft(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first);
-}
 
 }  // namespace
 

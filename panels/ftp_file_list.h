@@ -25,6 +25,7 @@
 
 #include "combo_box.h"
 #include "file_entry.h"
+#include "lead_bytes.h"
 #include "list_ctrl.h"
 #include "msg_map.h"
 
@@ -104,6 +105,9 @@ public:
     BOOL m_bDragging = FALSE;
     POINT m_ptDragHotSpot = {0, 0};
     HIMAGELIST m_pDragImage = nullptr;
+    // The lead bytes of the code page of local names: separators and cuts
+    // are found by character. The process's ANSI code page.
+    LeadBytes m_leadBytes = LeadBytesOf(CP_ACP);
 
 protected:
     HWND OwnerWindow() const;

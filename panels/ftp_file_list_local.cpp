@@ -2,8 +2,6 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
-#include <cctype>
 #include <memory>
 
 #include "file_time.h"
@@ -60,7 +58,7 @@ struct CFtpFileList::ListingContext {
 };
 
 BOOL CFtpFileList::GetParentPath(std::string& path) {
-    const size_t last = path.rfind('\\');
+    const size_t last = FindLastCharacter(path, '\\', m_leadBytes);
     if (last == std::string::npos) return FALSE;
     // C:\web\img gives C:\web, C:\web gives C: (completed to C:\ when read).
     const bool drivePath = path.size() > 3 && path[1] == ':' && last > 1;
@@ -71,13 +69,17 @@ BOOL CFtpFileList::GetParentPath(std::string& path) {
 }
 
 std::string CFtpFileList::MakePath(const std::string& folder, const std::string& name) {
-    if (folder.empty() || folder.back() != '\\') return folder + "\\" + name;
+    // A folder ending in a double-byte character whose second byte is "\\"
+    // still needs its separator.
+    if (folder.empty() || FindLastCharacter(folder, '\\', m_leadBytes) != folder.size() - 1) return folder + "\\" + name;
     return folder + name;
 }
 
 BOOL CFtpFileList::ViewFile(const std::string& name) {
-    std::string path = MakePath(m_strPath, name);
-    std::transform(path.begin(), path.end(), path.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    // Lowered by character: a second byte that looks like a capital letter
+    // is part of another character and stays, or the path would name
+    // another file.
+    const std::string path = LowerAsciiLetters(MakePath(m_strPath, name), m_leadBytes);
     // Package files are text that no program is associated with: Notepad shows them.
     const size_t package = path.find(".pkg");
     if (package != std::string::npos && package > 1) {

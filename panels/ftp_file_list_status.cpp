@@ -1,25 +1,13 @@
 #include "ftp_file_list.h"
 
+#include "message_text.h"
 #include "module.h"
 #include "resource.h"
-
-namespace {
-
-constexpr size_t kLongName = 16;   // longer names are shown as ...
-constexpr size_t kShownStart = 12;  // ... their first 12 characters and "..."
-
-std::string TrimLeft(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first);
-}
-
-}  // namespace
 
 void CFtpFileList::ShowEntryStatus(FileEntry* entry) {
     HWND window = OwnerWindow();
     if (window == nullptr || entry == nullptr) return;
-    const std::string& name = entry->strName;
-    const std::string shown = name.size() > kLongName ? name.substr(0, kShownStart) + "..." : name;
+    const std::string shown = ShortName(entry->strName, m_leadBytes);
     SetDlgItemTextA(window, IDC_FILE_LINE, (LoadResourceString(IDS_FILE_LINE) + " " + shown).c_str());
 
     // The record keeps its column text: trimmed in place, a size would lose

@@ -43,6 +43,23 @@ TEST(PanelPaths, MakePathAddsOneBackslashOnlyWhereNeeded) {
     EXPECT_EQ("\\\\server\\share\\*.*", panel.MakePath("\\\\server\\share", "*.*"));
 }
 
+// Shift-JIS names: the second byte of \x95\x5C is "\\" and is no separator.
+TEST(PanelPaths, DoubleByteNamesKeepTheirCharactersWhole) {
+    CFtpFileList panel;
+    panel.m_leadBytes = LeadBytesOf(932);
+    const std::string table = "\x95\x5C";
+    struct Case {
+        std::string path;
+        std::string parent;
+    } const cases[] = {{"C:\\" + table, "C:"}, {"C:\\web\\" + table, "C:\\web"}, {"C:\\" + table + "\\x", "C:\\" + table}};
+    for (const Case& c : cases) {
+        std::string path = c.path;
+        EXPECT_TRUE(panel.GetParentPath(path)) << c.path;
+        EXPECT_EQ(c.parent, path) << c.path;
+    }
+    EXPECT_EQ("C:\\" + table + "\\a.txt", panel.MakePath("C:\\" + table, "a.txt"));
+}
+
 TEST(PanelListing, ADriveNameShowsItsRootWithoutAParentRow) {
     PanelHost host;
     CFtpFileList& panel = host.dlg.m_bottom;
