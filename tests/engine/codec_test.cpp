@@ -1,11 +1,9 @@
-// Small codecs of the engine: PASV/EPSV replies, ASCII line ends, and the
-// reply-to-result table.
+// Small codecs of the engine: PASV/EPSV replies and ASCII line ends.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "data_channel.h"
-#include "ftp_result.h"
 #include "transfer_text.h"
 
 namespace {
@@ -68,19 +66,6 @@ TEST(AsciiLineEnds, DownloadGivesLocalConvention) {
         EXPECT_EQ("a\nb\rc\n\r", out) << "split " << split;
 #endif
     }
-}
-
-TEST(ReplyMapping, SameCodeMeansDifferentThingsPerCommand) {
-    using ftp::Command;
-    EXPECT_EQ(ftp::kBadUser, ftp::MapReplyToResult(Command::kUser, 530, "530 Not allowed"));
-    EXPECT_EQ(ftp::kBadPassword, ftp::MapReplyToResult(Command::kPass, 530, "530 Login incorrect"));
-    EXPECT_EQ(ftp::kFileMissing, ftp::MapReplyToResult(Command::kFileRead, 550, "550 a: No such file or directory."));
-    EXPECT_EQ(ftp::kPermissionDenied, ftp::MapReplyToResult(Command::kPath, 550, "550 Remove directory operation failed."));
-    EXPECT_EQ(ftp::kDataConnectionClosed, ftp::MapReplyToResult(Command::kFileRead, 426, "426 Aborted"));
-    EXPECT_EQ(ftp::kServerDiskFull, ftp::MapReplyToResult(Command::kFileWrite, 552, "552 Quota"));
-    EXPECT_EQ(ftp::kRequestDenied, ftp::MapReplyToResult(Command::kFeature, 502, "502 No"));
-    EXPECT_EQ(ftp::kSyntaxError, ftp::MapReplyToResult(Command::kPath, 502, "502 No"));
-    EXPECT_EQ(ftp::kGeneralError, ftp::MapReplyToResult(Command::kPath, 451, "451 Local error"));
 }
 
 }  // namespace

@@ -31,6 +31,8 @@ struct DataCase {
     std::string kept;  // the listed names, or the download target afterwards
     int timeoutMs = 5000;
     std::string note = "";  // a note the trace must hold
+    FtpProgressCallback progress = nullptr;
+    int limit = 0;  // SetMaxListingEntries when not 0
 };
 
 void PrintTo(const DataCase& c, std::ostream* out) { *out << c.name; }
@@ -43,6 +45,10 @@ const std::string kLine = "-rw-r--r-- 1 joe users 12 Jan 05 12:00 a.txt\r\n";
 const std::vector<std::string> kList = {"PASV", "LIST"};
 const std::vector<std::string> kGet = {"TYPE I", "PASV", "RETR a.txt"};
 const std::vector<std::string> kPut = {"TYPE I", "PASV", "STOR a.txt"};
+
+const FakeServer* g_server = nullptr;  // the server of the running row
+int StopAtOnce(unsigned long, int) { return 1; }
+int StopOnceComplete(unsigned long, int) { return g_server->Finished() ? 1 : 0; }
 
 std::vector<std::string> Plus(std::vector<std::string> a, const std::vector<std::string>& b) {
     a.insert(a.end(), b.begin(), b.end());
@@ -71,6 +77,20 @@ std::vector<DataCase> DataCases() {
          {kPasv, kMark, {Action::kPause, "1200"}, {Action::kExpect, "426 Aborted\n226 ABOR ok"},
           {Action::kExpect, "200 NOOP ok"}},
          Plus(kList, {"ABOR", "NOOP"}), ftp::kTimeout, "", 800},
+        // A stop while the 226 is already there and the answer to ABOR
+        // comes late: the next command must still read its own reply.
+        {"GetStoppedWithLateAbortReply", Op::kGet,
+         {kTypeI, kPasv, kMark, {Action::kSendData, std::string(70000, 'd')}, kDone, {Action::kExpect, ""},
+          {Action::kPause, "600"}, {Action::kReply, "225 ABOR command successful"}, {Action::kExpect, "200 NOOP ok"}},
+         Plus(kGet, {"ABOR", "NOOP"}), ftp::kCancelled, "old", 5000, "", StopAtOnce},
+        // A stop answered once the server's 226 is in comes too late to undo
+        // the download: it is kept and the call succeeds.
+        {"GetStopAfterFinalReplyKeepsFile", Op::kGet, {kTypeI, kPasv, kMark, {Action::kSendData, "new"}, kDone}, kGet,
+         ftp::kOk, "new", 5000, "", StopOnceComplete},
+        {"ListPastTheLimitKeepsConnection", Op::kList,
+         {kPasv, kMark, {Action::kSendData, kLine + kLine + kLine + kLine}, kDone, {Action::kExpect, "225 ABOR ok"},
+          {Action::kExpect, "200 NOOP ok"}},
+         Plus(kList, {"ABOR", "NOOP"}), ftp::kListingTooLong, "a.txt,a.txt", 5000, "", nullptr, 2},
         {"GetWithMarks", Op::kGet,
          {kTypeI, kPasv, kMark, {Action::kSendData, "new"}, {Action::kReply, "110 Restart marker\n226 Done"}}, kGet,
          ftp::kOk, "new"},
@@ -120,6 +140,9 @@ TEST_P(DataStep, SendsExactCommandsAndKeepsConnectionInStep) {
     ASSERT_EQ(ftp::kOk, fake::LogIn(client, server, c.timeoutMs));
     g_notes.clear();
     client.SetCallbackTrace(CollectNotes);
+    g_server = &server;
+    client.SetCallback(c.progress);
+    if (c.limit) client.SetMaxListingEntries(c.limit);
     testfiles::TempFolder folder;
     const std::string local = folder.Path("a.txt");
     testfiles::WriteFile(local, "old");
@@ -164,26 +187,8 @@ TEST(DataStepOnce, RefusedEpsvMeansPasvForTheRestOfTheConnection) {
     EXPECT_EQ(expected, server.Commands());
 }
 
-TEST(DataStepOnce, ListingPastTheLimitEndsWithItsOwnCodeAndKeepsConnection) {
-    std::string lines;
-    for (int i = 0; i < 10; ++i) lines += "-rw-r--r-- 1 joe users 1 Jan 05 12:00 f" + std::to_string(i) + "\r\n";
-    FakeServer server(fake::LoggedIn({kPasv, kMark, {Action::kSendData, lines}, kDone,
-                                      {Action::kExpect, "225 ABOR ok"}, {Action::kExpect, "200 NOOP ok"},
-                                      {Action::kExpect, "257 \"/\" is current"}}));
-    CUT_FTPClient client;
-    ASSERT_EQ(ftp::kOk, fake::LogIn(client, server));
-    ASSERT_EQ(ftp::kOk, client.SetMaxListingEntries(3));
-    EXPECT_EQ(ftp::kListingTooLong, client.GetDirInfo(nullptr));
-    EXPECT_EQ("f0,f1,f2", ListedNames(client));
-    char dir[256];
-    EXPECT_EQ(ftp::kOk, client.GetCurDir(dir, 255));
-    EXPECT_STREQ("/", dir);
-}
-
 // Stop requests: whatever the server is silent about, a stop is seen
 // within a quarter second and the call returns -4 soon after.
-int StopAlways(unsigned long, int) { return 1; }
-
 struct StopCase {
     const char* name;
     bool upload;
@@ -203,7 +208,7 @@ TEST_P(StopWhileWaiting, ReturnsCancelledWithinHalfASecond) {
     CUT_FTPClient client;
     ASSERT_EQ(ftp::kOk, fake::LogIn(client, server, 10000));
     client.SetPassiveTransfer(c.passive ? 1 : 0);
-    client.SetCallback(StopAlways);
+    client.SetCallback(StopAtOnce);
     testfiles::TempFolder folder;
     const std::string local = folder.Path("a.txt");
     testfiles::WriteFile(local, "old");
@@ -225,89 +230,5 @@ INSTANTIATE_TEST_SUITE_P(
                       StopCase{"FinalReply", false, true, {kTypeI, kPasv, kMark, {Action::kSendData, "abc"}}},
                       StopCase{"UploadFinalReply", true, true, {kTypeI, kPasv, kMark, {Action::kReceiveData, ""}}}),
     [](const ::testing::TestParamInfo<StopCase>& p) { return p.param.name; });
-
-// A stop asked for once the server's 226 is in comes too late to undo the
-// download: it is kept and the call succeeds.
-const FakeServer* g_finishing = nullptr;
-int StopOnceComplete(unsigned long, int) { return g_finishing->Finished() ? 1 : 0; }
-
-TEST(DataStepOnce, StopAfterTheFinalReplyKeepsTheDownload) {
-    FakeServer server(fake::LoggedIn({kTypeI, kPasv, kMark, {Action::kSendData, "new"}, kDone}));
-    g_finishing = &server;
-    CUT_FTPClient client;
-    ASSERT_EQ(ftp::kOk, fake::LogIn(client, server));
-    client.SetCallback(StopOnceComplete);
-    testfiles::TempFolder folder;
-    const std::string local = folder.Path("a.txt");
-    testfiles::WriteFile(local, "old");
-    EXPECT_EQ(ftp::kOk, client.ReceiveFile("a.txt", local.c_str()));
-    EXPECT_EQ("new", testfiles::ReadFile(local));
-}
-
-int CancelAtOnce(unsigned long, int) { return 1; }
-
-// The transfer had ended when the user cancelled: its 226 is already there
-// and the answer to ABOR comes late. The next command must still read its
-// own reply.
-TEST(DataStepOnce, LateAbortReplyDoesNotShiftLaterReplies) {
-    FakeServer server(fake::LoggedIn({kTypeI, kPasv, kMark, {Action::kSendData, std::string(70000, 'd')}, kDone,
-                                      {Action::kExpect, ""},  // ABOR: answered below, late
-                                      {Action::kPause, "600"}, {Action::kReply, "225 ABOR command successful"},
-                                      {Action::kExpect, "200 NOOP ok"}, {Action::kExpect, "257 \"/\" is current"}}));
-    CUT_FTPClient client;
-    ASSERT_EQ(ftp::kOk, fake::LogIn(client, server));
-    client.SetCallback(CancelAtOnce);
-    testfiles::TempFolder folder;
-    EXPECT_EQ(ftp::kCancelled, client.ReceiveFile("late.bin", folder.Path("late.bin").c_str()));
-    EXPECT_TRUE(folder.List().empty()) << "a cancelled download leaves no file";
-    char dir[256];
-    EXPECT_EQ(ftp::kOk, client.GetCurDir(dir, 255));
-    EXPECT_STREQ("/", dir);
-    const std::vector<std::string> expected = {"USER joe", "TYPE I", "PASV", "RETR late.bin", "ABOR", "NOOP", "PWD"};
-    EXPECT_EQ(expected, server.Commands());
-}
-
-// Answers that are not FTP at all fail at once, not after the time-out;
-// printable text between real replies is only traced.
-struct Junk {
-    const char* name;
-    std::vector<Step> script;
-    int connect;
-    int mkdir;
-};
-
-void PrintTo(const Junk& c, std::ostream* out) { *out << c.name; }
-
-class NotFtp : public ::testing::TestWithParam<Junk> {};
-
-TEST_P(NotFtp, FailsAtOnce) {
-    const Junk& c = GetParam();
-    FakeServer server(c.script);
-    CUT_FTPClient client;
-    const auto start = Clock::now();
-    EXPECT_EQ(c.connect, fake::LogIn(client, server, 5000));
-    if (c.connect == ftp::kOk) {
-        EXPECT_EQ(c.mkdir, client.MkDir("d"));
-    }
-    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(2000));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Scripted, NotFtp,
-    ::testing::Values(
-        Junk{"HttpServer", {{Action::kRaw, "HTTP/1.1 400 Bad Request\r\nServer: x\r\n\r\n"}, {Action::kSilence, ""}},
-             ftp::kNoResponse, 0},
-        Junk{"SshServer", {{Action::kRaw, "SSH-2.0-OpenSSH_9.2p1\r\n"}, {Action::kSilence, ""}}, ftp::kNoResponse, 0},
-        Junk{"BinaryNoLineEnd", {{Action::kRaw, std::string("\x16\x03\x01\x00\xa5", 5)}, {Action::kSilence, ""}},
-             ftp::kNoResponse, 0},
-        Junk{"BinaryAfterLogin",
-             {{Action::kReply, "220 hi"}, {Action::kExpect, "230 ok"}, {Action::kExpect, std::string("\x01\x02\x7f", 3)},
-              {Action::kSilence, ""}},
-             ftp::kOk, ftp::kNoResponse},
-        Junk{"BareLineFeedBannerIsText",
-             {{Action::kRaw, "220 Welcome\nto this server\n"}, {Action::kExpect, "230 ok"},
-              {Action::kExpect, "257 \"/d\" created"}},
-             ftp::kOk, ftp::kOk}),
-    [](const ::testing::TestParamInfo<Junk>& p) { return p.param.name; });
 
 }  // namespace

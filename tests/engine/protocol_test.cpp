@@ -81,6 +81,21 @@ std::vector<LoginCase> LoginCases() {
         {"GreetingAfterWaitNotice", 0, 0, nullptr,
          {{Action::kReply, "120 Ready in a moment"}, kGreeting, {Action::kExpect, "230 ok"}},
          {"USER joe"}, ftp::kOk, 0},
+        // Answers that are not FTP at all fail at once (-31), not after the
+        // time-out (-30); printable text between real replies is only traced.
+        {"HttpServerIsNotFtp", 0, 0, nullptr,
+         {{Action::kRaw, "HTTP/1.1 400 Bad Request\r\nServer: x\r\n\r\n"}, {Action::kSilence, ""}}, {},
+         ftp::kNoResponse, 0},
+        {"SshServerIsNotFtp", 0, 0, nullptr, {{Action::kRaw, "SSH-2.0-OpenSSH_9.2p1\r\n"}, {Action::kSilence, ""}},
+         {}, ftp::kNoResponse, 0},
+        {"BinaryWithoutLineEndIsNotFtp", 0, 0, nullptr,
+         {{Action::kRaw, std::string("\x16\x03\x01\x00\xa5", 5)}, {Action::kSilence, ""}}, {}, ftp::kNoResponse, 0},
+        {"BinaryAnswerToPasswordIsNotFtp", 0, 0, "secret",
+         {kGreeting, {Action::kExpect, "331 Password required"}, {Action::kExpect, std::string("\x01\x02\x7f", 3)},
+          {Action::kSilence, ""}},
+         {"USER joe", "PASS secret"}, ftp::kPasswordNeeded, ftp::kNoResponse},
+        {"BareLineFeedsInGreetingAreText", 0, 0, nullptr,
+         {{Action::kRaw, "220 Welcome\nto this server\n"}, {Action::kExpect, "230 ok"}}, {"USER joe"}, ftp::kOk, 0},
     };
 }
 

@@ -77,16 +77,6 @@ TEST(ReplyReader, HugeReplyIsCappedButFullyConsumed) {
     EXPECT_LE(reader.TakeTracedLines().size(), ReplyReader::kMaxLinesKept);
 }
 
-TEST(ReplyReader, UnterminatedMultiLineWaitsForItsEnd) {
-    ReplyReader reader;
-    const std::string part = "220-one\r\n220-two\r\n";
-    reader.Feed(part.data(), part.size());
-    EXPECT_FALSE(reader.HasReply());
-    reader.Feed("220 three\r\n", 11);
-    ASSERT_TRUE(reader.HasReply());
-    EXPECT_TRUE(reader.Next().multiLine);
-}
-
 TEST(ReplyReader, FloodOfUnreadRepliesIsBounded) {
     ReplyReader reader;
     for (int i = 0; i < 1000; ++i) reader.Feed("200 ok\r\n", 8);

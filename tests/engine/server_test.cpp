@@ -115,14 +115,6 @@ protected:
     testfiles::TempFolder m_temp;
 };
 
-TEST_P(RealServer, WrongPasswordIsRefused) {
-    m_client.Close();
-    EXPECT_EQ(ftp::kBadPassword, Login("not-the-password"));
-    // A new login on the same object starts from a fresh connection.
-    ASSERT_EQ(ftp::kOk, Login(m_server.password));
-    EXPECT_EQ("/", CurrentDir());
-}
-
 TEST_P(RealServer, FolderMaintenance) {
     EXPECT_EQ("/" + m_folder, CurrentDir());
     ASSERT_EQ(ftp::kOk, m_client.MkDir("sub"));
@@ -264,18 +256,6 @@ INSTANTIATE_TEST_SUITE_P(Servers, RealServer,
                          [](const ::testing::TestParamInfo<Mode>& p) {
                              return std::string(p.param.kind) + (p.param.passive ? "Passive" : "Active");
                          });
-
-TEST(RealServerAnonymous, AnonymousLoginListsRoot) {
-    const Server s = LoadServer("pyftpdlib");
-    ASSERT_NE(0, s.port);
-    CUT_FTPClient client;
-    int r = client.ConnectToFirewall("127.0.0.1", "anonymous", static_cast<unsigned short>(s.port), 10000, 0,
-                                     nullptr, 0, nullptr, nullptr, "anonymous");
-    if (r == ftp::kPasswordNeeded) r = client.SendPswd("guest@example.com", "anonymous");
-    ASSERT_EQ(ftp::kOk, r);
-    EXPECT_EQ(ftp::kOk, client.GetDirInfo(nullptr));
-    EXPECT_EQ(ftp::kOk, client.Close());
-}
 
 #ifndef _WIN32
 // The MLSD listing that once stalled for the whole time-out: an active-mode
