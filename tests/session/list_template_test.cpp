@@ -7,17 +7,11 @@
 
 namespace {
 
+// The 32-bit size saturated, as the engine gives it, beside the full one.
 CUT_DIRINFO Entry(const char* name, int type, int64_t size, int year, int month, int day, int hour, int minute) {
-    CUT_DIRINFO e = {};
+    CUT_DIRINFO e = {{}, size > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int32_t>(size), day, month, year, hour, minute,
+                     type, size};
     std::strncpy(e.fileName, name, sizeof e.fileName - 1);
-    e.fileType = type;
-    e.fileSize64 = size;
-    e.fileSize = size > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int32_t>(size);  // as the engine saturates it
-    e.year = year;
-    e.month = month;
-    e.day = day;
-    e.hour = hour;
-    e.minute = minute;
     return e;
 }
 
