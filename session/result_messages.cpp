@@ -1,6 +1,5 @@
 #include "result_messages.h"
 
-#include "ftp_result.h"
 #include "ravoFtp.h"
 #include "resource.h"
 
@@ -12,10 +11,12 @@ struct CodeMessage {
 };
 
 // Codes with a message of their own; -9 to -5 and every code not listed
-// share the general message. A listing cut at the entry limit (-32) says
-// what -27 says: not all the files of the folder could be loaded.
+// share the general message. A listing cut at the engine's entry limit
+// (-32, kListingTooLong) says what -27 says: not all the files of the folder
+// could be loaded. (Written as a number: host programs compile this file
+// without the engine.)
 constexpr CodeMessage kMessages[] = {
-    {ftp::kListingTooLong, IDS_ERR_MEMORY},
+    {-32, IDS_ERR_MEMORY},
     {-31, IDS_ERR_NO_RESPONSE}, {-30, IDS_ERR_TIMEOUT},   {-29, IDS_ERR_DENIED},     {-28, IDS_ERR_ACCOUNT},
     {-27, IDS_ERR_MEMORY},      {-26, IDS_ERR_FILE_NAME}, {-25, IDS_ERR_SYNTAX},     {-24, IDS_ERR_LOCAL},
     {-23, IDS_ERR_NOT_TAKEN},   {-22, IDS_ERR_MORE_INFO}, {-21, IDS_ERR_CLOSED},     {-20, IDS_ERR_CLOSED},
