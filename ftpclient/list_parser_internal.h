@@ -1,5 +1,6 @@
 // Building blocks of the listing parser, shared by its per-format files:
-//   list_parser_text.cpp   characters, numbers, tokens, dates, month names
+//   list_parser_text.cpp   characters, numbers, times, tokens
+//   list_parser_date.cpp   month names, numeric dates, Unix times
 //   list_parser_unix.cpp   Unix "ls -l" and NetWare
 //   list_parser_dos.cpp    DOS / IIS and OS/2
 //   list_parser_facts.cpp  MLSD and EPLF (fact lists)

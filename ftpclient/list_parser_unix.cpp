@@ -146,8 +146,9 @@ int UnixType(char kind) {
 
 bool ParseUnixLine(string_view line, Entry* out) {
     const string_view first = NextToken(line, 0);
-    const bool netware = !IsPermissions(first) && IsNetwareType(line, first);
-    if (!netware && !IsPermissions(first)) return false;
+    const bool isLs = IsPermissions(first);
+    const bool netware = !isLs && IsNetwareType(line, first);
+    if (!isLs && !netware) return false;
     Entry entry;
     string_view last;
     if (!FindDate(line, first[0] == 'c' || first[0] == 'b', &entry, &last)) return false;

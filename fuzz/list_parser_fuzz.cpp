@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "list_parser.h"
@@ -33,6 +34,11 @@ std::vector<CUT_DIRINFO> FeedSplit(ListFormat format, const char* text, size_t s
     parser.Feed(text, split);
     parser.Feed(text + split, size - split);
     parser.Finish();
+    // The record of left-out names stays as bounded as the parser promises.
+    if (parser.SkippedNames().size() > ListParser::kMaxSkippedNames) std::abort();
+    for (const std::string& name : parser.SkippedNames()) {
+        if (name.empty() || name.size() > ListParser::kSkippedNameBytes) std::abort();
+    }
     return parser.TakeEntries();
 }
 

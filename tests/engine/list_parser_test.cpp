@@ -17,6 +17,9 @@
 
 namespace {
 
+// "..."s keeps the embedded NUL bytes of the lines that hold one.
+using namespace std::string_literals;
+
 constexpr int32_t kFile = kDirEntryFile;
 constexpr int32_t kDir = kDirEntryFolder;
 constexpr int32_t kLink = kDirEntryLink;
@@ -40,12 +43,6 @@ struct Row {
 
 void PrintTo(const Row& row, std::ostream* os) {
     *os << row.caseName << " \"" << ::testing::PrintToString(row.line) << "\"";
-}
-
-// Keeps embedded NUL bytes that a std::string built from a char* would cut.
-template <size_t N>
-std::string Bytes(const char (&text)[N]) {
-    return std::string(text, N - 1);
 }
 
 // ---------------------------------------------------------------------------
@@ -338,7 +335,7 @@ const std::vector<Row> kMlsd = {
     {"FactWithoutValue", "type=file;junk; x"},
     {"UnixLine", "-rw-r--r-- 1 u g 1 Jan 05 12:00 x"},
     {"Empty", ""},
-    {"NulInName", Bytes("type=file;size=1; a\0b")},
+    {"NulInName", "type=file;size=1; a\0b"s},
 };
 
 // ---------------------------------------------------------------------------
@@ -355,8 +352,8 @@ const std::vector<Row> kGarbage = {
     {"MlsdLineInList", "type=file;size=1; x"},
     {"SingleDash", "-"},
     {"HugeNumbersAsDate", "99999999999999999999-01-01  12:00PM  1 x"},
-    {"NulInName", Bytes("-rw-r--r-- 1 u g 1 Jan 05 12:00 a\0b")},
-    {"NulInDosName", Bytes("01-05-24  12:00PM  1 a\0b")},
+    {"NulInName", "-rw-r--r-- 1 u g 1 Jan 05 12:00 a\0b"s},
+    {"NulInDosName", "01-05-24  12:00PM  1 a\0b"s},
 };
 
 
