@@ -41,13 +41,7 @@ std::vector<std::string> FakeServer::Commands() {
 bool FakeServer::SendText(const std::string& text) {
     if (text.empty()) return true;  // an expected command answered later, or never
     std::string wire;
-    size_t start = 0;
-    while (start <= text.size()) {
-        const size_t end = text.find('\n', start);
-        wire += text.substr(start, end == std::string::npos ? std::string::npos : end - start) + "\r\n";
-        if (end == std::string::npos) break;
-        start = end + 1;
-    }
+    for (const char c : text + "\n") wire += c == '\n' ? std::string("\r\n") : std::string(1, c);
     return m_control.SendAll(wire.data(), wire.size(), kStepWaitMs) == ftp::kOk;
 }
 

@@ -181,14 +181,6 @@ TEST_F(ScriptedSession, SilentServerTimesOutWithinLimit) {
     EXPECT_GE(elapsed, std::chrono::milliseconds(900));
 }
 
-TEST_F(ScriptedSession, SilenceAfterCommandTimesOutAndClosesConnection) {
-    Connect({{Action::kSilence, ""}}, 800);
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(ftp::kTimeout, m_client.MkDir("new"));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1800));
-    EXPECT_EQ(ftp::kConnectionClosed, m_client.MkDir("again"));
-}
-
 TEST_F(ScriptedSession, ReplyCodesMapToResults) {
     Connect({{Action::kExpect, "550 /x: No such file or directory"},
              {Action::kExpect, "550 Permission denied"},

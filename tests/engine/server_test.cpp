@@ -115,24 +115,6 @@ protected:
     testfiles::TempFolder m_temp;
 };
 
-TEST_P(RealServer, FolderMaintenance) {
-    EXPECT_EQ("/" + m_folder, CurrentDir());
-    ASSERT_EQ(ftp::kOk, m_client.MkDir("sub"));
-    ASSERT_EQ(ftp::kOk, m_client.ChDir("sub"));
-    EXPECT_EQ("/" + m_folder + "/sub", CurrentDir());
-    ASSERT_EQ(ftp::kOk, m_client.ChDir(".."));
-    testfiles::WriteFile(Local("sub/inside.txt"), "x");
-    EXPECT_EQ(ftp::kPermissionDenied, m_client.RmDir("sub"));  // not empty
-    ASSERT_EQ(ftp::kOk, m_client.DeleteFileA("sub/inside.txt"));
-    ASSERT_EQ(ftp::kOk, m_client.RenameFile("sub", "renamed"));
-    EXPECT_TRUE(std::filesystem::is_directory(Local("renamed")));
-    ASSERT_EQ(ftp::kOk, m_client.RmDir("renamed"));
-    EXPECT_FALSE(std::filesystem::exists(Local("renamed")));
-    const int missing = m_client.ChDir("no-such-folder");
-    EXPECT_TRUE(missing == ftp::kFileMissing || missing == ftp::kPermissionDenied) << missing;
-    EXPECT_EQ("/" + m_folder, CurrentDir());
-}
-
 TEST_P(RealServer, ListingGivesNamesSizesTypesAndFilters) {
     testfiles::WriteFile(Local("page.htm"), std::string(1234, 'p'));
     testfiles::WriteFile(Local("with blanks.txt"), "abc");
@@ -221,15 +203,6 @@ TEST_P(RealServer, CancelledUploadKeepsConnection) {
     Progress().cancelAfter = 0;
     EXPECT_EQ("/" + m_folder, CurrentDir());
     EXPECT_EQ(ftp::kOk, m_client.MkDir("after-cancel"));
-}
-
-TEST_P(RealServer, MissingRemoteFileLeavesNothingLocal) {
-    const std::string target = m_temp.Path("never.bin");
-    const int r = m_client.ReceiveFile("never.bin", target.c_str());
-    EXPECT_TRUE(r == ftp::kFileMissing || r == ftp::kPermissionDenied) << r;
-    EXPECT_TRUE(m_temp.List().empty());
-    const std::string missingLocal = m_temp.Path("not-here.bin");
-    EXPECT_EQ(ftp::kLocalFileFault, m_client.SendFile(missingLocal.c_str(), "x.bin"));
 }
 
 TEST_P(RealServer, TraceShowsLinesButNeverThePassword) {
