@@ -102,6 +102,9 @@ void DataTransfer::Recover() {
     m_data.Close();
     ControlChannel& control = m_s.control;
     if (!control.IsOpen() || !control.ReplyOwed()) return;  // in step already
+    // Stopped while still dropping an earlier stop's replies: nothing of this
+    // transfer was sent, and the earlier NOOP still marks the end.
+    if (control.Settling()) return;
     // Servers answer an abort with 426 then 226, or a single 225/226, and a
     // transfer that ended just before it adds its own 226, sometimes late.
     // Before the transfer command, only the reply in flight is owed.

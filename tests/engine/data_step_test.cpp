@@ -187,6 +187,24 @@ TEST(DataStepOnce, RefusedEpsvMeansPasvForTheRestOfTheConnection) {
     EXPECT_EQ(expected, server.Commands());
 }
 
+// A stop while an earlier stop's replies are still being dropped sends
+// nothing new: the earlier NOOP's 200 still marks the end.
+TEST(DataStepOnce, StopWhileDroppingAnEarlierStopsReplies) {
+    FakeServer server(fake::LoggedIn({kTypeI, kPasv, kMark, {Action::kExpect, ""}, {Action::kExpect, ""},
+                                      {Action::kPause, "800"}, {Action::kReply, "426 Aborted\n226 ABOR ok\n200 NOOP ok"},
+                                      {Action::kExpect, "257 \"/\" is current"}}));
+    CUT_FTPClient client;
+    ASSERT_EQ(ftp::kOk, fake::LogIn(client, server));
+    client.SetCallback(StopAtOnce);
+    testfiles::TempFolder folder;
+    EXPECT_EQ(ftp::kCancelled, client.ReceiveFile("a.txt", folder.Path("a.txt").c_str()));
+    EXPECT_EQ(ftp::kCancelled, client.ReceiveFile("b.txt", folder.Path("b.txt").c_str()));
+    char dir[256];
+    EXPECT_EQ(ftp::kOk, client.GetCurDir(dir, 255));
+    const std::vector<std::string> expected = {"USER joe", "TYPE I", "PASV", "RETR a.txt", "ABOR", "NOOP", "PWD"};
+    EXPECT_EQ(expected, server.Commands());
+}
+
 // Stop requests: whatever the server is silent about, a stop is seen
 // within a quarter second and the call returns -4 soon after.
 struct StopCase {
