@@ -22,7 +22,7 @@ const MonthName kMonthNames[] = {
     // German
     {"m\xc3\xa4r", 3}, {"mrz", 3}, {"mai", 5}, {"okt", 10}, {"dez", 12},
     // French
-    {"janv", 1}, {"f\xc3\xa9vr", 2}, {"f\xc3\xa9v", 2}, {"mars", 3}, {"avr", 4}, {"juin", 6},
+    {"janv", 1}, {"f\xc3\xa9vr", 2}, {"f\xc3\xa9v", 2}, {"mars", 3}, {"avr", 4}, {"avril", 4}, {"juin", 6},
     {"juil", 7}, {"ao\xc3\xbbt", 8}, {"ao\xc3\xbb", 8}, {"sept", 9}, {"d\xc3\xa9\x63", 12},
     // Spanish
     {"ene", 1}, {"abr", 4}, {"ago", 8}, {"dic", 12},
@@ -97,7 +97,8 @@ int MonthFromName(string_view t) {
         int month = 0;
         return ParseBounded(t, 2, 1, 12, &month) ? month : 0;
     }
-    if (t.size() < 3 || t.size() > 8) return 0;
+    // No month name starts with a digit; most tokens tried are numbers.
+    if (t.size() < 3 || t.size() > 8 || IsDigit(t[0])) return 0;
     for (const MonthName& m : kMonthNames) {
         if (SameUtf8(t, m.text) || SameSingleByte(t, m.text)) return m.month;
     }

@@ -59,19 +59,21 @@ bool ParseTimeOrYear(string_view t, Stamp* stamp) {
 using DateShape = bool (*)(string_view line, string_view first, Stamp* stamp, string_view* last);
 
 // "Jun  7 21:22", "Jun  7  2005", "6月  7日 21:22".
+// The cheap day test runs before the month table is searched: most tokens
+// tried are owners, groups and sizes.
 bool MatchMonthFirst(string_view line, string_view first, Stamp* stamp, string_view* last) {
-    stamp->month = MonthFromName(first);
     const string_view day = TokenAfter(line, first);
     *last = TokenAfter(line, day);
-    return stamp->month != 0 && ParseDayToken(day, &stamp->day) && ParseTimeOrYear(*last, stamp);
+    return ParseDayToken(day, &stamp->day) && (stamp->month = MonthFromName(first)) != 0 &&
+           ParseTimeOrYear(*last, stamp);
 }
 
 // "7 juin 21:22", "7. Jun 2005".
 bool MatchDayFirst(string_view line, string_view first, Stamp* stamp, string_view* last) {
     const string_view month = TokenAfter(line, first);
     *last = TokenAfter(line, month);
-    stamp->month = MonthFromName(month);
-    return stamp->month != 0 && ParseDayToken(first, &stamp->day) && ParseTimeOrYear(*last, stamp);
+    return ParseDayToken(first, &stamp->day) && (stamp->month = MonthFromName(month)) != 0 &&
+           ParseTimeOrYear(*last, stamp);
 }
 
 // "2005-06-07 21:22" (long-iso), "2005-06-07 21:22:33.123456789 +0200"
