@@ -53,10 +53,18 @@ bool HasControlBytes(const std::string& text) {
 
 }  // namespace
 
+// A line outside any reply, complete or still arriving.
 void ReplyReader::CheckStray(const std::string& line, bool complete) {
-    if (HasControlBytes(line)) m_garbled = true;
-    if (!m_sawReply && !CanStartReply(line)) m_garbled = true;
-    if (!m_sawReply && complete && !line.empty() && ParseReplyCode(line) == 0) m_garbled = true;
+    if (complete) {
+        if (HasControlBytes(line) || !m_sawReply) m_garbled = true;
+        return;
+    }
+    // The start of a line: judged only once it cannot begin a reply, so
+    // that the verdict does not depend on where the bytes were split.
+    std::string head = line;
+    if (head.back() == '\r') head.pop_back();
+    if (head.empty() || CanStartReply(head)) return;
+    if (HasControlBytes(head) || !m_sawReply) m_garbled = true;
 }
 
 Reply ReplyReader::Next() {
