@@ -11,7 +11,7 @@
 //     "name -> target" (name only, type 2), "total N" header lines skipped.
 //     Dates: "Mon DD HH:MM|YYYY" and "DD Mon HH:MM|YYYY" with English, German,
 //     French, Spanish or Russian month names (UTF-8, Latin-1, CP1251),
-//     Japanese "6月 7日 2005年" (UTF-8, Shift-JIS), ISO "2005-06-07 21:22"
+//     Japanese "6月  7日 21:22" (UTF-8, Shift-JIS), ISO "2005-06-07 21:22"
 //     (long-iso; full-iso with seconds and zone), "07.06.2005 21:22",
 //     "2005/06/07 21:22".
 //   - NetWare: "d [RWCEAFMS] owner 512 Jun 07 21:22 name", dated like Unix.
@@ -35,7 +35,7 @@
 #include "dirinfo.h"
 
 enum class ListFormat {
-    kList,  // LIST output: Unix or DOS lines, detected per line
+    kList,  // LIST output: any of the formats above but MLSD, detected per line
     kMlsd,  // MLSD / MLST fact lines
 };
 
