@@ -74,7 +74,7 @@ std::vector<DataCase> DataCases() {
         // The data connection stays silent: ABOR and NOOP put the control
         // connection back in step instead of closing it.
         {"ListDataSilent", Op::kList,
-         {kPasv, kMark, {Action::kPause, "1200"}, {Action::kExpect, "426 Aborted\n226 ABOR ok"},
+         {kPasv, kMark, {Action::kExpect, "426 Aborted\n226 ABOR ok"},
           {Action::kExpect, "200 NOOP ok"}},
          Plus(kList, {"ABOR", "NOOP"}), ftp::kTimeout, "", 800},
         // A stop while the 226 is already there and the answer to ABOR
@@ -191,7 +191,7 @@ TEST(DataStepOnce, RefusedEpsvMeansPasvForTheRestOfTheConnection) {
 // nothing new: the earlier NOOP's 200 still marks the end.
 TEST(DataStepOnce, StopWhileDroppingAnEarlierStopsReplies) {
     FakeServer server(fake::LoggedIn({kTypeI, kPasv, kMark, {Action::kExpect, ""}, {Action::kExpect, ""},
-                                      {Action::kPause, "800"}, {Action::kReply, "426 Aborted\n226 ABOR ok\n200 NOOP ok"},
+                                      {Action::kPause, "1500"}, {Action::kReply, "426 Aborted\n226 ABOR ok\n200 NOOP ok"},
                                       {Action::kExpect, "257 \"/\" is current"}}));
     CUT_FTPClient client;
     ASSERT_EQ(ftp::kOk, fake::LogIn(client, server));
