@@ -61,6 +61,15 @@ size_t LastElementStart(const std::string& path, const char* separators, UINT co
     return start;
 }
 
+size_t WholeCharacters(const std::string& text, size_t limit, UINT codePage) {
+    size_t end = 0;
+    for (size_t i = 0; i < text.size(); i += CharLength(text, i, codePage)) {
+        if (i + CharLength(text, i, codePage) > limit) break;
+        end = i + CharLength(text, i, codePage);
+    }
+    return end;
+}
+
 std::string LastPathElement(const std::string& path, UINT codePage) {
     return path.substr(LastElementStart(path, "/", codePage));
 }
@@ -92,7 +101,9 @@ int ChangeRemoteDir(const char* path, char* folder, int folderSize) {
     std::string current;
     const int asked = GetRemoteCurrentDir(&current);
     if (asked != ftp::kOk && result == ftp::kOk) result = CopyAfter(asked);
-    BoundedCopy(folder, BufferRoom(folderSize), current.c_str(), current.size());
+    const size_t room = BufferRoom(folderSize);
+    // A folder name cut to fit ends before a double-byte character, never inside it.
+    BoundedCopy(folder, room, current.c_str(), room > 0 ? WholeCharacters(current, room - 1) : 0);
     if (result == ftp::kOk) ProbeClockOffset(false);
     return result;
 }
