@@ -37,9 +37,6 @@ void ToRemotePath(std::string& path, UINT codePage = CP_ACP);
 // Where the last element of `path` starts: after its last character that
 // is one of `separators`, or 0.
 size_t LastElementStart(const std::string& path, const char* separators, UINT codePage = CP_ACP);
-// The length of the longest start of `text` that holds whole characters
-// only and at most `limit` bytes.
-size_t WholeCharacters(const std::string& text, size_t limit, UINT codePage = CP_ACP);
 // The part after the last "/" character, or the whole text.
 std::string LastPathElement(const std::string& path, UINT codePage = CP_ACP);
 // The current remote folder exactly as the server named it, in full.

@@ -4,12 +4,12 @@
 // Paths are ANSI texts in the system's code page. In double-byte code pages
 // (Shift-JIS and its kin) the second byte of a character may be 0x5C, the
 // byte of "\": separators are therefore found character by character.
-#include <cstring>
 #include <string>
 
 #include "bounded_copy.h"
 #include "ftp_result.h"
 #include "ftp_session.h"
+#include "lead_bytes.h"
 #include "session_ops.h"
 #include "wait_cursor.h"
 
@@ -32,13 +32,6 @@ int CopyAfter(int result) {
     return result;
 }
 
-// The byte length of the character at `i`: 2 for a lead byte followed by
-// its trail byte, else 1.
-size_t CharLength(const std::string& text, size_t i, UINT codePage) {
-    const BYTE c = static_cast<BYTE>(text[i]);
-    return c >= 0x80 && i + 1 < text.size() && IsDBCSLeadByteEx(codePage, c) ? 2 : 1;
-}
-
 }  // namespace
 
 size_t BufferRoom(int size) {
@@ -48,26 +41,24 @@ size_t BufferRoom(int size) {
 }
 
 void ToRemotePath(std::string& path, UINT codePage) {
-    for (size_t i = 0; i < path.size(); i += CharLength(path, i, codePage)) {
-        if (path[i] == '\\') path[i] = '/';
+    const LeadBytes lead = LeadBytesOf(codePage);
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (lead[static_cast<unsigned char>(path[i])]) {
+            ++i;  // the second byte belongs to the character
+        } else if (path[i] == '\\') {
+            path[i] = '/';
+        }
     }
 }
 
 size_t LastElementStart(const std::string& path, const char* separators, UINT codePage) {
+    const LeadBytes lead = LeadBytesOf(codePage);
     size_t start = 0;
-    for (size_t i = 0; i < path.size(); i += CharLength(path, i, codePage)) {
-        if (std::strchr(separators, path[i]) != nullptr && path[i] != '\0') start = i + 1;
+    for (const char* separator = separators; *separator != '\0'; ++separator) {
+        const size_t at = FindLastCharacter(path, *separator, lead);
+        if (at != std::string::npos && at + 1 > start) start = at + 1;
     }
     return start;
-}
-
-size_t WholeCharacters(const std::string& text, size_t limit, UINT codePage) {
-    size_t end = 0;
-    for (size_t i = 0; i < text.size(); i += CharLength(text, i, codePage)) {
-        if (i + CharLength(text, i, codePage) > limit) break;
-        end = i + CharLength(text, i, codePage);
-    }
-    return end;
 }
 
 std::string LastPathElement(const std::string& path, UINT codePage) {
@@ -103,7 +94,7 @@ int ChangeRemoteDir(const char* path, char* folder, int folderSize) {
     if (asked != ftp::kOk && result == ftp::kOk) result = CopyAfter(asked);
     const size_t room = BufferRoom(folderSize);
     // A folder name cut to fit ends before a double-byte character, never inside it.
-    BoundedCopy(folder, room, current.c_str(), room > 0 ? WholeCharacters(current, room - 1) : 0);
+    BoundedCopy(folder, room, current.c_str(), room > 0 ? CutLength(current, room - 1, LeadBytesOf(CP_ACP)) : 0);
     if (result == ftp::kOk) ProbeClockOffset(false);
     return result;
 }
