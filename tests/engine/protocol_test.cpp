@@ -148,8 +148,7 @@ TEST_F(ScriptedSession, MultiLineWelcomeWithIndentedCodesIsOneReply) {
         {Action::kExpect, "230-Hello joe\n230-Quota: none\n230 Logged in"},
         {Action::kExpect, "257 \"/home/joe\" is current"}};
     m_server.reset(new FakeServer(script));
-    ASSERT_EQ(ftp::kOk, m_client.ConnectToFirewall("127.0.0.1", "joe", static_cast<unsigned short>(m_server->Port()),
-                                                   5000, 0, nullptr, 0, nullptr, nullptr, "anonymous"));
+    ASSERT_EQ(ftp::kOk, fake::LogIn(m_client, *m_server));
     char welcome[4096];
     ASSERT_EQ(ftp::kOk, m_client.GetMultiLineResponse(welcome, 4095));
     EXPECT_EQ("230-Hello joe\r\n230-Quota: none\r\n230 Logged in", std::string(welcome));
@@ -182,7 +181,8 @@ TEST_F(ScriptedSession, SilentServerTimesOutWithinLimit) {
 }
 
 TEST_F(ScriptedSession, ReplyCodesMapToResults) {
-    Connect({{Action::kExpect, "550 /x: No such file or directory"},
+    Connect({{Action::kExpect, "500 FEAT not understood"},
+             {Action::kExpect, "550 /x: No such file or directory"},
              {Action::kExpect, "550 Permission denied"},
              {Action::kExpect, "553 Bad file name"},
              {Action::kExpect, "452 Insufficient storage"},
@@ -190,6 +190,7 @@ TEST_F(ScriptedSession, ReplyCodesMapToResults) {
              {Action::kExpect, "350 Ready for RNTO"},
              {Action::kExpect, "250 Renamed"},
              {Action::kExpect, "421 Service closing"}});
+    EXPECT_EQ(ftp::kRequestDenied, m_client.SetOtherOptions());  // "denied", not a syntax fault
     EXPECT_EQ(ftp::kFileMissing, m_client.ChDir("/x"));
     EXPECT_EQ(ftp::kPermissionDenied, m_client.RmDir("full"));
     EXPECT_EQ(ftp::kBadFileName, m_client.MkDir("a*b"));
@@ -199,7 +200,7 @@ TEST_F(ScriptedSession, ReplyCodesMapToResults) {
     EXPECT_EQ(ftp::kOk, m_client.RenameFile("old", "new"));
     EXPECT_EQ(ftp::kConnectionClosed, m_client.ChDir("/"));
     EXPECT_EQ(ftp::kConnectionClosed, m_client.ChDir("/"));
-    const std::vector<std::string> expected = {"USER joe", "CWD /x", "RMD full", "MKD a*b", "MKD big",
+    const std::vector<std::string> expected = {"USER joe", "FEAT", "CWD /x", "RMD full", "MKD a*b", "MKD big",
                                                "DELE x y", "RNFR old", "RNTO new", "CWD /"};
     EXPECT_EQ(expected, m_server->Commands());
 }
@@ -211,11 +212,6 @@ TEST_F(ScriptedSession, CommandWithLineBreakIsRefusedUnsent) {
     m_client.Close();
     const std::vector<std::string> expected = {"USER joe", "QUIT"};
     EXPECT_EQ(expected, m_server->Commands());
-}
-
-TEST_F(ScriptedSession, FeatureRefusalCountsAsDenied) {
-    Connect({{Action::kExpect, "500 FEAT not understood"}});
-    EXPECT_EQ(ftp::kRequestDenied, m_client.SetOtherOptions());
 }
 
 }  // namespace
