@@ -8,7 +8,7 @@ constexpr auto kProgressPeriod = std::chrono::milliseconds(100);
 // After a stop, replies that come this soon are read at once; later ones are
 // dropped before the next command, so that the stop itself never waits on
 // a silent server.
-constexpr int kSettleNowMs = 100;
+constexpr int kSettleNowMs = 50;
 
 Command CommandOf(DataKind kind) {
     switch (kind) {

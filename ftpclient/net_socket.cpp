@@ -69,7 +69,7 @@ void TuneSocket(SocketHandle s) {
     setsockopt(s, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&one), sizeof one);
 }
 
-constexpr int kTickSliceMs = 50;  // a stop is seen within two slices of the tick's period
+constexpr int kTickSliceMs = 25;  // a stop is seen at most one slice after the tick is due
 thread_local WaitTick* t_tick = nullptr;
 
 }  // namespace
