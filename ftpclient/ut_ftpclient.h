@@ -56,6 +56,11 @@ public:
     int DeleteFileA(const char* path);
     int RenameFile(const char* oldName, const char* newName);
     int GetCurDir(char* buffer, int maxLength);
+    // Whether `name` exists in the current folder, asked with one command
+    // (MLST, or SIZE in binary mode): 1 it does, 0 it does not (550);
+    // -29 when the server has neither command or its answer tells nothing,
+    // so that the caller must read the listing instead.
+    int QueryName(const char* name);
 
     // 0 ASCII, 1 binary; TYPE is sent with the next transfer that needs it.
     int SetTransferType(int type);

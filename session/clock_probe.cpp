@@ -5,7 +5,9 @@
 //
 // A user's own "testfile.txt" is never touched: when the remote folder or
 // the program's folder already holds one, the probe takes the first free
-// name of "testfile1.txt", "testfile2.txt", ...
+// name of "testfile1.txt", "testfile2.txt", ... Until one measurement
+// succeeds the probe runs again in every folder entered, so a name is
+// checked with one command (MLST or SIZE), not with a listing of the folder.
 #include <windows.h>
 
 #include <cstring>
@@ -51,17 +53,39 @@ bool RemoteHolds(const std::string& name) {
     return false;
 }
 
+// Whether a name is taken in the current remote folder: 1 taken, 0 free,
+// or the result code of a folder that cannot be examined. Servers without
+// MLST and SIZE are answered from the folder's listing, read once.
+class RemoteNames {
+public:
+    int Taken(const std::string& name) {
+        if (!m_listed) {
+            const int asked = TheSession().Client().QueryName(name.c_str());
+            if (asked != ftp::kRequestDenied) return asked;
+            const int r = ReadRemoteListing(nullptr);
+            if (r != ftp::kOk) return r;
+            m_listed = true;
+        }
+        return RemoteHolds(name) ? 1 : 0;
+    }
+
+private:
+    bool m_listed = false;
+};
+
 // Picks a name free in the current remote folder and creates the empty
 // local file of that name beside the program. False when the folder cannot
-// be listed or the program's folder is not writable.
+// be examined or the program's folder is not writable.
 bool CreateProbeFile(const std::string& localFolder, std::string* name) {
-    if (ReadRemoteListing(nullptr) != ftp::kOk) {
-        TheSession().ClearLastMessage();  // a probe failure is never reported later
-        return false;
-    }
+    RemoteNames remote;
     for (int n = 0; n < kMaxProbeNames; ++n) {
         *name = ProbeName(n);
-        if (RemoteHolds(*name)) continue;
+        const int taken = remote.Taken(*name);
+        if (taken < 0) {
+            TheSession().ClearLastMessage();  // a probe failure is never reported later
+            return false;
+        }
+        if (taken == 1) continue;
         if (CreateNewEmptyFile(localFolder + *name)) return true;
         if (GetLastError() != ERROR_FILE_EXISTS) return false;
     }

@@ -99,6 +99,33 @@ TEST(ClockProbe, ReadOnlyLoginFolderThenWritableFolderKeepsTheUsersFiles) {
     FTP_Close();
 }
 
+std::vector<std::string> g_sent;
+void RecordSent(const char* text, int kind) {
+    if (kind == 1) g_sent.push_back(text);
+}
+
+// Until it has measured, the probe runs in every folder entered: its name
+// check is one command, never a listing of a folder that may be huge.
+TEST(ClockProbe, ChecksItsNameWithOneCommandNotAListing) {
+    const auto s = testservers::Load("welcome");
+    ASSERT_NE(0, s.port);
+    RecordingLog log;  // with a log window the session keeps the trace set here
+    TheSession().SetLogWindow(&log);
+    TheSession().Client().SetCallbackTrace(RecordSent);
+    ASSERT_EQ(0, Connect(s, "reader", "reader-pw"));  // a read-only folder: each probe fails
+    char folder[256];
+    ASSERT_EQ(0, FTP_ChangeDir("/", folder, sizeof folder));
+    TheSession().SetLogWindow(nullptr);
+    EXPECT_FALSE(TheSession().OffsetMeasured());
+    int nameChecks = 0;
+    for (const std::string& line : g_sent) {
+        EXPECT_TRUE(line.rfind("LIST", 0) != 0 && line.rfind("MLSD", 0) != 0 && line.rfind("NLST", 0) != 0) << line;
+        nameChecks += line == "MLST testfile.txt";
+    }
+    EXPECT_EQ(2, nameChecks);
+    FTP_Close();
+}
+
 TEST(ClockProbe, LogShowsNoteButNoneOfTheProbesLines) {
     const auto s = testservers::Load("pyftpdlib");
     RecordingLog log;
