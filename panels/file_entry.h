@@ -28,6 +28,7 @@ struct FileEntry {
     std::string strModified;  // FormatTimeText of ftModified
     FILETIME ftModified = {};  // local time, after the listing's adjustments
     int64_t nSize = 0;        // bytes of a file, 0 for the others; the Size column sorts on it
+    std::u16string nameKey{};  // strName folded once per sort: the Name column compares these
 };
 
 // Folders, the parent entry and links are folder-like; every other index is a file.

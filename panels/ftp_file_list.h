@@ -64,7 +64,10 @@ public:
     // The list view's sort callback: parent entry, links, folders, files;
     // the column (low two bits of `param`) orders within a group, reversed
     // when any higher bit is set.
+    // Name order compares keys that PrepareSortKey makes once per record and
+    // sort (SortEntries prepares every record's).
     static int CALLBACK CompareEntries(LPARAM a, LPARAM b, LPARAM param);
+    static void PrepareSortKey(FileEntry& entry);
 
     // ---- The virtual file operations, in their fixed slot order ----
     // (ftp_file_list_local.cpp)

@@ -1,6 +1,9 @@
 #include "ftp_file_list.h"
 
+#include <mbctype.h>
 #include <mbstring.h>
+
+#include <cctype>
 
 #include "file_time.h"
 
@@ -9,8 +12,44 @@ namespace {
 constexpr LPARAM kColumnBits = 0x3;
 constexpr LPARAM kDescendingBits = static_cast<LPARAM>(static_cast<int32_t>(0xFFFFFFFC));
 
-int CompareText(const std::string& a, const std::string& b) {
-    return _mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()), reinterpret_cast<const unsigned char*>(b.c_str()));
+// The runtime's multibyte case-insensitive comparison (_mbsicmp) folds each
+// character with _mbctolower (a double-byte character as one value, lead
+// byte high) in a double-byte code page, and each byte with tolower in the
+// others, then compares the values. Folding a name once into those values
+// gives the same order at a fraction of the cost of folding both names in
+// every comparison. Single bytes fold through a table made once per sort.
+struct Folding {
+    bool doubleByte = false;
+    char16_t single[256] = {};
+};
+
+Folding CurrentFolding() {
+    Folding folding;
+    for (int byte = 0; byte < 256; ++byte) folding.doubleByte = folding.doubleByte || _ismbblead(static_cast<unsigned>(byte));
+    for (int byte = 0; byte < 256; ++byte) {
+        const unsigned value = static_cast<unsigned>(byte);
+        folding.single[byte] = static_cast<char16_t>(folding.doubleByte ? _mbctolower(value) : static_cast<unsigned char>(std::tolower(byte)));
+    }
+    return folding;
+}
+
+std::u16string FoldedName(const std::string& name, const Folding& folding) {
+    std::u16string key;
+    key.reserve(name.size());
+    for (size_t at = 0; at < name.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(name[at]);
+        if (folding.doubleByte && _ismbblead(byte) && at + 1 < name.size()) {
+            key += static_cast<char16_t>(_mbctolower((byte << 8) | static_cast<unsigned char>(name[++at])));
+        } else {
+            key += folding.single[byte];
+        }
+    }
+    return key;
+}
+
+int CompareKeys(const std::u16string& a, const std::u16string& b) {
+    const int order = a.compare(b);
+    return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
 int CompareSizes(int64_t a, int64_t b) { return a < b ? -1 : (a > b ? 1 : 0); }
@@ -45,13 +84,19 @@ int CALLBACK CFtpFileList::CompareEntries(LPARAM a, LPARAM b, LPARAM param) {
     switch (param & kColumnBits) {
         case 1: order = CompareSizes(first.nSize, second.nSize); break;
         case 2: order = CompareTimes(first.ftModified, second.ftModified); break;
-        default: order = CompareText(first.strName, second.strName); break;
+        default: order = CompareKeys(first.nameKey, second.nameKey); break;
     }
     return (param & ~kColumnBits) != 0 ? -order : order;
 }
 
+void CFtpFileList::PrepareSortKey(FileEntry& entry) { entry.nameKey = FoldedName(entry.strName, CurrentFolding()); }
+
 void CFtpFileList::SortEntries() {
     EnableWindow(FALSE);
+    if (m_nSortColumn == 0) {
+        const Folding folding = CurrentFolding();
+        for (FileEntry* entry : m_entries) entry->nameKey = FoldedName(entry->strName, folding);
+    }
     LPARAM param = m_nSortColumn;
     if (m_bSortDesc[m_nSortColumn]) {
         param |= kDescendingBits;

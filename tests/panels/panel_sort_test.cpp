@@ -3,6 +3,9 @@
 // real folder.
 #include <gtest/gtest.h>
 
+#include <mbctype.h>
+#include <mbstring.h>
+
 #include <algorithm>
 
 #include "ftp_file_list.h"
@@ -33,10 +36,12 @@ std::vector<FileEntry> MixedRows() {
     };
 }
 
-std::vector<std::string> SortedNames(LPARAM param) {
-    std::vector<FileEntry> rows = MixedRows();
+std::vector<std::string> SortedNames(LPARAM param, std::vector<FileEntry> rows = MixedRows()) {
     std::vector<FileEntry*> order;
-    for (FileEntry& row : rows) order.push_back(&row);
+    for (FileEntry& row : rows) {
+        CFtpFileList::PrepareSortKey(row);
+        order.push_back(&row);
+    }
     std::stable_sort(order.begin(), order.end(), [param](FileEntry* a, FileEntry* b) {
         return CFtpFileList::CompareEntries(reinterpret_cast<LPARAM>(a), reinterpret_cast<LPARAM>(b), param) < 0;
     });
@@ -62,6 +67,24 @@ TEST(PanelSort, GroupsKeepTheirOrderAndTheColumnOrdersWithinThem) {
     // Modified: oldest first ascending, newest first descending.
     EXPECT_EQ((Names{"..", "Docs", "web", "zeta", "Alpha", "d.wav", "b.txt", "c.gif", "A.html"}), SortedNames(2));
     EXPECT_EQ((Names{"..", "web", "Docs", "Alpha", "zeta", "A.html", "c.gif", "b.txt", "d.wav"}), SortedNames(2 | kDescending));
+}
+
+// Names fold by character as the runtime's _mbsicmp folds them: in code
+// page 932 a double-byte character is one value above every single byte
+// (half-width katakana 0xB1 included), and "_" sorts before the letters.
+TEST(PanelSort, NamesSortAsTheRuntimesMultibyteComparisonOrdersThem) {
+    const int previous = _getmbcp();
+    ASSERT_EQ(0, _setmbcp(932));
+    const std::vector<std::string> expected = {"_a", "a", "ab", "B", "Zb", "\xB1", "\x83\x41", "\x83\x61"};
+    std::vector<FileEntry> rows;
+    for (auto name = expected.rbegin(); name != expected.rend(); ++name) rows.push_back({IMG_FILE, *name, "", "", {}});
+    const std::vector<std::string> sorted = SortedNames(0, rows);
+    for (size_t i = 1; i < expected.size(); ++i) {
+        const auto* before = reinterpret_cast<const unsigned char*>(expected[i - 1].c_str());
+        EXPECT_LT(_mbsicmp(before, reinterpret_cast<const unsigned char*>(expected[i].c_str())), 0) << expected[i];
+    }
+    _setmbcp(previous);
+    EXPECT_EQ(expected, sorted);
 }
 
 TEST(PanelSort, TheParentEntryComesFirstWhicheverSideItIsOn) {
