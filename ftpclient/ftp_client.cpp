@@ -4,6 +4,8 @@
 
 #include "ftp_client_impl.h"
 
+#include "bounded_copy.h"
+
 using namespace ftp;
 
 namespace {
@@ -11,9 +13,7 @@ namespace {
 // Copies `text` into a caller's buffer of maxLength characters plus the NUL.
 int CopyOut(const std::string& text, char* buffer, int maxLength) {
     if (buffer == nullptr || maxLength < 0) return kBadArgument;
-    const size_t n = std::min(text.size(), static_cast<size_t>(maxLength));
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
+    BoundedCopy(buffer, static_cast<size_t>(maxLength) + 1, text.data(), text.size());
     return kOk;
 }
 

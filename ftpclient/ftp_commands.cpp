@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "bounded_copy.h"
 #include "ftp_client_impl.h"
 
 using namespace ftp;
@@ -73,8 +74,6 @@ int CUT_FTPClient::GetCurDir(char* buffer, int maxLength) {
     if (r != kOk) return r;
     if (reply.code != 257) return kNoResponse;
     const std::string path = ParsePwdReply(reply.text);
-    const size_t n = std::min(path.size(), static_cast<size_t>(maxLength));
-    std::memcpy(buffer, path.data(), n);
-    buffer[n] = '\0';
+    BoundedCopy(buffer, static_cast<size_t>(maxLength) + 1, path.data(), path.size());
     return kOk;
 }

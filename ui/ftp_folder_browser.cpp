@@ -4,12 +4,13 @@
 
 #include <cstring>
 
+#include "bounded_copy.h"
 #include "module.h"
 #include "resource.h"
 
 CFtpFolderBrowser::CFtpFolderBrowser(HWND owner, const char* startFolder) {
     char path[MAX_PATH] = "";
-    std::strncpy(path, startFolder, MAX_PATH - 1);
+    BoundedCopy(path, sizeof path, startFolder);
     const std::string title = LoadResourceString(IDS_SELECT_LOCAL_FOLDER);
 
     IMalloc* allocator = nullptr;
