@@ -25,9 +25,9 @@ constexpr int32_t kDir = kDirEntryFolder;
 constexpr int32_t kLink = kDirEntryLink;
 
 struct Date {
-    int32_t year, month, day, hour, minute;
+    int32_t year = 0, month = 0, day = 0, hour = 0, minute = 0;
 };
-constexpr Date kNoDate = {0, 0, 0, 0, 0};
+constexpr Date kNoDate = {};
 // Dates shared by many rows.
 constexpr Date kJan5 = {0, 1, 5, 12, 0}, kJun7 = {0, 6, 7, 21, 22}, kJun7Y = {2005, 6, 7, 21, 22};
 constexpr Date kMlsdTime = {2024, 1, 5, 12, 34};
@@ -45,75 +45,50 @@ void PrintTo(const Row& row, std::ostream* os) {
     *os << row.caseName << " \"" << ::testing::PrintToString(row.line) << "\"";
 }
 
-// ---------------------------------------------------------------------------
-// Unix "ls -l" tables.
-
-const std::vector<Row> kVsftpd = {
-    {"NumericOwnerFile", "-rw-r--r--    1 1000     1000         4096 Dec 05 19:17 index.html",
-     "index.html", 4096, {0, 12, 5, 19, 17}},
-    {"NumericOwnerDirWithYear", "drwxr-xr-x    2 1000     1000         4096 Jan 12  2023 docs",
-     "docs", 4096, {2023, 1, 12, 0, 0}, kDir},
-    {"Symlink", "lrwxrwxrwx    1 0        0              11 Mar 03 08:05 latest -> release-1.2",
-     "latest", 11, {0, 3, 3, 8, 5}, kLink},
-    {"LargeFile", "-rw-r--r--    1 1000     1000     5000000000 Feb 14 06:30 disk.img",
-     "disk.img", 5000000000, {0, 2, 14, 6, 30}},
-    {"Utf8NameWithBlank", "-rw-r--r--    1 1000     1000           12 Apr 30  2024 caf\xc3\xa9 menu.txt",
-     "caf\xc3\xa9 menu.txt", 12, {2024, 4, 30, 0, 0}},
-};
-const std::vector<Row> kPyftpdlib = {
-    {"File", "-rw-r--r--   1 root     root         1234 Jan 05 12:00 a.txt", "a.txt", 1234, kJan5},
-    {"Dir", "drwxr-xr-x   3 root     root         4096 Feb 28 09:30 pub", "pub", 4096, {0, 2, 28, 9, 30}, kDir},
-    {"FileWithYear", "-rw-r--r--   1 root     root       567890 Nov 11  2019 old.tar.gz",
-     "old.tar.gz", 567890, {2019, 11, 11, 0, 0}},
-};
-const std::vector<Row> kProftpd = {
-    {"SpacePaddedDay", "-rw-r--r--   1 ftp      ftp          1234 Jan  5 12:00 readme.txt", "readme.txt", 1234, kJan5},
-    {"DirWithYear", "drwxr-xr-x   2 ftp      ftp          4096 Jul 14  2021 archive",
-     "archive", 4096, {2021, 7, 14, 0, 0}, kDir},
-    {"NameWithBlanks", "-rw-r--r--   1 ftpuser  ftpgroup  1048576 Apr  1 23:59 name with blanks.bin",
-     "name with blanks.bin", 1048576, {0, 4, 1, 23, 59}},
-    {"EmptyFile1999", "-rw-r--r--   1 ftp      ftp             0 Oct 31  1999 empty", "empty", 0, {1999, 10, 31, 0, 0}},
-    {"OwnerIsJan", "-rw-r--r--   1 jan      jan            77 Jan 05 12:00 owner-jan.txt", "owner-jan.txt", 77, kJan5},
-};
-const std::vector<Row> kPureFtpd = {
-    {"NumericOwnerFile", "-rw-r--r--    1 1000       1000             6 Sep 30 00:01 hello.txt",
-     "hello.txt", 6, {0, 9, 30, 0, 1}},
-    {"DirWithYear", "drwxr-xr-x    2 1000       1000          4096 Oct  2  2022 photos",
-     "photos", 4096, {2022, 10, 2, 0, 0}, kDir},
-    {"Symlink", "lrwxrwxrwx    1 0          0                4 Jun  9 14:22 bin -> usr/bin",
-     "bin", 4, {0, 6, 9, 14, 22}, kLink},
-};
-const std::vector<Row> kGnuLs = {
-    {"WithGroup", "-rw-r--r-- 1 alice staff 2048 May 17 07:45 notes.md", "notes.md", 2048, {0, 5, 17, 7, 45}},
-    {"WithoutGroup", "-rw-r--r-- 1 alice 2048 May 17 07:45 notes.md", "notes.md", 2048, {0, 5, 17, 7, 45}},
-    {"WithoutGroupDirWithYear", "drwxr-xr-x 5 alice 4096 Dec 24  2020 src", "src", 4096, {2020, 12, 24, 0, 0}, kDir},
-    {"AclMarker", "-rw-rw-r--+ 1 alice staff 10 Aug  8  2020 acl.txt", "acl.txt", 10, {2020, 8, 8, 0, 0}},
+// Unix "ls -l" tables: as real servers print it, then file kinds and columns.
+const std::vector<Row> kUnixServers = {
+    {"VsftpdFile", "-rw-r--r--    1 1000     1000    4096 Dec 05 19:17 index", "index", 4096, {0, 12, 5, 19, 17}},
+    {"VsftpdDirWithYear", "drwxr-xr-x    2 1000     1000    4096 Jan 12  2023 docs", "docs", 4096, {2023, 1, 12}, kDir},
+    {"VsftpdLink", "lrwxrwxrwx    1 0     0    11 Mar 03 08:05 latest -> r-1.2", "latest", 11, {0, 3, 3, 8, 5}, kLink},
+    {"VsftpdLarge", "-rw-r--r--    1 1000   1000 5000000000 Feb 14 06:30 disk", "disk", 5000000000, {0, 2, 14, 6, 30}},
+    {"VsftpdUtf8", "-rw-r--r--    1 1000  1000  12 Apr 30  2024 caf\xc3\xa9 m", "caf\xc3\xa9 m", 12, {2024, 4, 30}},
+    {"PyftpdlibYear", "-rw-r--r--   1 root     root     567890 Nov 11  2019 old", "old", 567890, {2019, 11, 11}},
+    {"ProftpdPaddedDay", "-rw-r--r--   1 ftp      ftp      1234 Jan  5 12:00 readme", "readme", 1234, kJan5},
+    {"ProftpdEmpty1999", "-rw-r--r--   1 ftp      ftp         0 Oct 31  1999 empty", "empty", 0, {1999, 10, 31}},
+    {"ProftpdOwnerIsJan", "-rw-r--r--   1 jan      jan        77 Jan 05 12:00 o-jan", "o-jan", 77, kJan5},
+    {"PureFtpdFile", "-rw-r--r--    1 1000       1000        6 Sep 30 00:01 hello", "hello", 6, {0, 9, 30, 0, 1}},
+    {"GnuWithGroup", "-rw-r--r-- 1 alice staff 2048 May 17 07:45 notes.md", "notes.md", 2048, {0, 5, 17, 7, 45}},
+    {"GnuWithoutGroup", "-rw-r--r-- 1 alice 2048 May 17 07:45 notes.md", "notes.md", 2048, {0, 5, 17, 7, 45}},
+    {"GnuWithoutGroupDirWithYear", "drwxr-xr-x 5 alice 4096 Dec 24  2020 src", "src", 4096, {2020, 12, 24}, kDir},
+    {"AclMarker", "-rw-rw-r--+ 1 alice staff 10 Aug  8  2020 acl.txt", "acl.txt", 10, {2020, 8, 8}},
     {"SelinuxMarker", "drwxr-xr-x. 4 root root 4096 Dec 31 23:59 etc", "etc", 4096, {0, 12, 31, 23, 59}, kDir},
     {"StickyDir", "drwxrwxrwt 12 root root 4096 Mar 10 11:11 tmp", "tmp", 4096, {0, 3, 10, 11, 11}, kDir},
-    {"SetuidFile", "-rwsr-xr-x 1 root root 63960 Feb  7  2020 passwd", "passwd", 63960, {2020, 2, 7, 0, 0}},
+    {"SetuidFile", "-rwsr-xr-x 1 root root 63960 Feb  7  2020 passwd", "passwd", 63960, {2020, 2, 7}},
     {"NamedPipeIsFile", "prw-r--r-- 1 alice staff 0 Jan  2 03:04 fifo", "fifo", 0, {0, 1, 2, 3, 4}},
     {"SocketIsFile", "srwxrwxrwx 1 root root 0 Jan  2 03:04 sock", "sock", 0, {0, 1, 2, 3, 4}},
     {"DotEntryKept", "drwxr-xr-x 2 alice staff 4096 Jan  2 03:04 .", ".", 4096, {0, 1, 2, 3, 4}, kDir},
 };
-const std::vector<Row> kUnixDevices = {
+const std::vector<Row> kUnixColumns = {
     {"CharDeviceMajorMinor", "crw-rw-rw-   1 root     root       1,   3 Jan  1 00:00 null", "null", 0, {0, 1, 1, 0, 0}},
     {"BlockDevice", "brw-rw----   1 root     disk       8,   0 Feb  2 10:10 sda", "sda", 0, {0, 2, 2, 10, 10}},
-    {"JoinedMajorMinor", "crw--w----   1 root     tty      136,0 Mar  3  2021 pts0", "pts0", 0, {2021, 3, 3, 0, 0}},
-    {"CharDeviceWithoutGroup", "crw-rw-rw- 1 root 1, 5 Jan  1  2020 zero", "zero", 0, {2020, 1, 1, 0, 0}},
-};
-const std::vector<Row> kUnixLinks = {
-    {"BlanksBoth", "lrwxrwxrwx 1 u g 12 Jun  1 10:00 my link -> my target", "my link", 12, {0, 6, 1, 10, 0}, kLink},
-    {"WithoutTarget", "lrwxrwxrwx 1 u g 12 Jun  1 10:00 orphan", "orphan", 12, {0, 6, 1, 10, 0}, kLink},
-    {"ArrowInTarget", "lrwxrwxrwx 1 u g 12 Jun  1 10:00 a -> b -> c", "a", 12, {0, 6, 1, 10, 0}, kLink},
-    {"PlainFileWithArrowInName", "-rw-r--r-- 1 u g 5 Jan 05 12:00 a -> b.txt", "a -> b.txt", 5, kJan5},
+    {"JoinedMajorMinor", "crw--w----   1 root     tty      136,0 Mar  3  2021 pts0", "pts0", 0, {2021, 3, 3}},
+    {"CharDeviceWithoutGroup", "crw-rw-rw- 1 root 1, 5 Jan  1  2020 zero", "zero", 0, {2020, 1, 1}},
+    {"LinkBlanksBoth", "lrwxrwxrwx 1 u g 12 Jun  1 10:00 my link -> my target", "my link", 12, {0, 6, 1, 10, 0}, kLink},
+    {"LinkWithoutTarget", "lrwxrwxrwx 1 u g 12 Jun  1 10:00 orphan", "orphan", 12, {0, 6, 1, 10, 0}, kLink},
+    {"LinkArrowInTarget", "lrwxrwxrwx 1 u g 12 Jun  1 10:00 a -> b -> c", "a", 12, {0, 6, 1, 10, 0}, kLink},
+    {"FileWithArrowInName", "-rw-r--r-- 1 u g 5 Jan 05 12:00 a -> b.txt", "a -> b.txt", 5, kJan5},
     {"DirWithArrowInName", "drwxr-xr-x 2 u g 4096 Jan 05 12:00 old -> new", "old -> new", 4096, kJan5, kDir},
+    // Long owner or group names running into the size column.
+    {"OwnerRunIntoSize", "-rw-r--r--   1 ftpuser123456789 Jun  7 21:22 owner-size", "owner-size", 123456789, kJun7},
+    {"GroupRunIntoSize", "-rw-r--r--   1 owner  group1234567890 Jun  7  2005 gsize", "gsize", 1234567890, {2005, 6, 7}},
+    {"DashBeforeDigits", "-rw-r--r-- 1 u g-5 Jun  7 21:22 x"},
 };
-const std::vector<Row> kUnixNames = {
+const std::vector<Row> kUnixNamesAndSizes = {
     {"InnerDoubleBlanks", "-rw-r--r-- 1 u g 1 Jan 05 12:00 two  spaces  inside", "two  spaces  inside", 1, kJan5},
     {"TrailingBlankKept", "-rw-r--r-- 1 u g 1 Jan 05 12:00 trailing ", "trailing ", 1, kJan5},
     {"LeadingBlankKept", "-rw-r--r-- 1 u g 1 Jan 05 12:00  leading", " leading", 1, kJan5},
     {"NameLooksLikeDate", "-rw-r--r-- 1 u g 1 Jan 05 12:00 Feb 06 13:00 x", "Feb 06 13:00 x", 1, kJan5},
-    {"NameIsYear", "-rw-r--r-- 1 u g 1 Jan 05  2020 2021", "2021", 1, {2020, 1, 5, 0, 0}},
+    {"NameIsYear", "-rw-r--r-- 1 u g 1 Jan 05  2020 2021", "2021", 1, {2020, 1, 5}},
     {"NameLooksLikeTotalLine", "-rw-r--r-- 1 u g 1 Jan 05 12:00 total 5", "total 5", 1, kJan5},
     {"Semicolons", "-rw-r--r-- 1 u g 1 Jan 05 12:00 a;b;c", "a;b;c", 1, kJan5},
     {"Latin1Byte", "-rw-r--r-- 1 u g 1 Jan 05 12:00 r\xe9sum\xe9", "r\xe9sum\xe9", 1, kJan5},
@@ -121,18 +96,11 @@ const std::vector<Row> kUnixNames = {
     {"UppercaseMonth", "-rw-r--r-- 1 u g 1 JAN 02 03:04 upper-month", "upper-month", 1, {0, 1, 2, 3, 4}},
     {"SingleDigitHour", "-rw-r--r-- 1 u g 1 Jan 02 3:04 short-hour", "short-hour", 1, {0, 1, 2, 3, 4}},
     {"MidnightWrittenAs24", "-rw-r--r-- 1 u g 1 Jan 02 24:00 end-of-day", "end-of-day", 1, {0, 1, 2, 24, 0}},
-};
-const std::vector<Row> kUnixSizes = {
-    {"Zero", "-rw-r--r-- 1 u g 0 Jan 05 12:00 zero", "zero", 0, kJan5},
-    {"Int32Max", "-rw-r--r-- 1 u g 2147483647 Jan 05 12:00 max32", "max32", 2147483647LL, kJan5},
-    {"Int32MaxPlusOne", "-rw-r--r-- 1 u g 2147483648 Jan 05 12:00 over32", "over32", 2147483648LL, kJan5},
-    {"Int64Max", "-rw-r--r-- 1 u g 9223372036854775807 Jan 05 12:00 max64", "max64", INT64_MAX, kJan5},
-    {"Int64OverflowClamped", "-rw-r--r-- 1 u g 99999999999999999999999 Jan 05 12:00 huge", "huge", INT64_MAX, kJan5},
-};
-const std::vector<Row> kNetware = {
-    {"DirRights", "d [R----F--] supervisor    512   Jan 16 18:53    login", "login", 512, {0, 1, 16, 18, 53}, kDir},
-    {"FileRights", "- [RWCEAFMS] rhesus   214059   Oct 20 15:27    cx.exe", "cx.exe", 214059, {0, 10, 20, 15, 27}},
-    {"TypeJoinedToRights", "d[RWCEAFMS] owner 512 Jun 07  2005 nw-joined", "nw-joined", 512, {2005, 6, 7, 0, 0}, kDir},
+    {"SizeZero", "-rw-r--r-- 1 u g 0 Jan 05 12:00 zero", "zero", 0, kJan5},
+    {"SizeInt32Max", "-rw-r--r-- 1 u g 2147483647 Jan 05 12:00 max32", "max32", 2147483647LL, kJan5},
+    {"SizeInt32MaxPlusOne", "-rw-r--r-- 1 u g 2147483648 Jan 05 12:00 over32", "over32", 2147483648LL, kJan5},
+    {"SizeInt64Max", "-rw-r--r-- 1 u g 9223372036854775807 Jan 05 12:00 max64", "max64", INT64_MAX, kJan5},
+    {"SizeOverflowClamped", "-rw-r--r-- 1 u g 99999999999999999999999 Jan 05 12:00 huge", "huge", INT64_MAX, kJan5},
 };
 
 // "ls --time-style=long-iso / full-iso" and hosting panels; numeric dates.
@@ -167,24 +135,14 @@ const std::vector<Row> kUnixLocalized = {
     {"SpanishEne", "-rw-r--r-- 1 u g 1 ene  7 21:22 es-ene", "es-ene", 1, {0, 1, 7, 21, 22}},
     {"SpanishDicDayFirst", "-rw-r--r-- 1 u g 1 24 dic  2005 es-dic", "es-dic", 1, {2005, 12, 24, 0, 0}},
     {"RussianJunUtf8", "-rw-r--r-- 1 u g 1 \xd0\xb8\xd1\x8e\xd0\xbd  7 21:22 ru-utf8", "ru-utf8", 1, kJun7},
-    {"RussianMayGenitive", "-rw-r--r-- 1 u g 1 \xd0\xbc\xd0\xb0\xd1\x8f  9  2005 ru-may",
-     "ru-may", 1, {2005, 5, 9, 0, 0}},
+    {"RussianMayGenitive", "-rw-r--r-- 1 u g 1 \xd0\xbc\xd0\xb0\xd1\x8f  9  2005 ru-may", "ru-may", 1, {2005, 5, 9}},
     {"RussianJunCp1251", "-rw-r--r-- 1 u g 1 \xe8\xfe\xed  7 21:22 ru-cp1251", "ru-cp1251", 1, kJun7},
     {"RussianJanDotCp1251", "-rw-r--r-- 1 u g 1 \xff\xed\xe2.  7 21:22 ru-jan-dot", "ru-jan-dot", 1, {0, 1, 7, 21, 22}},
     {"JapaneseUtf8", "-rw-r--r-- 1 u g 1  6\xe6\x9c\x88  7\xe6\x97\xa5 21:22 ja-utf8", "ja-utf8", 1, kJun7},
-    {"JapaneseYear", "-rw-r--r-- 1 u g 1 12\xe6\x9c\x88 24  2005\xe5\xb9\xb4 ja-year",
-     "ja-year", 1, {2005, 12, 24, 0, 0}},
+    {"JapaneseYear", "-rw-r--r-- 1 u g 1 12\xe6\x9c\x88 24  2005\xe5\xb9\xb4 ja-year", "ja-year", 1, {2005, 12, 24}},
     {"JapaneseShiftJis", "-rw-r--r-- 1 u g 1  6\x8c\x8e  7\x93\xfa 21:22 ja-sjis", "ja-sjis", 1, kJun7},
     {"JapaneseMonth13", "-rw-r--r-- 1 u g 1 13\xe6\x9c\x88  7 21:22 x"},
     {"UnknownLocalMonth", "-rw-r--r-- 1 u g 1  7 foo 21:22 x"},
-};
-
-// Long owner or group names running into the size column.
-const std::vector<Row> kUnixJoinedColumns = {
-    {"OwnerRunIntoSize", "-rw-r--r--   1 ftpuser123456789 Jun  7 21:22 owner-size", "owner-size", 123456789, kJun7},
-    {"GroupRunIntoSize", "-rw-r--r--   1 owner    group1234567890 Jun  7  2005 group-size",
-     "group-size", 1234567890, {2005, 6, 7, 0, 0}},
-    {"DashBeforeDigits", "-rw-r--r-- 1 u g-5 Jun  7 21:22 x"},
 };
 const std::vector<Row> kUnixRejected = {
     {"TotalLine", "total 1234"},
@@ -211,10 +169,6 @@ const std::vector<Row> kUnixRejected = {
     {"PermissionsBadChar", "-rwxr-xr-q 1 u g 1 Jan 05 12:00 x"},
     {"DateDirectlyAfterPermissions", "-rw-r--r-- 123 Jan 05 12:00 x"},
 };
-
-// ---------------------------------------------------------------------------
-// DOS / IIS table.
-
 const std::vector<Row> kIis = {
     {"Dir12Hour", "01-05-24  12:00PM       <DIR>          folder", "folder", 0, {2024, 1, 5, 12, 0}, kDir},
     {"File12HourAfterMidnight", "01-05-24  12:30AM                 1234 a.txt", "a.txt", 1234, {2024, 1, 5, 0, 30}},
@@ -224,15 +178,13 @@ const std::vector<Row> kIis = {
     {"Dir24HourFourDigitYear", "12-31-1999  00:00       <DIR>          y2k", "y2k", 0, {1999, 12, 31, 0, 0}, kDir},
     {"YearPivot69", "03-04-69  10:00AM                    1 pivot69.txt", "pivot69.txt", 1, {2069, 3, 4, 10, 0}},
     {"YearPivot70", "03-04-70  10:00AM                    1 pivot70.txt", "pivot70.txt", 1, {1970, 3, 4, 10, 0}},
-    {"ThousandsSeparators", "01-05-24  09:05AM            1,234,567 with commas.txt",
-     "with commas.txt", 1234567, {2024, 1, 5, 9, 5}},
+    {"ThousandsSeparators", "01-05-24  09:05AM          1,234,567 w commas", "w commas", 1234567, {2024, 1, 5, 9, 5}},
     {"LargeWithCommas", "01-05-24  09:05PM        5,000,000,000 big2.iso", "big2.iso", 5000000000, {2024, 1, 5, 21, 5}},
     {"LowercasePm", "01-05-24  11:59pm                   42 lower.txt", "lower.txt", 42, {2024, 1, 5, 23, 59}},
     {"LowercaseDir", "01-05-24  11:59am       <dir>          lowerdir", "lowerdir", 0, {2024, 1, 5, 11, 59}, kDir},
     {"SingleDigitHour", "07-04-21  1:05PM                    10 one.txt", "one.txt", 10, {2021, 7, 4, 13, 5}},
     {"DirBlanks", "05-06-2023  08:00       <DIR>          Program Files", "Program Files", 0, {2023, 5, 6, 8, 0}, kDir},
-    {"FileBlanks", "05-06-2023  08:00                  100 read me now.txt",
-     "read me now.txt", 100, {2023, 5, 6, 8, 0}},
+    {"FileBlanks", "05-06-2023  08:00                  100 read me now.txt", "read me now.txt", 100, {2023, 5, 6, 8}},
     {"IsoDateDir24Hour", "2002-09-02  18:48       <DIR>          iso-dir", "iso-dir", 0, {2002, 9, 2, 18, 48}, kDir},
     {"IsoDateFile12Hour", "2002-09-02  06:48PM                 1234 iso-file", "iso-file", 1234, {2002, 9, 2, 18, 48}},
     {"DayDotMonthDotYear", "07.06.2005  21:22       <DIR>          dotted-dir", "dotted-dir", 0, kJun7Y, kDir},
@@ -256,17 +208,16 @@ const std::vector<Row> kIis = {
     {"TrailingComma", "01-05-24  12:00PM                  12, x"},
     {"SlashDate", "01/05/24  12:00PM                    1 x"},
 };
-const std::vector<Row> kOs2 = {
+const std::vector<Row> kOs2AndNetware = {
     {"Dir", "     0           DIR   06-07-05  21:22  folder", "folder", 0, kJun7Y, kDir},
     {"FileWithAttribute", "  1234  A  06-07-05  21:22  os2-file.txt", "os2-file.txt", 1234, kJun7Y},
     {"NoAttributes", "345678      06-07-2005  09:05  os2 no flags", "os2 no flags", 345678, {2005, 6, 7, 9, 5}},
     {"NoDate", "  1234  A  21:22  x"},
     {"TooManyAttributes", "  1234  A B C D  06-07-05  21:22  x"},
+    {"DirRights", "d [R----F--] supervisor    512   Jan 16 18:53    login", "login", 512, {0, 1, 16, 18, 53}, kDir},
+    {"FileRights", "- [RWCEAFMS] rhesus   214059   Oct 20 15:27    cx.exe", "cx.exe", 214059, {0, 10, 20, 15, 27}},
+    {"TypeJoinedToRights", "d[RWCEAFMS] owner 512 Jun 07  2005 nw-joined", "nw-joined", 512, {2005, 6, 7, 0, 0}, kDir},
 };
-
-// ---------------------------------------------------------------------------
-// EPLF and VMS tables.
-
 const std::vector<Row> kEplf = {
     {"File", "+i8388621.48594,m825718503,r,s280,\tdjb.html", "djb.html", 280, {1996, 3, 1, 22, 15}},
     {"Dir", "+i8388621.50690,m824255907,/,\t514", "514", 0, {1996, 2, 13, 23, 58}, kDir},
@@ -288,14 +239,9 @@ const std::vector<Row> kVms = {
     {"NoPrivilege", "SECRET.DAT;1  %RMS-E-PRV, insufficient privilege or file protection violation"},
     {"NameAlone", "LONG_NAME.TXT;1"},
 };
-
-// ---------------------------------------------------------------------------
-// MLSD tables.
-
 const std::vector<Row> kMlsd = {
     {"File", "type=file;size=1234;modify=20240105123456; report.pdf", "report.pdf", 1234, kMlsdTime},
-    {"DirWithSizdAndFraction", "type=dir;sizd=4096;modify=20231231235959.123; My Documents",
-     "My Documents", 4096, {2023, 12, 31, 23, 59}, kDir},
+    {"DirFraction", "type=dir;sizd=4096;modify=20231231235959.123; My D", "My D", 4096, {2023, 12, 31, 23, 59}, kDir},
     {"Symlink", "type=OS.unix=symlink;size=11;modify=20220101000000; link", "link", 11, {2022, 1, 1, 0, 0}, kLink},
     {"SlinkWithTarget", "type=OS.unix=slink:/usr/bin;size=8; bin", "bin", 8, kNoDate, kLink},
     {"UppercaseFacts", "Type=FILE;Size=42;Modify=20200229000000; upper.txt", "upper.txt", 42, {2020, 2, 29, 0, 0}},
@@ -304,8 +250,7 @@ const std::vector<Row> kMlsd = {
     {"NameWithLeadingBlank", "type=file;size=3;  leading", " leading", 3, kNoDate},
     {"NoFacts", " bare.txt", "bare.txt", 0, kNoDate},
     {"NoFactsNameWithSemicolon", " a; b", "a; b", 0, kNoDate},
-    {"ManyFacts", "type=file;perm=adfrw;unique=801U1B;UNIX.mode=0644;size=5;modify=20240105123456; facts.txt",
-     "facts.txt", 5, kMlsdTime},
+    {"ManyFacts", "type=file;perm=adfrw;unique=8U1B;UNIX.mode=0644;size=5;modify=20240105123456; f", "f", 5, kMlsdTime},
     {"LargeSize", "type=file;size=5000000000; big.iso", "big.iso", 5000000000, kNoDate},
     {"SizeWinsOverSizdAfter", "type=dir;size=20;sizd=10; d1", "d1", 20, kNoDate, kDir},
     {"SizeWinsOverSizdBefore", "type=dir;sizd=10;size=20; d2", "d2", 20, kNoDate, kDir},
@@ -329,10 +274,7 @@ const std::vector<Row> kMlsd = {
     {"Empty", ""},
     {"NulInName", "type=file;size=1; a\0b"s},
 };
-
-// ---------------------------------------------------------------------------
 // Lines that are no entry in any LIST dialect.
-
 const std::vector<Row> kGarbage = {
     {"Empty", ""},
     {"OnlyBlanks", "     "},
@@ -348,15 +290,8 @@ const std::vector<Row> kGarbage = {
     {"NulInDosName", "01-05-24  12:00PM  1 a\0b"s},
 };
 
-
-// ---------------------------------------------------------------------------
-// Checks.
-
-void ExpectAllZero(const void* data, size_t size) {
-    const auto* bytes = static_cast<const unsigned char*>(data);
-    for (size_t i = 0; i < size; ++i) {
-        ASSERT_EQ(bytes[i], 0u) << "byte " << i;
-    }
+bool AllZero(const char* bytes, size_t size) {
+    return std::all_of(bytes, bytes + size, [](char c) { return c == 0; });
 }
 
 void ExpectMatches(const Row& row, const CUT_DIRINFO& info) {
@@ -369,7 +304,7 @@ void ExpectMatches(const Row& row, const CUT_DIRINFO& info) {
               std::make_tuple(row.date.year, row.date.month, row.date.day, row.date.hour, row.date.minute));
     // The whole struct is zeroed first, so the bytes after the name are too.
     const size_t used = std::strlen(info.fileName) + 1;
-    ExpectAllZero(info.fileName + used, sizeof(info.fileName) - used);
+    EXPECT_TRUE(AllZero(info.fileName + used, sizeof(info.fileName) - used));
 }
 
 void CheckRow(const Row& row, ListFormat format) {
@@ -377,11 +312,8 @@ void CheckRow(const Row& row, ListFormat format) {
     std::memset(&info, 0xAB, sizeof(info));
     const bool ok = ParseListLine(row.line.data(), row.line.size(), format, &info);
     ASSERT_EQ(ok, row.fileName != nullptr);
-    if (ok) {
-        ExpectMatches(row, info);
-    } else {
-        ExpectAllZero(&info, sizeof(info));
-    }
+    EXPECT_TRUE(ok || AllZero(reinterpret_cast<const char*>(&info), sizeof(info))) << "a refused line leaves zeros";
+    if (ok) ExpectMatches(row, info);
 }
 
 std::string CaseName(const ::testing::TestParamInfo<Row>& info) { return info.param.caseName; }
@@ -393,16 +325,12 @@ class MlsdLineTest : public ::testing::TestWithParam<Row> {};
 TEST_P(MlsdLineTest, ParsesLikeTheRowSays) { CheckRow(GetParam(), ListFormat::kMlsd); }
 
 #define LIST_FAMILY(name) INSTANTIATE_TEST_SUITE_P(name, ListLineTest, ::testing::ValuesIn(k##name), CaseName)
-LIST_FAMILY(Vsftpd); LIST_FAMILY(Pyftpdlib); LIST_FAMILY(Proftpd); LIST_FAMILY(PureFtpd); LIST_FAMILY(GnuLs);
-LIST_FAMILY(UnixDevices); LIST_FAMILY(UnixLinks); LIST_FAMILY(UnixNames); LIST_FAMILY(UnixSizes);
-LIST_FAMILY(Netware); LIST_FAMILY(UnixNumericDates); LIST_FAMILY(UnixLocalized); LIST_FAMILY(UnixJoinedColumns);
-LIST_FAMILY(UnixRejected); LIST_FAMILY(Iis); LIST_FAMILY(Os2); LIST_FAMILY(Eplf);
-LIST_FAMILY(Vms); LIST_FAMILY(Garbage);
+LIST_FAMILY(UnixServers); LIST_FAMILY(UnixColumns); LIST_FAMILY(UnixNamesAndSizes); LIST_FAMILY(UnixNumericDates);
+LIST_FAMILY(UnixLocalized); LIST_FAMILY(UnixRejected); LIST_FAMILY(Iis); LIST_FAMILY(Os2AndNetware);
+LIST_FAMILY(Eplf); LIST_FAMILY(Vms); LIST_FAMILY(Garbage);
 INSTANTIATE_TEST_SUITE_P(Mlsd, MlsdLineTest, ::testing::ValuesIn(kMlsd), CaseName);
 
-// ---------------------------------------------------------------------------
 // Single-line checks that do not fit a table row.
-
 TEST(ListLine, NullArgumentsAreRejected) {
     CUT_DIRINFO info;
     EXPECT_FALSE(ParseListLine(nullptr, 10, ListFormat::kList, &info));
@@ -437,14 +365,10 @@ TEST(ListLine, NameOver255BytesIsLeftOutAndNoted) {
     EXPECT_FALSE(ParseListLine(mlsd.data(), mlsd.size(), ListFormat::kMlsd, &info));
 }
 
-// ---------------------------------------------------------------------------
-// Streams.
-
 std::vector<Row> AllListRows() {
     std::vector<Row> rows;
-    for (const auto* table : {&kVsftpd, &kPyftpdlib, &kProftpd, &kPureFtpd, &kGnuLs, &kUnixDevices, &kUnixLinks,
-                              &kUnixNames, &kUnixSizes, &kNetware, &kUnixNumericDates, &kUnixLocalized,
-                              &kUnixJoinedColumns, &kUnixRejected, &kIis, &kOs2, &kEplf, &kVms}) {
+    for (const auto* table : {&kUnixServers, &kUnixColumns, &kUnixNamesAndSizes, &kUnixNumericDates, &kUnixLocalized,
+                              &kUnixRejected, &kIis, &kOs2AndNetware, &kEplf, &kVms}) {
         rows.insert(rows.end(), table->begin(), table->end());
     }
     return rows;
@@ -469,11 +393,10 @@ void ExpectEntries(const std::vector<CUT_DIRINFO>& entries, const std::vector<Ro
     }
 }
 
-std::vector<CUT_DIRINFO> FeedInPieces(const std::string& text, size_t pieceSize,
-                                      ListFormat format = ListFormat::kList) {
+std::vector<CUT_DIRINFO> FeedInPieces(const std::string& text, size_t piece, ListFormat format = ListFormat::kList) {
     ListParser parser(format);
-    for (size_t pos = 0; pos < text.size(); pos += pieceSize) {
-        parser.Feed(text.data() + pos, std::min(pieceSize, text.size() - pos));
+    for (size_t pos = 0; pos < text.size(); pos += piece) {
+        parser.Feed(text.data() + pos, std::min(piece, text.size() - pos));
     }
     parser.Finish();
     return parser.TakeEntries();
@@ -484,16 +407,13 @@ std::vector<CUT_DIRINFO> FeedWhole(const std::string& text, ListFormat format = 
 }
 
 // One parser for every line catches state leaking from one line to the next.
-TEST(ListStream, AllListRowsThroughOneParser) {
+TEST(ListStream, AllRowsThroughOneParser) {
     const std::vector<Row> rows = AllListRows();
     for (const char* lineEnd : {"\r\n", "\n"}) {
         SCOPED_TRACE(lineEnd[0] == '\r' ? "CRLF" : "LF");
         ExpectEntries(FeedWhole(Join(rows, lineEnd)), rows);
         ExpectEntries(FeedInPieces(Join(rows, lineEnd), 1), rows);
     }
-}
-
-TEST(ListStream, AllMlsdRowsThroughOneParser) {
     ExpectEntries(FeedWhole(Join(kMlsd, "\r\n"), ListFormat::kMlsd), kMlsd);
 }
 
@@ -509,7 +429,8 @@ void ExpectSameAtEverySplit(const std::string& text, const std::vector<Row>& exp
 }
 
 TEST(ListStream, SplitAtEveryByteBoundary) {
-    const std::vector<Row> rows = {kVsftpd[2], kUnixDevices[0], kUnixRejected[2], kUnixNames[1], kIis[0], kVms[0]};
+    const std::vector<Row> rows = {kUnixServers[2], kUnixColumns[0], kUnixRejected[2], kUnixNamesAndSizes[1], kIis[0],
+                                   kVms[0]};
     ExpectSameAtEverySplit(Join(rows, "\r\n"), rows);
 }
 
@@ -532,7 +453,7 @@ TEST(ListStream, VmsEntriesOverTwoLinesAtEverySplit) {
 }
 
 TEST(ListStream, FinishParsesUnterminatedLastLine) {
-    const std::vector<Row> rows = {kPyftpdlib[0], kPyftpdlib[1]};
+    const std::vector<Row> rows = {kUnixServers[0], kUnixServers[1]};
     std::string text = Join(rows, "\r\n");
     text.resize(text.size() - 2);
     ExpectEntries(FeedWhole(text), rows);
@@ -544,9 +465,7 @@ TEST(ListStream, FinishParsesUnterminatedLastLine) {
     EXPECT_TRUE(parser.Entries().empty());
 }
 
-// ---------------------------------------------------------------------------
 // Over-long lines.
-
 constexpr size_t kMax = ListParser::kMaxLineLength;
 const std::string kNextLine = "-rw-r--r-- 1 u g 2 Jan 05 12:00 next.txt";
 
