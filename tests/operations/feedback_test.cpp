@@ -39,30 +39,31 @@ protected:
     HWND stop = nullptr;
 };
 
-TEST_F(Feedback, EscapeForTheStopButtonStopsAndIsConsumed) {
-    PostMessageA(stop, WM_KEYDOWN, VK_ESCAPE, 1);
-    EXPECT_TRUE(Pump());
-    EXPECT_FALSE(Waiting(stop, WM_KEYDOWN));
-    EXPECT_FALSE(Pump()) << "one request, one stop";
-}
-
-TEST_F(Feedback, OnlyTheOldestKeyCountsAndAllKeysAreDropped) {
-    PostMessageA(stop, WM_KEYDOWN, 'A', 1);
-    PostMessageA(stop, WM_KEYDOWN, VK_ESCAPE, 1);
-    EXPECT_FALSE(Pump());
-    EXPECT_FALSE(Waiting(stop, WM_KEYDOWN));
-}
-
-TEST_F(Feedback, ClicksOnStopStopAndReleasesAreRemoved) {
-    PostMessageA(stop, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_TRUE(Pump());
-    EXPECT_FALSE(Waiting(stop, WM_LBUTTONUP));
-    PostMessageA(stop, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
-    EXPECT_TRUE(Pump());
-    PostMessageA(stop, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    EXPECT_TRUE(Pump());
-    ReleaseCapture();
-    // A click elsewhere in the window stops nothing.
+// Messages posted as the user's keys and clicks would queue them; the stop
+// request is taken out of the queue, and only the oldest key counts.
+TEST_F(Feedback, EscapeOrAClickOnStopStopsOnceAndIsConsumed) {
+    struct Posted {
+        UINT message;
+        WPARAM wParam;
+    };
+    const struct {
+        std::vector<Posted> posted;
+        bool stops;
+    } cases[] = {
+        {{{WM_KEYDOWN, VK_ESCAPE}}, true},
+        {{{WM_KEYDOWN, 'A'}, {WM_KEYDOWN, VK_ESCAPE}}, false},
+        {{{WM_LBUTTONUP, 0}}, true},
+        {{{WM_LBUTTONDBLCLK, MK_LBUTTON}}, true},
+        {{{WM_LBUTTONDOWN, MK_LBUTTON}}, true},
+    };
+    for (const auto& c : cases) {
+        for (const Posted& p : c.posted) PostMessageA(stop, p.message, p.wParam, MAKELPARAM(5, 5));
+        EXPECT_EQ(c.stops, Pump()) << c.posted.back().message;
+        EXPECT_FALSE(Waiting(stop, c.posted.back().message)) << c.posted.back().message;
+        EXPECT_FALSE(Pump()) << "one request, one stop";
+        ReleaseCapture();
+    }
+    // Escape for another window, a click elsewhere in the window: no stop.
     PostMessageA(host.dlg.m_bottom.m_hWnd, WM_KEYDOWN, VK_ESCAPE, 1);
     PostMessageA(host.dlg.GetDlgItem(IDC_HINT_GROUP), WM_LBUTTONUP, 0, 0);
     EXPECT_FALSE(Pump());
@@ -126,6 +127,8 @@ TEST_F(Feedback, ProgressMovesTheBarInUnitsOf256BytesAndRestartsOnANewFile) {
     EXPECT_EQ("51,455 bytes sent", Text(IDC_ACTIVITY_LINE));
     host.dlg.m_feedback.ShowTransferProgress(51200 + 255 + 100, 1);
     EXPECT_EQ((std::vector<int>{10, 20, 40}), host.dlg.m_titlePercents);
+    host.dlg.m_feedback.ShowTransferProgress(5LL << 30, 2);
+    EXPECT_EQ("5,368,709,120 bytes received", Text(IDC_ACTIVITY_LINE)) << "counts past 4 GiB";
     host.dlg.m_feedback.ShowTransferProgress(0, 0);
     EXPECT_EQ("", Text(IDC_ACTIVITY_LINE));
 

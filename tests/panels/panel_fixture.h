@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "file_time.h"
 #include "panel_host_dlg.h"
 #include "test_files.h"
 
@@ -37,9 +38,7 @@ inline void MakeFile(const std::string& path, size_t size, long long minutesAgo 
     testfiles::WriteFile(path, std::string(size, 'x'));
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
-    ULARGE_INTEGER time = {{now.dwLowDateTime, now.dwHighDateTime}};
-    time.QuadPart -= static_cast<ULONGLONG>(minutesAgo) * 60 * 10000000ULL;
-    const FILETIME stamp = {time.LowPart, time.HighPart};
+    const FILETIME stamp = FileTimeFromInt64(FileTimeToInt64(now) - minutesAgo * 600000000LL);
     HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     SetFileTime(file, nullptr, nullptr, &stamp);

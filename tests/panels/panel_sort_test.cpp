@@ -1,6 +1,6 @@
 // Sort order of the panel: groups (parent, links, folders, files) in every
-// direction, each column within a group, and the column-click cycle on a
-// real folder.
+// direction, each column within a group, names as the runtime's multibyte
+// comparison orders them, sizes past 2 GiB, and column clicks on a real folder.
 #include <gtest/gtest.h>
 
 #include <mbctype.h>
@@ -8,35 +8,24 @@
 
 #include <algorithm>
 
+#include "file_time.h"
 #include "ftp_file_list.h"
 #include "panel_fixture.h"
 #include "resource.h"
-#include "size_text.h"
 
 namespace {
 
-FILETIME Minutes(long long minutes) {
-    ULARGE_INTEGER t;
-    t.QuadPart = 133000000000000000ULL + static_cast<ULONGLONG>(minutes) * 60 * 10000000ULL;
-    return FILETIME{t.LowPart, t.HighPart};
+using Names = std::vector<std::string>;
+
+FileEntry Row(uint8_t image, const char* name, int minutes, int64_t size = 0) {
+    return {image, name, "", "", FileTimeFromInt64(133000000000000000LL + minutes * 600000000LL), size};
 }
 
 // Mixed rows as a remote listing gives them: links only come from a site.
-std::vector<FileEntry> MixedRows() {
-    return {
-        {IMG_FILE, "b.txt", FormatSizeText(10000), "", Minutes(5), 10000},
-        {IMG_FOLDER, "zeta", "<dir>", "", Minutes(1)},
-        {IMG_HTML, "A.html", FormatSizeText(9999), "", Minutes(9), 9999},
-        {IMG_LINK, "web", "<link>", "", Minutes(3)},
-        {IMG_PARENT, "..", "<dir>", "", Minutes(0)},
-        {IMG_PICTURE, "c.gif", FormatSizeText(1234567890), "", Minutes(7), 1234567890},
-        {IMG_FOLDER, "Alpha", "<dir>", "", Minutes(8)},
-        {IMG_LINK, "Docs", "<link>", "", Minutes(2)},
-        {IMG_SOUND, "d.wav", FormatSizeText(999999999), "", Minutes(2), 999999999},
-    };
-}
-
-std::vector<std::string> SortedNames(LPARAM param, std::vector<FileEntry> rows = MixedRows()) {
+Names SortedNames(LPARAM param, std::vector<FileEntry> rows = {
+    Row(IMG_FILE, "b.txt", 5, 10000), Row(IMG_FOLDER, "zeta", 1), Row(IMG_HTML, "A.html", 9, 9999),
+    Row(IMG_LINK, "web", 3), Row(IMG_PARENT, "..", 0), Row(IMG_PICTURE, "c.gif", 7, 5LL << 30),
+    Row(IMG_FOLDER, "Alpha", 8), Row(IMG_LINK, "Docs", 2), Row(IMG_SOUND, "d.wav", 2, 999999999)}) {
     std::vector<FileEntry*> order;
     for (FileEntry& row : rows) {
         CFtpFileList::PrepareSortKey(row);
@@ -45,28 +34,25 @@ std::vector<std::string> SortedNames(LPARAM param, std::vector<FileEntry> rows =
     std::stable_sort(order.begin(), order.end(), [param](FileEntry* a, FileEntry* b) {
         return CFtpFileList::CompareEntries(reinterpret_cast<LPARAM>(a), reinterpret_cast<LPARAM>(b), param) < 0;
     });
-    std::vector<std::string> names;
+    Names names;
     for (FileEntry* row : order) names.push_back(row->strName);
     return names;
 }
 
-constexpr LPARAM kDescending = static_cast<LPARAM>(static_cast<int32_t>(0xFFFFFFFC));
-
 TEST(PanelSort, GroupsKeepTheirOrderAndTheColumnOrdersWithinThem) {
-    using Names = std::vector<std::string>;
-    // Name: case-insensitive.
-    EXPECT_EQ((Names{"..", "Docs", "web", "Alpha", "zeta", "A.html", "b.txt", "c.gif", "d.wav"}), SortedNames(0));
-    EXPECT_EQ((Names{"..", "web", "Docs", "zeta", "Alpha", "d.wav", "c.gif", "b.txt", "A.html"}), SortedNames(0 | kDescending));
-    // Size: numeric, including a size written in full beyond 999,999,999;
-    // folders and links (equal texts) keep their groups.
-    const Names bySize = SortedNames(1);
-    EXPECT_EQ((Names{"A.html", "b.txt", "d.wav", "c.gif"}), Names(bySize.begin() + 5, bySize.end()));
-    EXPECT_EQ("..", bySize[0]);
-    const Names bySizeDown = SortedNames(1 | kDescending);
-    EXPECT_EQ((Names{"c.gif", "d.wav", "b.txt", "A.html"}), Names(bySizeDown.begin() + 5, bySizeDown.end()));
-    // Modified: oldest first ascending, newest first descending.
-    EXPECT_EQ((Names{"..", "Docs", "web", "zeta", "Alpha", "d.wav", "b.txt", "c.gif", "A.html"}), SortedNames(2));
-    EXPECT_EQ((Names{"..", "web", "Docs", "Alpha", "zeta", "A.html", "c.gif", "b.txt", "d.wav"}), SortedNames(2 | kDescending));
+    constexpr LPARAM kDescending = static_cast<LPARAM>(static_cast<int32_t>(0xFFFFFFFC));
+    const struct {
+        LPARAM param;
+        Names names;
+    } cases[] = {
+        {0, {"..", "Docs", "web", "Alpha", "zeta", "A.html", "b.txt", "c.gif", "d.wav"}},
+        {0 | kDescending, {"..", "web", "Docs", "zeta", "Alpha", "d.wav", "c.gif", "b.txt", "A.html"}},
+        {1, {"..", "web", "Docs", "zeta", "Alpha", "A.html", "b.txt", "d.wav", "c.gif"}},  // equal sizes keep their order
+        {1 | kDescending, {"..", "web", "Docs", "zeta", "Alpha", "c.gif", "d.wav", "b.txt", "A.html"}},
+        {2, {"..", "Docs", "web", "zeta", "Alpha", "d.wav", "b.txt", "c.gif", "A.html"}},
+        {2 | kDescending, {"..", "web", "Docs", "Alpha", "zeta", "A.html", "c.gif", "b.txt", "d.wav"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.names, SortedNames(c.param)) << c.param;
 }
 
 // Names fold by character as the runtime's _mbsicmp folds them: in code
@@ -75,84 +61,16 @@ TEST(PanelSort, GroupsKeepTheirOrderAndTheColumnOrdersWithinThem) {
 TEST(PanelSort, NamesSortAsTheRuntimesMultibyteComparisonOrdersThem) {
     const int previous = _getmbcp();
     ASSERT_EQ(0, _setmbcp(932));
-    const std::vector<std::string> expected = {"_a", "a", "ab", "B", "Zb", "\xB1", "\x83\x41", "\x83\x61"};
+    const Names expected = {"_a", "a", "ab", "B", "Zb", "\xB1", "\x83\x41", "\x83\x61"};
     std::vector<FileEntry> rows;
-    for (auto name = expected.rbegin(); name != expected.rend(); ++name) rows.push_back({IMG_FILE, *name, "", "", {}});
-    const std::vector<std::string> sorted = SortedNames(0, rows);
+    for (auto name = expected.rbegin(); name != expected.rend(); ++name) rows.push_back(Row(IMG_FILE, name->c_str(), 0));
+    const Names sorted = SortedNames(0, rows);
     for (size_t i = 1; i < expected.size(); ++i) {
         const auto* before = reinterpret_cast<const unsigned char*>(expected[i - 1].c_str());
         EXPECT_LT(_mbsicmp(before, reinterpret_cast<const unsigned char*>(expected[i].c_str())), 0) << expected[i];
     }
     _setmbcp(previous);
     EXPECT_EQ(expected, sorted);
-}
-
-TEST(PanelSort, TheParentEntryComesFirstWhicheverSideItIsOn) {
-    FileEntry parent{IMG_PARENT, "..", "<dir>", "", Minutes(0)};
-    FileEntry link{IMG_LINK, "a", "<link>", "", Minutes(0)};
-    const auto p = reinterpret_cast<LPARAM>(&parent);
-    const auto l = reinterpret_cast<LPARAM>(&link);
-    for (LPARAM param : {LPARAM{0}, LPARAM{1}, LPARAM{2}, 0 | kDescending, 2 | kDescending}) {
-        EXPECT_LT(CFtpFileList::CompareEntries(p, l, param), 0);
-        EXPECT_GT(CFtpFileList::CompareEntries(l, p, param), 0);
-    }
-}
-
-class PanelSortOnDisk : public ::testing::Test {
-protected:
-    void SetUp() override {
-        CreateDirectoryA(folder.Path("sub").c_str(), nullptr);
-        root = folder.Path("sub");
-        CreateDirectoryA((root + "\\images").c_str(), nullptr);
-        CreateDirectoryA((root + "\\Styles").c_str(), nullptr);
-        MakeFile(root + "\\old.html", 10000, 300);
-        MakeFile(root + "\\new.txt", 9999, 1);
-        MakeFile(root + "\\middle.gif", 5, 60);
-    }
-    testfiles::TempFolder folder;
-    std::string root;
-};
-
-// The parent entry, then the two folders (in either order when they sort
-// equal), then the files in the order given.
-void ExpectRows(const CFtpFileList& panel, const std::vector<std::string>& files) {
-    const std::vector<std::string> names = RowNames(panel);
-    ASSERT_EQ(6u, names.size());
-    EXPECT_EQ("..", names[0]);
-    std::vector<std::string> folders{names[1], names[2]};
-    std::sort(folders.begin(), folders.end());
-    EXPECT_EQ((std::vector<std::string>{"Styles", "images"}), folders);
-    EXPECT_EQ(files, std::vector<std::string>(names.begin() + 3, names.end()));
-}
-
-TEST_F(PanelSortOnDisk, ColumnClicksCycleAsTheUserSeesThem) {
-    PanelHost host("", root);
-    CFtpFileList& panel = host.dlg.m_bottom;
-    using Names = std::vector<std::string>;
-    EXPECT_EQ((Names{"..", "images", "Styles", "middle.gif", "new.txt", "old.html"}), RowNames(panel));
-
-    // A click on Modified, through the list view's own notification: newest first.
-    NMLISTVIEW click = {};
-    click.hdr.hwndFrom = panel.m_hWnd;
-    click.hdr.idFrom = IDC_BOTTOM_PANEL;
-    click.hdr.code = LVN_COLUMNCLICK;
-    click.iItem = -1;
-    click.iSubItem = 2;
-    SendMessageA(host.dlg.m_hWnd, WM_NOTIFY, IDC_BOTTOM_PANEL, reinterpret_cast<LPARAM>(&click));
-    ExpectRows(panel, {"new.txt", "middle.gif", "old.html"});
-    panel.OnColumnClicked(2);
-    ExpectRows(panel, {"old.html", "middle.gif", "new.txt"});
-    // Name after that: Z to A, and the Modified flag is cleared.
-    panel.OnColumnClicked(0);
-    EXPECT_EQ((Names{"..", "Styles", "images", "old.html", "new.txt", "middle.gif"}), RowNames(panel));
-    EXPECT_EQ(0, panel.m_bSortDesc[2]);
-    // Size, first click descending: 10,000 above 9,999 (text order with
-    // leading blanks), then ascending.
-    panel.OnColumnClicked(1);
-    ExpectRows(panel, {"old.html", "new.txt", "middle.gif"});
-    EXPECT_EQ(0, panel.m_bSortDesc[0]) << "at most one column sorts descending";
-    panel.OnColumnClicked(1);
-    ExpectRows(panel, {"middle.gif", "new.txt", "old.html"});
 }
 
 // Sizes of 2 GiB and more: shown in full and sorted by their true size,
@@ -165,7 +83,6 @@ TEST(PanelSizes, FilesOf2GiBAndMoreAreShownAndSortedByTheirTrueSize) {
     ASSERT_TRUE(MakeSparseFile(folder.Path("five.bin"), 5LL << 30));
     PanelHost host("", folder.Root());
     CFtpFileList& panel = host.dlg.m_bottom;
-    using Names = std::vector<std::string>;
     panel.OnColumnClicked(1);  // largest first
     EXPECT_EQ((Names{"..", "five.bin", "three.bin", "mid.txt", "small.txt"}), RowNames(panel));
     EXPECT_EQ("5,368,709,120", panel.GetItemText(1, 1));
@@ -176,12 +93,36 @@ TEST(PanelSizes, FilesOf2GiBAndMoreAreShownAndSortedByTheirTrueSize) {
     EXPECT_EQ((Names{"..", "small.txt", "mid.txt", "three.bin", "five.bin"}), RowNames(panel));
 }
 
-TEST_F(PanelSortOnDisk, ANewListingKeepsTheColumnAndDirection) {
-    PanelHost host("", root);
+// Clicks cycle each column's direction, at most one column is descending,
+// and a new listing keeps the column and direction.
+TEST(PanelSortOnDisk, ColumnClicksCycleAsTheUserSeesThem) {
+    testfiles::TempFolder folder;
+    CreateDirectoryA(folder.Path("images").c_str(), nullptr);
+    MakeFile(folder.Path("old.html"), 10000, 300);
+    MakeFile(folder.Path("new.txt"), 9999, 1);
+    MakeFile(folder.Path("middle.gif"), 5, 60);
+    PanelHost host("", folder.Root());
     CFtpFileList& panel = host.dlg.m_bottom;
-    panel.OnColumnClicked(2);  // newest first
-    panel.ShowFolder(root);
-    EXPECT_EQ("new.txt", RowNames(panel)[3]);
+    EXPECT_EQ((Names{"..", "images", "middle.gif", "new.txt", "old.html"}), RowNames(panel));
+    // A click on Modified, through the list view's own notification: newest first.
+    NMLISTVIEW click = {};
+    click.hdr = {panel.m_hWnd, IDC_BOTTOM_PANEL, static_cast<UINT>(LVN_COLUMNCLICK)};
+    click.iItem = -1;
+    click.iSubItem = 2;
+    SendMessageA(host.dlg.m_hWnd, WM_NOTIFY, IDC_BOTTOM_PANEL, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ((Names{"..", "images", "new.txt", "middle.gif", "old.html"}), RowNames(panel));
+    panel.ShowFolder(folder.Root());
+    EXPECT_EQ((Names{"..", "images", "new.txt", "middle.gif", "old.html"}), RowNames(panel));
+    panel.OnColumnClicked(2);
+    EXPECT_EQ((Names{"..", "images", "old.html", "middle.gif", "new.txt"}), RowNames(panel));
+    panel.OnColumnClicked(0);  // Z to A; the Modified flag is cleared
+    EXPECT_EQ((Names{"..", "images", "old.html", "new.txt", "middle.gif"}), RowNames(panel));
+    EXPECT_EQ(0, panel.m_bSortDesc[2]);
+    panel.OnColumnClicked(1);
+    EXPECT_EQ((Names{"..", "images", "old.html", "new.txt", "middle.gif"}), RowNames(panel));
+    EXPECT_EQ(0, panel.m_bSortDesc[0]) << "at most one column sorts descending";
+    panel.OnColumnClicked(1);
+    EXPECT_EQ((Names{"..", "images", "middle.gif", "new.txt", "old.html"}), RowNames(panel));
 }
 
 }  // namespace

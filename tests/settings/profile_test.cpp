@@ -16,49 +16,36 @@ using Profiles = SettingsTest;
 
 std::string Section(int index) { return "Profile" + std::to_string(index); }
 
-TEST_F(Profiles, UnknownProfileReadsAsDefaults) {
+// Nothing of the caller's record is left over; empty stored values read as
+// the defaults.
+TEST_F(Profiles, UnknownProfilesAndEmptyValuesReadAsDefaults) {
     FtpProfile profile = MakeProfile("leftover", "leftover.example.com", "pw");
     EXPECT_EQ(0, Settings().ReadProfile("nowhere", &profile));
-    const std::vector<std::string> expected = {"nowhere", "", "", "", "", "", "21", "60", "", "", "none", "", "21",
-                                               "", "", "0", "Host &name or IP address:", "User &identifier:",
-                                               "User &password:"};
-    for (int i = 0; i < settings::kProfileFieldCount; ++i) {
-        EXPECT_EQ(expected[i], profile.*settings::kProfileFields[i].member) << settings::kProfileFields[i].key;
-    }
+    FtpProfile expected;
+    expected.m_name = "nowhere";
+    EXPECT_EQ(expected, profile);
+    Settings().WriteProfile(MakeProfile("blank", ""));
+    for (const char* key : {"Port", "Timeout", "FW Type", "Host Label"}) SetRaw("Profile0", key, "");
+    ASSERT_EQ(1, Settings().ReadProfile("blank", &profile));
+    EXPECT_EQ(MakeProfile("blank", ""), profile);
 }
 
+// Every field under its own key (the local and remote folders not swapped),
+// passwords scrambled, and back.
 TEST_F(Profiles, FieldsRoundTripUnderTheirKeys) {
-    const char* const keys[] = {"Name", "Host", "User", "Password", "Local", "Remote", "Port", "Timeout",
-                                "WWW Address", "WWW Primary Page", "FW Type", "FW Host", "FW Port",
-                                "FW Username", "FW Password", "FW Passive", "Host Label", "User Label",
-                                "Password Label"};
     FtpProfile written;
-    for (const settings::ProfileField& field : settings::kProfileFields) {
-        written.*field.member = std::string(field.key) + " value";
-    }
+    for (const settings::ProfileField& field : settings::kProfileFields) written.*field.member = std::string(field.key) + " value";
+    written.m_remoteFolder = "/remote";
+    written.m_localFolder = "C:\\local";
+    written.m_fwPassword = "fw";
     Settings().WriteProfile(written);
-    for (int i = 0; i < settings::kProfileFieldCount; ++i) {
-        const settings::ProfileField& field = settings::kProfileFields[i];
-        EXPECT_STREQ(keys[i], field.key);
-        const std::string value = written.*field.member;
-        EXPECT_EQ(field.scrambled ? FtpSettings::EncodePassword(value) : value, Raw("Profile0", keys[i])) << keys[i];
-    }
-    EXPECT_EQ("Remote value", Raw("Profile0", "Remote"));  // the remote folder, not the local one
+    EXPECT_EQ("/remote", Raw("Profile0", "Remote"));
+    EXPECT_EQ("C:\\local", Raw("Profile0", "Local"));
+    EXPECT_EQ(FtpSettings::EncodePassword("fw"), Raw("Profile0", "FW Password"));
     Reopen();
     FtpProfile read;
     ASSERT_EQ(1, Settings().ReadProfile("NAME VALUE", &read));
     EXPECT_EQ(written, read);
-}
-
-TEST_F(Profiles, EmptyStoredValuesGiveDefaults) {
-    Settings().WriteProfile(MakeProfile("blank"));
-    for (const char* key : {"Port", "Timeout", "FW Type", "Host Label"}) SetRaw("Profile0", key, "");
-    FtpProfile read;
-    ASSERT_EQ(1, Settings().ReadProfile("blank", &read));
-    EXPECT_EQ(FtpProfile().m_port, read.m_port);
-    EXPECT_EQ(FtpProfile().m_timeout, read.m_timeout);
-    EXPECT_EQ(FtpProfile().m_fwType, read.m_fwType);
-    EXPECT_EQ(FtpProfile().m_hostLabel, read.m_hostLabel);
 }
 
 TEST_F(Profiles, EmptyNameIsNeverStoredOrFound) {
