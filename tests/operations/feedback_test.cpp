@@ -80,29 +80,21 @@ TEST_F(Feedback, TheWindowsOtherMessagesAreDispatchedAndOtherWindowsLeftAlone) {
     DestroyWindow(other);
 }
 
+// The pointer's last move decides: the arrow over Stop, the hourglass
+// elsewhere; every move is taken out of the queue.
 TEST_F(Feedback, TheCursorIsTheArrowOverStopAndTheHourglassElsewhere) {
-    PostMessageA(stop, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    Pump();
-    EXPECT_TRUE(host.dlg.m_feedback.PointerOverStop());
-    EXPECT_EQ(LoadCursor(nullptr, IDC_ARROW), GetCursor());
-    PostMessageA(host.dlg.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    Pump();
-    EXPECT_FALSE(host.dlg.m_feedback.PointerOverStop());
-    EXPECT_EQ(LoadCursor(nullptr, IDC_WAIT), GetCursor());
-    // Over Stop, then over the window: the pointer has left Stop.
-    PostMessageA(stop, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    PostMessageA(host.dlg.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    Pump();
-    EXPECT_FALSE(host.dlg.m_feedback.PointerOverStop());
-    // Over the window, then over Stop twice: still over Stop, and every
-    // move is taken out of the queue.
-    PostMessageA(host.dlg.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    PostMessageA(stop, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
-    PostMessageA(stop, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    Pump();
-    EXPECT_TRUE(host.dlg.m_feedback.PointerOverStop());
-    EXPECT_EQ(LoadCursor(nullptr, IDC_ARROW), GetCursor());
-    EXPECT_FALSE(Waiting(host.dlg.m_hWnd, WM_MOUSEMOVE));
+    const HWND window = host.dlg.m_hWnd;
+    const struct {
+        std::vector<HWND> moves;
+        bool overStop;
+    } cases[] = {{{stop}, true}, {{window}, false}, {{stop, window}, false}, {{window, stop, stop}, true}};
+    for (const auto& c : cases) {
+        for (HWND target : c.moves) PostMessageA(target, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+        Pump();
+        EXPECT_EQ(c.overStop, host.dlg.m_feedback.PointerOverStop()) << c.moves.size();
+        EXPECT_EQ(LoadCursor(nullptr, c.overStop ? IDC_ARROW : IDC_WAIT), GetCursor()) << c.moves.size();
+        EXPECT_FALSE(Waiting(window, WM_MOUSEMOVE) || Waiting(stop, WM_MOUSEMOVE));
+    }
 }
 
 TEST_F(Feedback, ProgressMovesTheBarInUnitsOf256BytesAndRestartsOnANewFile) {

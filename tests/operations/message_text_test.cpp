@@ -4,6 +4,8 @@
 // "\\" and the letters.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "file_ext.h"
 #include "message_text.h"
 #include "size_text.h"
@@ -30,18 +32,9 @@ std::string Repeat(const std::string& text, int times) {
 }
 
 TEST(MessageText, InsertsAreReplacedOnceAndNeverSearchedAgain) {
-    struct Case {
-        const char* text;
-        const char* one;
-        const char* two;
-        const char* expected;
-    } const cases[] = {
-        {"Delete %1 items?", "3", "", "Delete 3 items?"},
-        {"Into:\n %2 from %1", "a", "C:\\web %1", "Into:\n C:\\web %1 from a"},
-        {"%3 %% %", "x", "y", "%3 %% %"},
-        {"%1%1%2", "a", "b", "aab"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(c.expected, InsertTexts(c.text, c.one, c.two)) << c.text;
+    EXPECT_EQ("Delete 3 items?", InsertTexts("Delete %1 items?", "3", ""));
+    EXPECT_EQ("Into:\n C:\\web %1 from a", InsertTexts("Into:\n %2 from %1", "a", "C:\\web %1"));
+    EXPECT_EQ("%3 %% % aab", InsertTexts("%3 %% % %1%1%2", "a", "b"));
 }
 
 TEST(MessageText, ServerLinesAreOneLineEachLongOnesCutAndSixteenCutsAtMost) {
@@ -94,26 +87,17 @@ TEST(MessageText, SeparatorsAndLettersAreFoundByCharacter) {
 }
 
 TEST(MessageText, SizeTextsUpTo2To63) {
-    struct Case {
-        long long size;
-        const char* text;
-    } const cases[] = {
-        {0, "          0"},
-        {9999, "      9,999"},
-        {999999999, "999,999,999"},
-        {1000000000, "1,000,000,000"},
-        {3000000000LL, "3,000,000,000"},
-        {5LL << 30, "5,368,709,120"},
-        {9223372036854775807LL, "9,223,372,036,854,775,807"},
-        {-5, "          0"},
+    const std::pair<long long, const char*> cases[] = {
+        {0, "          0"},           {9999, "      9,999"},         {999999999, "999,999,999"},
+        {1000000000, "1,000,000,000"}, {3000000000LL, "3,000,000,000"}, {5LL << 30, "5,368,709,120"},
+        {9223372036854775807LL, "9,223,372,036,854,775,807"},         {-5, "          0"},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.text, FormatSizeText(c.size)) << c.size;
+    for (const auto& c : cases) EXPECT_EQ(c.second, FormatSizeText(c.first)) << c.first;
 }
 
 TEST(MessageText, ExtensionsComeFromTheLastPathElement) {
-    const char* const cases[][2] = {
-        {"x.tar.gz", ".gz"}, {"C:\\a.b\\c", ""}, {"README", ""}, {".gif", ".gif"}, {"a/b.c/d", ""}, {"d:e.f", ".f"},
-    };
+    const char* const cases[][2] = {{"x.tar.gz", ".gz"}, {"C:\\a.b\\c", ""}, {"README", ""},
+                                    {".gif", ".gif"},    {"a/b.c/d", ""},        {"d:e.f", ".f"}};
     for (const auto& c : cases) EXPECT_EQ(c[1], FileExtension(c[0])) << c[0];
 }
 
