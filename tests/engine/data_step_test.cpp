@@ -14,6 +14,7 @@
 #include "ut_ftpclient.h"
 
 using fake::Action;
+using fake::Answer;
 using fake::FakeServer;
 using fake::Step;
 using Clock = std::chrono::steady_clock;
@@ -29,20 +30,21 @@ struct DataCase {
     std::vector<std::string> commands;  // after USER, up to the PWD that checks the connection
     int result;
     std::string kept;  // the listed names, or the download target afterwards
+    FtpProgressCallback progress = nullptr;
     int timeoutMs = 5000;
     std::string note = "";  // a note the trace must hold
-    FtpProgressCallback progress = nullptr;
-    int limit = 0;  // SetMaxListingEntries when not 0
+    int limit = 0;          // SetMaxListingEntries when not 0
 };
 
 void PrintTo(const DataCase& c, std::ostream* out) { *out << c.name; }
 
-const Step kTypeI{Action::kExpect, "200 Type set to I"};
+const Step kTypeI = Answer("200 Type set to I");
 const Step kPasv{Action::kExpectPasv, ""};
-const Step kMark{Action::kExpect, "150 Opening data connection"};
+const Step kMark = Answer("150 Opening data connection");
 const Step kDone{Action::kReply, "226 Transfer complete"};
 const Step kSilent{Action::kSilence, ""};  // a row ending silent: a stop must end the call at once
 const std::string kLine = "-rw-r--r-- 1 joe users 12 Jan 05 12:00 a.txt\r\n";
+const Step kData{Action::kSendData, kLine}, kNew{Action::kSendData, "new"}, kStored{Action::kReceiveData, ""};
 const std::vector<std::string> kList = {"PASV", "LIST"};
 const std::vector<std::string> kGet = {"TYPE I", "PASV", "RETR a.txt"};
 const std::vector<std::string> kPut = {"TYPE I", "PASV", "STOR a.txt"};
@@ -58,76 +60,67 @@ std::vector<std::string> Plus(std::vector<std::string> a, const std::vector<std:
 
 std::vector<DataCase> DataCases() {
     return {
-        {"ListWithMark", Op::kList, {kPasv, kMark, {Action::kSendData, kLine}, kDone}, kList, ftp::kOk, "a.txt"},
-        {"ListPassiveNamingAnotherHostGoesToPeer", Op::kList,
-         {{Action::kExpectPasv, "10,9,8,7"}, kMark, {Action::kSendData, kLine}, kDone}, kList, ftp::kOk, "a.txt"},
+        {"ListWithMark", Op::kList, {kPasv, kMark, kData, kDone}, kList, ftp::kOk, "a.txt"},
+        {"ListPassiveNamingAnotherHostGoesToPeer", Op::kList, {{Action::kExpectPasv, "10,9,8,7"}, kMark, kData, kDone},
+         kList, ftp::kOk, "a.txt"},
         {"ListLeavesOutOverlongName", Op::kList,
          {kPasv, kMark, {Action::kSendData, kLine + kLine.substr(0, 39) + std::string(256, 'n') + "\r\n"}, kDone},
-         kList, ftp::kOk, "a.txt", 5000,
+         kList, ftp::kOk, "a.txt", nullptr, 5000,
          "Skipped a listed name longer than 255 characters: " + std::string(64, 'n') + "..."},
-        {"ListGarbledPassiveReply", Op::kList, {{Action::kExpect, "227 Entering Passive Mode (999,0,0,1,x)"}},
-         {"PASV"}, ftp::kBadPassiveReply, ""},
-        {"ListFinalWithoutMark", Op::kList, {kPasv, {Action::kExpect, "226 Nothing"}}, kList, ftp::kNoResponse, ""},
-        {"ListRefused425", Op::kList, {kPasv, {Action::kExpect, "425 No data connection"}}, kList,
-         ftp::kDataConnectionClosed, ""},
-        {"ListEmpty450", Op::kList, {kPasv, {Action::kExpect, "450 No files found"}}, kList, ftp::kOk, ""},
-        {"ListEmpty550NoFiles", Op::kList, {kPasv, {Action::kExpect, "550 No files found"}}, kList, ftp::kOk, ""},
+        {"ListGarbledPassiveReply", Op::kList, {Answer("227 Entering Passive Mode (999,0,0,1,x)")}, {"PASV"},
+         ftp::kBadPassiveReply, ""},
+        {"ListFinalWithoutMark", Op::kList, {kPasv, Answer("226 Nothing")}, kList, ftp::kNoResponse, ""},
+        {"ListRefused425", Op::kList, {kPasv, Answer("425 No data")}, kList, ftp::kDataConnectionClosed, ""},
+        {"ListEmpty450", Op::kList, {kPasv, Answer("450 No files found")}, kList, ftp::kOk, ""},
+        {"ListEmpty550NoFiles", Op::kList, {kPasv, Answer("550 No files found")}, kList, ftp::kOk, ""},
         // The data connection stays silent: ABOR and NOOP put the control
         // connection back in step instead of closing it.
-        {"ListDataSilent", Op::kList,
-         {kPasv, kMark, {Action::kExpect, "426 Aborted\n226 ABOR ok"},
-          {Action::kExpect, "200 NOOP ok"}},
-         Plus(kList, {"ABOR", "NOOP"}), ftp::kTimeout, "", 800},
+        {"ListDataSilent", Op::kList, {kPasv, kMark, Answer("426 Aborted\n226 ABOR ok"), Answer("200 NOOP ok")},
+         Plus(kList, {"ABOR", "NOOP"}), ftp::kTimeout, "", nullptr, 800},
         // A stop while the 226 is already there and the answer to ABOR
         // comes late: the next command must still read its own reply.
         {"GetStoppedWithLateAbortReply", Op::kGet,
-         {kTypeI, kPasv, kMark, {Action::kSendData, std::string(70000, 'd')}, kDone, {Action::kExpect, ""},
-          {Action::kPause, "600"}, {Action::kReply, "225 ABOR command successful"}, {Action::kExpect, "200 NOOP ok"}},
-         Plus(kGet, {"ABOR", "NOOP"}), ftp::kCancelled, "old", 5000, "", StopAtOnce},
+         {kTypeI, kPasv, kMark, {Action::kSendData, std::string(70000, 'd')}, kDone, Answer(""),
+          {Action::kPause, "600"}, {Action::kReply, "225 ABOR command successful"}, Answer("200 NOOP ok")},
+         Plus(kGet, {"ABOR", "NOOP"}), ftp::kCancelled, "old", StopAtOnce},
         // A stop answered once the server's 226 is in comes too late to undo
         // the download: it is kept and the call succeeds.
-        {"GetStopAfterFinalReplyKeepsFile", Op::kGet, {kTypeI, kPasv, kMark, {Action::kSendData, "new"}, kDone}, kGet,
-         ftp::kOk, "new", 5000, "", StopOnceComplete},
+        {"GetStopAfterFinalReplyKeepsFile", Op::kGet, {kTypeI, kPasv, kMark, kNew, kDone}, kGet, ftp::kOk, "new",
+         StopOnceComplete},
         {"ListPastTheLimitKeepsConnection", Op::kList,
-         {kPasv, kMark, {Action::kSendData, kLine + kLine + kLine + kLine}, kDone, {Action::kExpect, "225 ABOR ok"},
-          {Action::kExpect, "200 NOOP ok"}},
-         Plus(kList, {"ABOR", "NOOP"}), ftp::kListingTooLong, "a.txt,a.txt", 5000, "", nullptr, 2},
+         {kPasv, kMark, {Action::kSendData, kLine + kLine + kLine + kLine}, kDone, Answer("225 ABOR ok"),
+          Answer("200 NOOP ok")},
+         Plus(kList, {"ABOR", "NOOP"}), ftp::kListingTooLong, "a.txt,a.txt", nullptr, 5000, "", 2},
         // Stops while the server is silent, one row per phase: each is seen
         // within a quarter second and the call returns soon after.
-        {"StopWaitingForTypeReply", Op::kGet, {{Action::kExpect, ""}, kSilent}, {"TYPE I"}, ftp::kCancelled, "old",
-         5000, "", StopAtOnce},
-        {"StopWaitingForPassiveReply", Op::kGet, {kTypeI, {Action::kExpect, ""}, kSilent}, {"TYPE I", "PASV"},
-         ftp::kCancelled, "old", 5000, "", StopAtOnce},
-        {"StopWaitingForFirstReply", Op::kGet, {kTypeI, kPasv, {Action::kExpect, ""}, kSilent}, kGet, ftp::kCancelled,
-         "old", 5000, "", StopAtOnce},
-        {"StopWaitingForActiveConnection", Op::kGetActive, {kTypeI, {Action::kExpect, "200 PORT ok"}, kMark, kSilent},
-         {"TYPE I", "PORT", "RETR a.txt"}, ftp::kCancelled, "old", 5000, "", StopAtOnce},
-        {"StopWaitingForData", Op::kGet, {kTypeI, kPasv, kMark, kSilent}, kGet, ftp::kCancelled, "old", 5000, "",
+        {"StopWaitingForTypeReply", Op::kGet, {Answer(""), kSilent}, {"TYPE I"}, ftp::kCancelled, "old", StopAtOnce},
+        {"StopWaitingForPassiveReply", Op::kGet, {kTypeI, Answer(""), kSilent}, {"TYPE I", "PASV"}, ftp::kCancelled,
+         "old", StopAtOnce},
+        {"StopWaitingForFirstReply", Op::kGet, {kTypeI, kPasv, Answer(""), kSilent}, kGet, ftp::kCancelled, "old",
          StopAtOnce},
-        {"StopWaitingForFinalReply", Op::kGet, {kTypeI, kPasv, kMark, {Action::kSendData, "abc"}, kSilent}, kGet,
-         ftp::kCancelled, "old", 5000, "", StopAtOnce},
-        {"StopWaitingForUploadsFinalReply", Op::kPut, {kTypeI, kPasv, kMark, {Action::kReceiveData, ""}, kSilent},
-         kPut, ftp::kCancelled, "", 5000, "", StopAtOnce},
-        {"GetWithMarks", Op::kGet,
-         {kTypeI, kPasv, kMark, {Action::kSendData, "new"}, {Action::kReply, "110 Restart marker\n226 Done"}}, kGet,
+        {"StopWaitingForActiveConnection", Op::kGetActive, {kTypeI, Answer("200 PORT ok"), kMark, kSilent},
+         {"TYPE I", "PORT", "RETR a.txt"}, ftp::kCancelled, "old", StopAtOnce},
+        {"StopWaitingForData", Op::kGet, {kTypeI, kPasv, kMark, kSilent}, kGet, ftp::kCancelled, "old", StopAtOnce},
+        {"StopWaitingForFinalReply", Op::kGet, {kTypeI, kPasv, kMark, kNew, kSilent}, kGet, ftp::kCancelled, "old",
+         StopAtOnce},
+        {"StopWaitingForUploadsFinalReply", Op::kPut, {kTypeI, kPasv, kMark, kStored, kSilent}, kPut, ftp::kCancelled,
+         "", StopAtOnce},
+        {"GetWithMarks", Op::kGet, {kTypeI, kPasv, kMark, kNew, {Action::kReply, "110 Restart marker\n226 Done"}}, kGet,
          ftp::kOk, "new"},
-        {"GetFinalWithoutMark", Op::kGet, {kTypeI, kPasv, {Action::kExpect, "226 Transfer complete"}}, kGet,
-         ftp::kNoResponse, "old"},
+        {"GetFinalWithoutMark", Op::kGet, {kTypeI, kPasv, Answer("226 Done")}, kGet, ftp::kNoResponse, "old"},
         {"GetAborted426", Op::kGet, {kTypeI, kPasv, kMark, {Action::kSendData, "ne"}, {Action::kReply, "426 Aborted"}},
          kGet, ftp::kDataConnectionClosed, "old"},
-        {"GetMissing550", Op::kGet, {kTypeI, kPasv, {Action::kExpect, "550 a.txt: No such file or directory"}}, kGet,
-         ftp::kFileMissing, "old"},
-        {"GetEmpty550IsNoListing", Op::kGet, {kTypeI, kPasv, {Action::kExpect, "550 No files found"}}, kGet,
+        {"GetMissing550", Op::kGet, {kTypeI, kPasv, Answer("550 a.txt: No such file")}, kGet, ftp::kFileMissing, "old"},
+        {"GetEmpty550IsNoListing", Op::kGet, {kTypeI, kPasv, Answer("550 No files found")}, kGet,
          ftp::kPermissionDenied, "old"},
         {"GetDroppedKeepsOldFile", Op::kGet,
          {kTypeI, kPasv, kMark, {Action::kSendDataAndDrop, std::string(100000, 'n')}}, kGet, ftp::kConnectionClosed,
          "old"},
-        {"PutWithMark", Op::kPut, {kTypeI, kPasv, kMark, {Action::kReceiveData, ""}, kDone}, kPut, ftp::kOk, ""},
-        {"PutFinalWithoutMark", Op::kPut, {kTypeI, kPasv, {Action::kExpect, "226 ok"}}, kPut, ftp::kNoResponse, ""},
-        {"PutRefused425", Op::kPut, {kTypeI, kPasv, {Action::kExpect, "425 No data connection"}}, kPut,
-         ftp::kDataConnectionClosed, ""},
-        {"PutDiskFull", Op::kPut, {kTypeI, kPasv, kMark, {Action::kReceiveData, ""}, {Action::kReply, "552 Quota"}},
-         kPut, ftp::kServerDiskFull, ""},
+        {"PutWithMark", Op::kPut, {kTypeI, kPasv, kMark, kStored, kDone}, kPut, ftp::kOk, ""},
+        {"PutFinalWithoutMark", Op::kPut, {kTypeI, kPasv, Answer("226 ok")}, kPut, ftp::kNoResponse, ""},
+        {"PutRefused425", Op::kPut, {kTypeI, kPasv, Answer("425 No data")}, kPut, ftp::kDataConnectionClosed, ""},
+        {"PutDiskFull", Op::kPut, {kTypeI, kPasv, kMark, kStored, {Action::kReply, "552 Quota"}}, kPut,
+         ftp::kServerDiskFull, ""},
     };
 }
 
@@ -151,7 +144,7 @@ class DataStep : public ::testing::TestWithParam<DataCase> {};
 TEST_P(DataStep, SendsExactCommandsAndKeepsConnectionInStep) {
     const DataCase& c = GetParam();
     std::vector<Step> script = c.script;
-    script.push_back({Action::kExpect, "257 \"/\" is current"});
+    script.push_back(Answer("257 \"/\" is current"));
     FakeServer server(fake::LoggedIn(script));
     CUT_FTPClient client;
     ASSERT_EQ(ftp::kOk, fake::LogIn(client, server, c.timeoutMs));
@@ -197,10 +190,8 @@ INSTANTIATE_TEST_SUITE_P(Scripted, DataStep, ::testing::ValuesIn(DataCases()),
                          [](const ::testing::TestParamInfo<DataCase>& p) { return p.param.name; });
 
 TEST(DataStepOnce, RefusedEpsvMeansPasvForTheRestOfTheConnection) {
-    FakeServer server(fake::LoggedIn({{Action::kExpect, "211-Features:\n EPSV\n211 End"},
-                                      {Action::kExpect, "500 EPSV not understood"}, kPasv, kMark,
-                                      {Action::kSendData, kLine}, kDone, kPasv, kMark, {Action::kSendData, kLine},
-                                      kDone}));
+    FakeServer server(fake::LoggedIn({Answer("211-Features:\n EPSV\n211 End"), Answer("500 EPSV not understood"),
+                                      kPasv, kMark, kData, kDone, kPasv, kMark, kData, kDone}));
     CUT_FTPClient client;
     ASSERT_EQ(ftp::kOk, fake::LogIn(client, server));
     ASSERT_EQ(ftp::kOk, client.SetOtherOptions());
@@ -214,9 +205,8 @@ TEST(DataStepOnce, RefusedEpsvMeansPasvForTheRestOfTheConnection) {
 // A stop while an earlier stop's replies are still being dropped sends
 // nothing new: the earlier NOOP's 200 still marks the end.
 TEST(DataStepOnce, StopWhileDroppingAnEarlierStopsReplies) {
-    FakeServer server(fake::LoggedIn({kTypeI, kPasv, kMark, {Action::kExpect, ""}, {Action::kExpect, ""},
-                                      {Action::kPause, "1500"}, {Action::kReply, "426 Aborted\n226 ABOR ok\n200 NOOP ok"},
-                                      {Action::kExpect, "257 \"/\" is current"}}));
+    FakeServer server(fake::LoggedIn({kTypeI, kPasv, kMark, Answer(""), Answer(""), {Action::kPause, "1500"},
+                                      {Action::kReply, "426 Aborted\n226 ABOR ok\n200 NOOP ok"}, Answer("257 \"/\"")}));
     CUT_FTPClient client;
     ASSERT_EQ(ftp::kOk, fake::LogIn(client, server));
     client.SetCallback(StopAtOnce);

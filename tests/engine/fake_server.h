@@ -64,6 +64,8 @@ private:
     std::thread m_thread;
 };
 
+// A step that reads one command and answers `text`.
+inline Step Answer(std::string text) { return {Action::kExpect, std::move(text)}; }
 // The greeting and the login every scripted session starts with, then `rest`.
 std::vector<Step> LoggedIn(std::vector<Step> rest);
 // Logs `client` in to `server` as joe; the result of ConnectToFirewall.

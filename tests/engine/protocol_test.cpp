@@ -3,15 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "fake_server.h"
 #include "ftp_result.h"
-#include "test_files.h"
 #include "ut_ftpclient.h"
 
 using fake::Action;
@@ -32,70 +30,51 @@ struct LoginCase {
 };
 
 const Step kGreeting{Action::kReply, "220 Fake FTP ready"};
+const Step kSilent{Action::kSilence, ""};
+const Step kPass = fake::Answer("331 Password required"), kIn = fake::Answer("230 Logged in");
+const Step kProxyPass = fake::Answer("331 Proxy password"), kProxyIn = fake::Answer("230 Proxy ok");
+const Step kAccount = fake::Answer("332 Need account");
 
 std::vector<LoginCase> LoginCases() {
     return {
-        {"DirectLoginAsksForPassword", 0, 0, "secret",
-         {kGreeting, {Action::kExpect, "331 Password required"}, {Action::kExpect, "230 Logged in"}},
-         {"USER joe", "PASS secret"}, ftp::kPasswordNeeded, ftp::kOk},
-        {"DirectLoginWithoutPassword", 0, 0, nullptr,
-         {kGreeting, {Action::kExpect, "230 Anonymous access granted"}},
-         {"USER joe"}, ftp::kOk, 0},
-        {"UserDialectNamesTargetInUser", 8, 21, "secret",
-         {kGreeting, {Action::kExpect, "331 Password required"}, {Action::kExpect, "230 Logged in"}},
-         {"USER joe@ftp.example.com", "PASS secret"}, ftp::kPasswordNeeded, ftp::kOk},
-        {"UserDialectAddsPortOff21", 8, 2121, nullptr,
-         {kGreeting, {Action::kExpect, "331 Password required"}},
-         {"USER joe@ftp.example.com:2121"}, ftp::kPasswordNeeded, 0},
-        {"LogonDialectLogsIntoProxyFirst", 4, 21, "secret",
-         {kGreeting, {Action::kExpect, "331 Proxy password"}, {Action::kExpect, "230 Proxy ok"},
-          {Action::kExpect, "331 Password required"}, {Action::kExpect, "230 Logged in"}},
-         {"USER fwuser", "PASS fwpass", "USER joe@ftp.example.com", "PASS secret"},
+        {"DirectLoginAsksForPassword", 0, 0, "secret", {kGreeting, kPass, kIn}, {"USER joe", "PASS secret"},
          ftp::kPasswordNeeded, ftp::kOk},
-        {"SiteDialectSendsSiteHost", 2, 990, nullptr,
-         {kGreeting, {Action::kExpect, "331 Proxy password"}, {Action::kExpect, "230 Proxy ok"},
-          {Action::kExpect, "200 Connected to target"}, {Action::kExpect, "331 Password required"}},
-         {"USER fwuser", "PASS fwpass", "SITE ftp.example.com:990", "USER joe"},
+        {"DirectLoginWithoutPassword", 0, 0, nullptr, {kGreeting, kIn}, {"USER joe"}, ftp::kOk, 0},
+        {"UserDialectNamesTargetInUser", 8, 21, "secret", {kGreeting, kPass, kIn},
+         {"USER joe@ftp.example.com", "PASS secret"}, ftp::kPasswordNeeded, ftp::kOk},
+        {"UserDialectAddsPortOff21", 8, 2121, nullptr, {kGreeting, kPass}, {"USER joe@ftp.example.com:2121"},
          ftp::kPasswordNeeded, 0},
-        {"OpenDialectSendsOpenHost", 16, 21, nullptr,
-         {kGreeting, {Action::kExpect, "220 Connected to ftp.example.com"},
-          {Action::kExpect, "331 Password required"}},
+        {"LogonDialectLogsIntoProxyFirst", 4, 21, "secret", {kGreeting, kProxyPass, kProxyIn, kPass, kIn},
+         {"USER fwuser", "PASS fwpass", "USER joe@ftp.example.com", "PASS secret"}, ftp::kPasswordNeeded, ftp::kOk},
+        {"SiteDialectSendsSiteHost", 2, 990, nullptr,
+         {kGreeting, kProxyPass, kProxyIn, fake::Answer("200 Connected to target"), kPass},
+         {"USER fwuser", "PASS fwpass", "SITE ftp.example.com:990", "USER joe"}, ftp::kPasswordNeeded, 0},
+        {"OpenDialectSendsOpenHost", 16, 21, nullptr, {kGreeting, fake::Answer("220 Connected to x"), kPass},
          {"OPEN ftp.example.com", "USER joe"}, ftp::kPasswordNeeded, 0},
-        {"AccountAnsweredAfterPassword", 0, 0, "secret",
-         {kGreeting, {Action::kExpect, "331 Password required"}, {Action::kExpect, "332 Need account"},
-          {Action::kExpect, "230 Logged in"}},
+        {"AccountAnsweredAfterPassword", 0, 0, "secret", {kGreeting, kPass, kAccount, kIn},
          {"USER joe", "PASS secret", "ACCT anonymous"}, ftp::kPasswordNeeded, ftp::kOk},
-        {"RefusedUserIsBadUser", 0, 0, nullptr,
-         {kGreeting, {Action::kExpect, "530 No such user"}},
-         {"USER joe"}, ftp::kBadUser, 0},
-        {"RefusedPasswordIsBadPassword", 0, 0, "wrong",
-         {kGreeting, {Action::kExpect, "331 Password required"}, {Action::kExpect, "530 Login incorrect."}},
+        {"RefusedUserIsBadUser", 0, 0, nullptr, {kGreeting, fake::Answer("530 No such user")}, {"USER joe"},
+         ftp::kBadUser, 0},
+        {"RefusedPasswordIsBadPassword", 0, 0, "wrong", {kGreeting, kPass, fake::Answer("530 Login incorrect.")},
          {"USER joe", "PASS wrong"}, ftp::kPasswordNeeded, ftp::kBadPassword},
-        {"RefusedAccountIsBadAccount", 0, 0, "secret",
-         {kGreeting, {Action::kExpect, "331 Password required"}, {Action::kExpect, "332 Need account"},
-          {Action::kExpect, "530 Bad account"}},
+        {"RefusedAccountIsBadAccount", 0, 0, "secret", {kGreeting, kPass, kAccount, fake::Answer("530 Bad account")},
          {"USER joe", "PASS secret", "ACCT anonymous"}, ftp::kPasswordNeeded, ftp::kBadAccount},
-        {"BusyServerGreets421", 0, 0, nullptr,
-         {{Action::kReply, "421 Too many users, try later"}},
-         {}, ftp::kConnectionClosed, 0},
-        {"GreetingAfterWaitNotice", 0, 0, nullptr,
-         {{Action::kReply, "120 Ready in a moment"}, kGreeting, {Action::kExpect, "230 ok"}},
+        {"BusyServerGreets421", 0, 0, nullptr, {{Action::kReply, "421 Too many users"}}, {}, ftp::kConnectionClosed, 0},
+        {"GreetingAfterWaitNotice", 0, 0, nullptr, {{Action::kReply, "120 Ready in a moment"}, kGreeting, kIn},
          {"USER joe"}, ftp::kOk, 0},
         // Answers that are not FTP at all fail at once (-31), not after the
         // time-out (-30); printable text between real replies is only traced.
-        {"HttpServerIsNotFtp", 0, 0, nullptr,
-         {{Action::kRaw, "HTTP/1.1 400 Bad Request\r\nServer: x\r\n\r\n"}, {Action::kSilence, ""}}, {},
+        {"HttpServerIsNotFtp", 0, 0, nullptr, {{Action::kRaw, "HTTP/1.1 400 Bad Request\r\nServer: x\r\n\r\n"},
+         kSilent}, {}, ftp::kNoResponse, 0},
+        {"SshServerIsNotFtp", 0, 0, nullptr, {{Action::kRaw, "SSH-2.0-OpenSSH_9.2p1\r\n"}, kSilent}, {},
          ftp::kNoResponse, 0},
-        {"SshServerIsNotFtp", 0, 0, nullptr, {{Action::kRaw, "SSH-2.0-OpenSSH_9.2p1\r\n"}, {Action::kSilence, ""}},
-         {}, ftp::kNoResponse, 0},
         {"BinaryWithoutLineEndIsNotFtp", 0, 0, nullptr,
-         {{Action::kRaw, std::string("\x16\x03\x01\x00\xa5", 5)}, {Action::kSilence, ""}}, {}, ftp::kNoResponse, 0},
+         {{Action::kRaw, std::string("\x16\x03\x01\x00\xa5", 5)}, kSilent}, {}, ftp::kNoResponse, 0},
         {"BinaryAnswerToPasswordIsNotFtp", 0, 0, "secret",
-         {kGreeting, {Action::kExpect, "331 Password required"}, {Action::kExpect, std::string("\x01\x02\x7f", 3)},
-          {Action::kSilence, ""}},
-         {"USER joe", "PASS secret"}, ftp::kPasswordNeeded, ftp::kNoResponse},
-        {"BareLineFeedsInGreetingAreText", 0, 0, nullptr,
-         {{Action::kRaw, "220 Welcome\nto this server\n"}, {Action::kExpect, "230 ok"}}, {"USER joe"}, ftp::kOk, 0},
+         {kGreeting, kPass, fake::Answer(std::string("\x01\x02\x7f", 3)), kSilent}, {"USER joe", "PASS secret"},
+         ftp::kPasswordNeeded, ftp::kNoResponse},
+        {"BareLineFeedsInGreetingAreText", 0, 0, nullptr, {{Action::kRaw, "220 Welcome\nto this server\n"}, kIn},
+         {"USER joe"}, ftp::kOk, 0},
     };
 }
 
@@ -118,8 +97,7 @@ TEST_P(LoginDialects, SendsExactCommandsAndMapsResult) {
     if (r == ftp::kPasswordNeeded && c.password) {
         EXPECT_EQ(c.expectedPassword, client.SendPswd(c.password, "anonymous"));
     }
-    std::vector<std::string> commands = server.Commands();
-    EXPECT_EQ(c.expectedCommands, commands);
+    EXPECT_EQ(c.expectedCommands, server.Commands());
     client.Close();
 }
 
@@ -143,11 +121,9 @@ protected:
 };
 
 TEST_F(ScriptedSession, MultiLineWelcomeWithIndentedCodesIsOneReply) {
-    std::vector<Step> script = {
-        {Action::kReply, "220-Welcome\n 220 this line only looks like an end\n220-still going\n220 Ready"},
-        {Action::kExpect, "230-Hello joe\n230-Quota: none\n230 Logged in"},
-        {Action::kExpect, "257 \"/home/joe\" is current"}};
-    m_server.reset(new FakeServer(script));
+    m_server.reset(new FakeServer({{Action::kReply, "220-Welcome\n 220 looks like an end\n220-more\n220 Ready"},
+                                   fake::Answer("230-Hello joe\n230-Quota: none\n230 Logged in"),
+                                   fake::Answer("257 \"/home/joe\" is current")}));
     ASSERT_EQ(ftp::kOk, fake::LogIn(m_client, *m_server));
     char welcome[4096];
     ASSERT_EQ(ftp::kOk, m_client.GetMultiLineResponse(welcome, 4095));
@@ -158,7 +134,7 @@ TEST_F(ScriptedSession, MultiLineWelcomeWithIndentedCodesIsOneReply) {
 }
 
 TEST_F(ScriptedSession, SingleLineLoginHasNoWelcomeAndShortBuffersStayBounded) {
-    Connect({{Action::kExpect, "257 \"/a \"\"quoted\"\" folder\" ok"}});
+    Connect({fake::Answer("257 \"/a \"\"quoted\"\" folder\" ok")});
     char welcome[16] = "unchanged";
     EXPECT_EQ(ftp::kNoMultiLineReply, m_client.GetMultiLineResponse(welcome, 15));
     char dir[8];
@@ -172,8 +148,7 @@ TEST_F(ScriptedSession, SingleLineLoginHasNoWelcomeAndShortBuffersStayBounded) {
 TEST_F(ScriptedSession, SilentServerTimesOutWithinLimit) {
     FakeServer server({{Action::kSilence, ""}});
     const auto start = std::chrono::steady_clock::now();
-    const int r = m_client.ConnectToFirewall("127.0.0.1", "joe", static_cast<unsigned short>(server.Port()), 1000, 0,
-                                             nullptr, 0, nullptr, nullptr, "anonymous");
+    const int r = fake::LogIn(m_client, server, 1000);
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(ftp::kTimeout, r);
     EXPECT_LT(elapsed, std::chrono::milliseconds(2000));
@@ -181,15 +156,10 @@ TEST_F(ScriptedSession, SilentServerTimesOutWithinLimit) {
 }
 
 TEST_F(ScriptedSession, ReplyCodesMapToResults) {
-    Connect({{Action::kExpect, "500 FEAT not understood"},
-             {Action::kExpect, "550 /x: No such file or directory"},
-             {Action::kExpect, "550 Permission denied"},
-             {Action::kExpect, "553 Bad file name"},
-             {Action::kExpect, "452 Insufficient storage"},
-             {Action::kExpect, "501 Syntax error in parameters"},
-             {Action::kExpect, "350 Ready for RNTO"},
-             {Action::kExpect, "250 Renamed"},
-             {Action::kExpect, "421 Service closing"}});
+    Connect({fake::Answer("500 FEAT not understood"), fake::Answer("550 /x: No such file or directory"),
+             fake::Answer("550 Permission denied"), fake::Answer("553 Bad file name"),
+             fake::Answer("452 Insufficient storage"), fake::Answer("501 Syntax error in parameters"),
+             fake::Answer("350 Ready for RNTO"), fake::Answer("250 Renamed"), fake::Answer("421 Service closing")});
     EXPECT_EQ(ftp::kRequestDenied, m_client.SetOtherOptions());  // "denied", not a syntax fault
     EXPECT_EQ(ftp::kFileMissing, m_client.ChDir("/x"));
     EXPECT_EQ(ftp::kPermissionDenied, m_client.RmDir("full"));
