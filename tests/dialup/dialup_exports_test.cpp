@@ -9,35 +9,24 @@
 
 namespace {
 
-class DialupExports : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_dll = LoadLibraryA("ravoFtp.dll");
-        ASSERT_NE(nullptr, m_dll);
-        ASSERT_TRUE(Resolve(810, &isConnected) && Resolve(811, &connectDialog) && Resolve(812, &disconnect) &&
-                    Resolve(813, &autoDisconnect));
-    }
-    void TearDown() override { FreeLibrary(m_dll); }
-
-    template <typename Function>
-    bool Resolve(WORD ordinal, Function* function) {
-        *function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(m_dll, MAKEINTRESOURCEA(ordinal))));
-        return *function != nullptr;
-    }
-
-    HMODULE m_dll = nullptr;
-    decltype(&IsInternetConnected) isConnected = nullptr;
-    decltype(&InternetConnectDialog) connectDialog = nullptr;
-    decltype(&InternetDisconnect) disconnect = nullptr;
-    decltype(&InternetAutoDisconnect) autoDisconnect = nullptr;
-};
+template <typename Function>
+Function At(HMODULE dll, WORD ordinal) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(dll, MAKEINTRESOURCEA(ordinal))));
+}
 
 // Wine, like an office computer, reports a LAN connection.
-TEST_F(DialupExports, OnALanNothingIsDialedOrHungUp) {
+TEST(DialupExports, OnALanNothingIsDialedOrHungUp) {
     DWORD flags = 0;
     if (!InternetGetConnectedState(&flags, 0) || !(flags & INTERNET_CONNECTION_LAN)) {
         GTEST_SKIP() << "this machine reports no LAN connection";
     }
+    const HMODULE dll = LoadLibraryA("ravoFtp.dll");
+    ASSERT_NE(nullptr, dll);
+    const auto isConnected = At<decltype(&IsInternetConnected)>(dll, 810);
+    const auto connectDialog = At<decltype(&InternetConnectDialog)>(dll, 811);
+    const auto disconnect = At<decltype(&InternetDisconnect)>(dll, 812);
+    const auto autoDisconnect = At<decltype(&InternetAutoDisconnect)>(dll, 813);
+    ASSERT_TRUE(isConnected && connectDialog && disconnect && autoDisconnect);
     int byModem = 7;
     EXPECT_NE(0, isConnected(&byModem));
     EXPECT_EQ(0, byModem);
@@ -48,6 +37,7 @@ TEST_F(DialupExports, OnALanNothingIsDialedOrHungUp) {
     EXPECT_EQ(1, connectDialog(nullptr, nullptr, nullptr));
     EXPECT_EQ(0, disconnect(handle));
     EXPECT_EQ(0, autoDisconnect());
+    FreeLibrary(dll);
 }
 
 }  // namespace

@@ -28,15 +28,12 @@ namespace {
 class RecordingLog : public IFtpLogWindow {
 public:
     void AppendLogLine(const char* text, int kind) override {
-        if (m_enabled) lines.push_back(std::to_string(kind) + " " + text);
+        if (enabled) lines.push_back(std::to_string(kind) + " " + text);
     }
-    void EnableLogOutput(bool enable) override { m_enabled = enable; }
+    void EnableLogOutput(bool enable) override { enabled = enable; }
     int ShowTransferProgress(unsigned long, int) override { return 0; }
-
     std::vector<std::string> lines;
-
-private:
-    bool m_enabled = true;
+    bool enabled = true;
 };
 
 // Connects with a parent titled as the host's profile reader, which skips
@@ -44,7 +41,7 @@ private:
 int Connect(const testservers::Server& s, const std::string& user, const std::string& password, int timeout = 20) {
     HWND reader = CreateWindowA("STATIC", "Get ISP Profile", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     const int r = FTP_Connect(reader, "127.0.0.1", user.c_str(), password.c_str(), s.port, timeout, "none", nullptr, 0,
-                       nullptr, nullptr, 1);
+                              nullptr, nullptr, 1);
     DestroyWindow(reader);
     return r;
 }
@@ -58,20 +55,43 @@ int64_t LocalMinusUtc() {
 
 constexpr int64_t kMinute = 600000000LL;
 
-TEST(ClockProbe, ServerAnHourAheadGivesMinusOneHour) {
+// The log shows the probe's note but none of its lines, and no password.
+TEST(ClockProbe, ServerAnHourAheadGivesMinusOneHourAndLogsOnlyANote) {
     const auto s = testservers::Load("shifted");
     ASSERT_NE(0, s.port);
+    RecordingLog log;
+    TheSession().SetLogWindow(&log);
+    TheSession().Client().SetCallbackTrace(OnProtocolTrace);
     ASSERT_EQ(0, Connect(s, s.user, s.password));
+    TheSession().SetLogWindow(nullptr);
     ASSERT_TRUE(TheSession().OffsetMeasured());
     // Listings give minutes: the local file's seconds remain in the offset.
     const int64_t expected = -36000000000LL + LocalMinusUtc();
     EXPECT_LE(expected - kMinute, GetClockOffset());
     EXPECT_GE(expected + kMinute, GetClockOffset());
     EXPECT_STREQ("", TheSession().LastMessage()) << "the probe leaves no message behind";
+    ASSERT_GE(log.lines.size(), 5u);
+    EXPECT_EQ("0 Connecting...", log.lines.front());
+    EXPECT_EQ("0 Connected.", log.lines.back());
+    EXPECT_EQ("0 Checking time diference...", log.lines[log.lines.size() - 2]);
+    EXPECT_EQ(1, std::count(log.lines.begin(), log.lines.end(), "1 PASS ********"));
+    for (const std::string& line : log.lines) {
+        EXPECT_TRUE(line.find("testfile") == std::string::npos && line.find(s.password) == std::string::npos) << line;
+    }
     FTP_Close();
 }
 
+std::vector<std::string> g_sent;
+void RecordSent(const char* text, int kind) {
+    if (kind == 1) g_sent.push_back(text);
+}
+bool IsListing(const std::string& command) {
+    return command.rfind("LIST", 0) == 0 || command.rfind("MLSD", 0) == 0 || command.rfind("NLST", 0) == 0;
+}
+
 // The user's own testfile.txt, remote and beside the program, survives.
+// Until it has measured, the probe runs in every folder entered, and checks
+// its name with one command: never with a listing of a folder that may be huge.
 TEST(ClockProbe, ReadOnlyLoginFolderThenWritableFolderKeepsTheUsersFiles) {
     const auto s = testservers::Load("welcome");
     ASSERT_NE(0, s.port);
@@ -82,6 +102,9 @@ TEST(ClockProbe, ReadOnlyLoginFolderThenWritableFolderKeepsTheUsersFiles) {
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
     const std::string besideProgram = std::filesystem::path(exe).parent_path().string() + "\\testfile.txt";
     testfiles::WriteFile(besideProgram, "a local file of the same name");
+    RecordingLog log;  // with a log window the session keeps the trace set here
+    TheSession().SetLogWindow(&log);
+    TheSession().Client().SetCallbackTrace(RecordSent);
     ASSERT_EQ(0, Connect(s, "reader", "reader-pw"));
     EXPECT_FALSE(TheSession().OffsetMeasured());
     EXPECT_EQ(0, GetClockOffset());
@@ -89,6 +112,7 @@ TEST(ClockProbe, ReadOnlyLoginFolderThenWritableFolderKeepsTheUsersFiles) {
     EXPECT_NE(0, FTP_ChangeDir("no-such-folder", folder, sizeof folder));
     EXPECT_FALSE(TheSession().OffsetMeasured()) << "no probe after a failed change";
     ASSERT_EQ(0, FTP_ChangeDir("writable", folder, sizeof folder));
+    TheSession().SetLogWindow(nullptr);
     EXPECT_TRUE(TheSession().OffsetMeasured());
     EXPECT_LE(std::llabs(GetClockOffset() - LocalMinusUtc()), kMinute);
     EXPECT_EQ("the user's own file", testfiles::ReadFile(writable + "/testfile.txt"));
@@ -96,54 +120,11 @@ TEST(ClockProbe, ReadOnlyLoginFolderThenWritableFolderKeepsTheUsersFiles) {
     auto entries = std::filesystem::directory_iterator(writable);
     EXPECT_EQ(1, std::distance(begin(entries), end(entries))) << "no probe file is left behind";
     std::filesystem::remove(besideProgram);
-    FTP_Close();
-}
-
-std::vector<std::string> g_sent;
-void RecordSent(const char* text, int kind) {
-    if (kind == 1) g_sent.push_back(text);
-}
-
-// Until it has measured, the probe runs in every folder entered: its name
-// check is one command, never a listing of a folder that may be huge.
-TEST(ClockProbe, ChecksItsNameWithOneCommandNotAListing) {
-    const auto s = testservers::Load("welcome");
-    ASSERT_NE(0, s.port);
-    RecordingLog log;  // with a log window the session keeps the trace set here
-    TheSession().SetLogWindow(&log);
-    TheSession().Client().SetCallbackTrace(RecordSent);
-    ASSERT_EQ(0, Connect(s, "reader", "reader-pw"));  // a read-only folder: each probe fails
-    char folder[256];
-    ASSERT_EQ(0, FTP_ChangeDir("/", folder, sizeof folder));
-    TheSession().SetLogWindow(nullptr);
-    EXPECT_FALSE(TheSession().OffsetMeasured());
-    int nameChecks = 0;
-    for (const std::string& line : g_sent) {
-        EXPECT_TRUE(line.rfind("LIST", 0) != 0 && line.rfind("MLSD", 0) != 0 && line.rfind("NLST", 0) != 0) << line;
-        nameChecks += line == "MLST testfile.txt";
-    }
-    EXPECT_EQ(2, nameChecks);
-    FTP_Close();
-}
-
-TEST(ClockProbe, LogShowsNoteButNoneOfTheProbesLines) {
-    const auto s = testservers::Load("pyftpdlib");
-    RecordingLog log;
-    TheSession().SetLogWindow(&log);
-    TheSession().Client().SetCallbackTrace(OnProtocolTrace);
-    ASSERT_EQ(0, Connect(s, s.user, s.password));
-    TheSession().SetLogWindow(nullptr);
-    ASSERT_GE(log.lines.size(), 5u);
-    EXPECT_EQ("0 Connecting...", log.lines.front());
-    EXPECT_EQ("0 Connected.", log.lines.back());
-    EXPECT_EQ("0 Checking time diference...", log.lines[log.lines.size() - 2]);
-    bool sawMaskedPassword = false;
-    for (const std::string& line : log.lines) {
-        EXPECT_EQ(std::string::npos, line.find("testfile")) << line;
-        EXPECT_EQ(std::string::npos, line.find(s.password)) << line;
-        sawMaskedPassword = sawMaskedPassword || line == "1 PASS ********";
-    }
-    EXPECT_TRUE(sawMaskedPassword);
+    // One listing: the measurement's, after its upload. Names are checked with one command each.
+    const auto upload = std::find(g_sent.begin(), g_sent.end(), "STOR /writable/testfile1.txt");
+    EXPECT_EQ(upload, std::find_if(g_sent.begin(), upload, IsListing)) << "a listing before the upload";
+    EXPECT_EQ(1, std::count_if(g_sent.begin(), g_sent.end(), IsListing));
+    EXPECT_EQ(2, std::count(g_sent.begin(), g_sent.end(), "MLST testfile.txt")) << "a name check in each folder";
     FTP_Close();
 }
 
@@ -158,46 +139,36 @@ TEST(SingleFileListing, TimeOutsDivisibleBy59ClearIt) {
 }
 
 TEST(SingleFileListing, OnlyAPallixGreetingClearsIt) {
-    struct Line {
-        const char* text;
-        int kind;
-        bool pallix;
-    };
-    const Line lines[] = {{"220 Pallix FTP server ready", 1, false},  // a line sent
-                          {"230 Pallix FTP welcomes you", 2, false},  // not a greeting
-                          {"220Pallix FTP", 2, false},  // the name must follow the code's field
-                          {"220-Pallix FTP 4.1 ready", 2, true},
-                          {"220 ready (Pallix FTP)", 2, true}};
-    for (const Line& l : lines) EXPECT_EQ(l.pallix, GreetsAsPallix(l.text, l.kind)) << l.text;
+    const struct { const char* text; int kind; bool pallix; } lines[] = {
+        {"220 Pallix FTP server ready", 1, false},  // a line sent
+        {"230 Pallix FTP welcomes you", 2, false},  // not a greeting
+        {"220Pallix FTP", 2, false},                // the name must follow the code's field
+        {"220-Pallix FTP 4.1 ready", 2, true},
+        {"220 ready (Pallix FTP)", 2, true}};
+    for (const auto& l : lines) EXPECT_EQ(l.pallix, GreetsAsPallix(l.text, l.kind)) << l.text;
 }
 
 TEST(TransferType, ChosenByExtensionOrContent) {
-    struct TypeCase {
-        const char* file;
-        std::string content;  // empty: the file is not created
-        int direction;
-        int expected;  // 0 ASCII, 1 binary
-    };
-    const TypeCase cases[] = {{"page.htm", "", kDownload, 0},
-                              {"PAGE.HTM", "", kDownload, 1},  // the download list is case-sensitive
-                              {"README", "", kDownload, 1},
-                              {"app.rc", "", kDownload, 0},
-                              {"data.zip", "", kDownload, 1},
-                              {"photo.JPG", "plain text\r\n", kUpload, 1},  // a picture: not read
-                              {"notes.dat", "one\r\ntwo\r\n\tx\r\n", kUpload, 0},
-                              {"mac.txt", "one\rtwo", kUpload, 1},
-                              {"end.txt", "one\r", kUpload, 1},
-                              {"x.txt", "caf\xff", kUpload, 1},
-                              {"y.txt", "caf\xfe", kUpload, 0},
-                              {"z.txt", std::string("a\0b", 3), kUpload, 1},
-                              {"old.txt", std::string("text\x1a\x01\x02", 7), kUpload, 0},  // 26 ends the file
-                              {"absent.txt", "", kUpload, 1}};
+    // content empty: the file is not created; expected 0 ASCII, 1 binary
+    const struct { const char* file; std::string content; int direction; int expected; } cases[] = {
+        {"page.htm", "", kDownload, 0},
+        {"PAGE.HTM", "", kDownload, 1},  // the download list is case-sensitive
+        {"README", "", kDownload, 1},
+        {"app.rc", "", kDownload, 0},
+        {"photo.JPG", "plain text\r\n", kUpload, 1},  // a picture: not read
+        {"notes.dat", "one\r\ntwo\r\n\tx\r\n", kUpload, 0},
+        {"mac.txt", "one\rtwo", kUpload, 1},
+        {"end.txt", "one\r", kUpload, 1},
+        {"x.txt", "caf\xff", kUpload, 1},
+        {"y.txt", "caf\xfe", kUpload, 0},
+        {"z.txt", std::string("a\0b", 3), kUpload, 1},
+        {"old.txt", std::string("text\x1a\x01\x02", 7), kUpload, 0},  // 26 ends the file
+        {"absent.txt", "", kUpload, 1}};
     testfiles::TempFolder folder;
-    for (const TypeCase& c : cases) {
+    for (const auto& c : cases) {
         const std::string path = folder.Path(c.file);
         if (!c.content.empty()) testfiles::WriteFile(path, c.content);
-        const char* name = c.direction == kDownload ? c.file : path.c_str();
-        EXPECT_EQ(c.expected, ChooseTransferType(name, c.direction)) << c.file;
+        EXPECT_EQ(c.expected, ChooseTransferType(c.direction == kDownload ? c.file : path.c_str(), c.direction)) << c.file;
     }
 }
 
@@ -211,23 +182,15 @@ TEST(SizeText, ReadsBackInFull) {
 
 // Shift-JIS: "表" is 0x95 0x5C and "ソ" 0x83 0x5C (trail byte "\"), "ア" is
 // 0x83 0x41 (trail byte "A"). In code page 1252 the same bytes are two characters.
-struct PathCase {
-    const char* what;
-    const char* path;
-    UINT codePage;
-    const char* remote;    // after ToRemotePath
-    const char* lastName;  // the remote path's last element, as a rename cuts it
-};
-
 TEST(MultibytePaths, SeparatorsAreFoundByCharacter) {
-    const PathCase cases[] = {
+    // remote: after ToRemotePath; lastName: its last element, as a rename cuts it
+    const struct { const char* what; const char* path; UINT codePage; const char* remote; const char* lastName; } cases[] = {
         {"trail byte 0x5C stays", "\x95\x5C.txt", 932, "\x95\x5C.txt", "\x95\x5C.txt"},
         {"separator after a double-byte name", "\x95\x5C\\a", 932, "\x95\x5C/a", "a"},
         {"double-byte last element", "dir\\\x83\x5C\x83\x41.pkg", 932, "dir/\x83\x5C\x83\x41.pkg", "\x83\x5C\x83\x41.pkg"},
         {"lone lead byte at the end", "a\\\x95", 932, "a/\x95", "\x95"},
-        {"single-byte code page", "\x95\x5C" "a", 1252, "\x95/a", "a"},
-    };
-    for (const PathCase& c : cases) {
+        {"single-byte code page", "\x95\x5C" "a", 1252, "\x95/a", "a"}};
+    for (const auto& c : cases) {
         std::string path = c.path;
         ToRemotePath(path, c.codePage);
         EXPECT_EQ(c.remote, path) << c.what;
@@ -276,12 +239,13 @@ TEST(OneCallAtATime, CallsFromInsideATransferAreRefusedAndItCompletes) {
 // A scripted server: USER accepted, FEAT refused, and the data connection
 // of the clock probe's listing refused, so that the probe gives up at once.
 using fake::Action;
-std::vector<fake::Step> LoginThen(std::vector<fake::Step> rest) {
-    std::vector<fake::Step> steps = {{Action::kReply, "220 Scripted"},
-                                     {Action::kExpect, "230 Logged in"},
-                                     {Action::kExpect, "500 FEAT not understood"},
-                                     {Action::kExpect, "425 No data connections"}};
-    steps.insert(steps.end(), rest.begin(), rest.end());
+using Steps = std::vector<fake::Step>;
+Steps LoginThen(std::initializer_list<Steps> parts) {
+    Steps steps = {{Action::kReply, "220 Scripted"},
+                   {Action::kExpect, "230 Logged in"},
+                   {Action::kExpect, "500 FEAT not understood"},
+                   {Action::kExpect, "425 No data connections"}};
+    for (const Steps& part : parts) steps.insert(steps.end(), part.begin(), part.end());
     return steps;
 }
 
@@ -290,15 +254,9 @@ int ConnectTo(const fake::FakeServer& server) {
 }
 
 // A passive listing that sends `data`.
-std::vector<fake::Step> Listing(const std::string& data) {
+Steps Listing(const std::string& data) {
     return {{Action::kExpectPasv, ""}, {Action::kExpect, "150 Listing"}, {Action::kSendData, data},
             {Action::kReply, "226 Done"}};
-}
-
-std::vector<fake::Step> Join(const std::vector<std::vector<fake::Step>>& parts) {
-    std::vector<fake::Step> steps;
-    for (const auto& part : parts) steps.insert(steps.end(), part.begin(), part.end());
-    return steps;
 }
 
 bool Sent(fake::FakeServer& server, const std::string& command) {
@@ -307,7 +265,7 @@ bool Sent(fake::FakeServer& server, const std::string& command) {
 }
 
 TEST(Scripted, ChangeDirReportsARefusedPwdWithAnEmptyFolder) {
-    fake::FakeServer server(LoginThen(std::vector<fake::Step>(4, {Action::kExpect, "550 PWD not allowed"})));
+    fake::FakeServer server(LoginThen({Steps(4, {Action::kExpect, "550 PWD not allowed"})}));
     ASSERT_EQ(0, ConnectTo(server));
     char folder[8];
     for (int size : {-1, 0, 1, 5}) {
@@ -316,18 +274,18 @@ TEST(Scripted, ChangeDirReportsARefusedPwdWithAnEmptyFolder) {
         EXPECT_EQ(size > 0 ? '\0' : 'z', folder[0]) << size;
         EXPECT_EQ('z', folder[1]) << size;
     }
-    FTP_Close();  // with the connection closed: Exports.CancelAtPasswordPrompt...
+    FTP_Close();  // with the connection closed: Exports.PasswordRefusedAskedForOrCancelled
 }
 
 TEST(Scripted, ListWalkReturnsByTheServersNameAndStopsElsewhere) {
-    fake::FakeServer server(LoginThen(Join({
-        {{Action::kExpect, "257 \"/a\\b\" is the current folder"}},  // a "\" in a folder name
+    fake::FakeServer server(LoginThen({
+        Steps{{Action::kExpect, "257 \"/a\\b\" is the current folder"}},  // a "\" in a folder name
         Listing("drwxr-xr-x 2 u g 0 Jan 01 2020 sub\r\ndrwxr-xr-x 2 u g 0 Jan 01 2020 other\r\n"
                 "-rw-r--r-- 1 u g 5 Jan 01 2020 a.txt\r\n"),
-        {{Action::kExpect, "250 Entered sub"}},
+        Steps{{Action::kExpect, "250 Entered sub"}},
         Listing("-rw-r--r-- 1 u g 5 Jan 01 2020 x.txt\r\n"),
-        {{Action::kExpect, "250 Changed"}, {Action::kExpect, "257 \"/elsewhere\" is the current folder"}},
-    })));
+        Steps{{Action::kExpect, "250 Changed"}, {Action::kExpect, "257 \"/elsewhere\" is the current folder"}},
+    }));
     ASSERT_EQ(0, ConnectTo(server));
     char folders[256];
     char files[256];
@@ -340,8 +298,9 @@ TEST(Scripted, ListWalkReturnsByTheServersNameAndStopsElsewhere) {
 }
 
 TEST(Scripted, ListPastTheEntryLimitRendersTheEntriesBeforeIt) {
-    fake::FakeServer server(LoginThen(Listing("-rw-r--r-- 1 u g 5 Jan 01 2020 a\r\n-rw-r--r-- 1 u g 5 Jan 01 2020 b\r\n"
-                                              "-rw-r--r-- 1 u g 5 Jan 01 2020 c\r\n")));
+    fake::FakeServer server(LoginThen({Listing("-rw-r--r-- 1 u g 5 Jan 01 2020 a\r\n"
+                                               "-rw-r--r-- 1 u g 5 Jan 01 2020 b\r\n"
+                                               "-rw-r--r-- 1 u g 5 Jan 01 2020 c\r\n")}));
     ASSERT_EQ(0, ConnectTo(server));
     TheSession().Client().SetMaxListingEntries(2);
     char folders[64];
@@ -363,13 +322,13 @@ TEST(Scripted, OpenTransfersActively) {
 }
 
 TEST(Scripted, SendFileAtTheRootJoinsWithOneSlash) {
-    fake::FakeServer server(LoginThen({{Action::kExpect, "250 Changed"},
-                                       {Action::kExpect, "257 \"/\" is the current folder"},
-                                       {Action::kExpect, "425 No data connections"},  // probe again
-                                       {Action::kExpect, "257 \"/\" is the current folder"},
-                                       {Action::kExpect, "200 Type set"},
-                                       {Action::kExpectPasv, ""},
-                                       {Action::kExpect, "553 Not stored"}}));
+    fake::FakeServer server(LoginThen({Steps{{Action::kExpect, "250 Changed"},
+                                             {Action::kExpect, "257 \"/\" is the current folder"},
+                                             {Action::kExpect, "425 No data connections"},  // probe again
+                                             {Action::kExpect, "257 \"/\" is the current folder"},
+                                             {Action::kExpect, "200 Type set"},
+                                             {Action::kExpectPasv, ""},
+                                             {Action::kExpect, "553 Not stored"}}}));
     ASSERT_EQ(0, ConnectTo(server));
     testfiles::TempFolder temp;
     testfiles::WriteFile(temp.Path("n.txt"), "n");
