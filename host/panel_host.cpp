@@ -13,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "file_time.h"
 #include "panel_host_dlg.h"
 #include "screenshot_pose.h"
 
@@ -34,9 +35,8 @@ const char* const kSampleFolders[] = {"images", "styles"};
 void SetAge(const std::string& path, int daysOld) {
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
-    ULARGE_INTEGER time = {{now.dwLowDateTime, now.dwHighDateTime}};
-    time.QuadPart -= static_cast<ULONGLONG>(daysOld) * 24 * 3600 * 10000000ULL + 3600 * 10000000ULL;
-    const FILETIME stamp = {time.LowPart, time.HighPart};
+    constexpr int64_t kHour = 3600 * 10000000LL;
+    const FILETIME stamp = FileTimeFromInt64(FileTimeToInt64(now) - (daysOld * 24LL + 1) * kHour);
     HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
