@@ -27,8 +27,7 @@ protected:
         return PeekMessageA(&msg, window, message, message, PM_NOREMOVE) != FALSE;
     }
     bool Pump() { return host.dlg.m_feedback.PumpMessages(stop); }
-    std::string Text(int id) { return DialogText(id); }
-    std::string DialogText(int id) {
+    std::string Text(int id) {
         char text[256] = "";
         GetDlgItemTextA(host.dlg.m_hWnd, id, text, sizeof text);
         return text;
@@ -42,10 +41,7 @@ protected:
 // Messages posted as the user's keys and clicks would queue them; the stop
 // request is taken out of the queue, and only the oldest key counts.
 TEST_F(Feedback, EscapeOrAClickOnStopStopsOnceAndIsConsumed) {
-    struct Posted {
-        UINT message;
-        WPARAM wParam;
-    };
+    using Posted = std::pair<UINT, WPARAM>;
     const struct {
         std::vector<Posted> posted;
         bool stops;
@@ -57,9 +53,9 @@ TEST_F(Feedback, EscapeOrAClickOnStopStopsOnceAndIsConsumed) {
         {{{WM_LBUTTONDOWN, MK_LBUTTON}}, true},
     };
     for (const auto& c : cases) {
-        for (const Posted& p : c.posted) PostMessageA(stop, p.message, p.wParam, MAKELPARAM(5, 5));
-        EXPECT_EQ(c.stops, Pump()) << c.posted.back().message;
-        EXPECT_FALSE(Waiting(stop, c.posted.back().message)) << c.posted.back().message;
+        for (const Posted& p : c.posted) PostMessageA(stop, p.first, p.second, MAKELPARAM(5, 5));
+        EXPECT_EQ(c.stops, Pump()) << c.posted.back().first;
+        EXPECT_FALSE(Waiting(stop, c.posted.back().first)) << c.posted.back().first;
         EXPECT_FALSE(Pump()) << "one request, one stop";
         ReleaseCapture();
     }
