@@ -53,74 +53,70 @@ const FakeServer* g_server = nullptr;  // the server of the running row
 int StopAtOnce(unsigned long, int) { return 1; }
 int StopOnceComplete(unsigned long, int) { return g_server->Finished() ? 1 : 0; }
 
-std::vector<std::string> Plus(std::vector<std::string> a, const std::vector<std::string>& b) {
+template <typename T>
+std::vector<T> Plus(std::vector<T> a, const std::vector<T>& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
 
 std::vector<DataCase> DataCases() {
+    using namespace ftp;  // the result codes
+    const Step kNoReply = Answer("");  // reads the command, answers later or never
     return {
-        {"ListWithMark", Op::kList, {kPasv, kMark, kData, kDone}, kList, ftp::kOk, "a.txt"},
-        {"ListPassiveNamingAnotherHostGoesToPeer", Op::kList, {{Action::kExpectPasv, "10,9,8,7"}, kMark, kData, kDone},
-         kList, ftp::kOk, "a.txt"},
+        {"ListWithMark", Op::kList, {kPasv, kMark, kData, kDone}, kList, kOk, "a.txt"},
+        {"ListPasvNamingAnotherHost", Op::kList, {{Action::kExpectPasv, "10,9,8,7"}, kMark, kData, kDone}, kList, kOk,
+         "a.txt"},
         {"ListLeavesOutOverlongName", Op::kList,
          {kPasv, kMark, {Action::kSendData, kLine + kLine.substr(0, 39) + std::string(256, 'n') + "\r\n"}, kDone},
-         kList, ftp::kOk, "a.txt", nullptr, 5000,
+         kList, kOk, "a.txt", nullptr, 5000,
          "Skipped a listed name longer than 255 characters: " + std::string(64, 'n') + "..."},
-        {"ListGarbledPassiveReply", Op::kList, {Answer("227 Entering Passive Mode (999,0,0,1,x)")}, {"PASV"},
-         ftp::kBadPassiveReply, ""},
-        {"ListFinalWithoutMark", Op::kList, {kPasv, Answer("226 Nothing")}, kList, ftp::kNoResponse, ""},
-        {"ListRefused425", Op::kList, {kPasv, Answer("425 No data")}, kList, ftp::kDataConnectionClosed, ""},
-        {"ListEmpty450", Op::kList, {kPasv, Answer("450 No files found")}, kList, ftp::kOk, ""},
-        {"ListEmpty550NoFiles", Op::kList, {kPasv, Answer("550 No files found")}, kList, ftp::kOk, ""},
+        {"ListGarbledPasvReply", Op::kList, {Answer("227 Passive (999,0,0,1,x)")}, {"PASV"}, kBadPassiveReply, ""},
+        {"ListFinalWithoutMark", Op::kList, {kPasv, Answer("226 Nothing")}, kList, kNoResponse, ""},
+        {"ListRefused425", Op::kList, {kPasv, Answer("425 No data")}, kList, kDataConnectionClosed, ""},
+        {"ListEmpty450", Op::kList, {kPasv, Answer("450 No files found")}, kList, kOk, ""},
+        {"ListEmpty550NoFiles", Op::kList, {kPasv, Answer("550 No files found")}, kList, kOk, ""},
         // The data connection stays silent: ABOR and NOOP put the control
         // connection back in step instead of closing it.
         {"ListDataSilent", Op::kList, {kPasv, kMark, Answer("426 Aborted\n226 ABOR ok"), Answer("200 NOOP ok")},
-         Plus(kList, {"ABOR", "NOOP"}), ftp::kTimeout, "", nullptr, 800},
+         Plus(kList, {"ABOR", "NOOP"}), kTimeout, "", nullptr, 800},
         // A stop while the 226 is already there and the answer to ABOR
         // comes late: the next command must still read its own reply.
         {"GetStoppedWithLateAbortReply", Op::kGet,
-         {kTypeI, kPasv, kMark, {Action::kSendData, std::string(70000, 'd')}, kDone, Answer(""),
+         {kTypeI, kPasv, kMark, {Action::kSendData, std::string(70000, 'd')}, kDone, kNoReply,
           {Action::kPause, "600"}, {Action::kReply, "225 ABOR command successful"}, Answer("200 NOOP ok")},
-         Plus(kGet, {"ABOR", "NOOP"}), ftp::kCancelled, "old", StopAtOnce},
+         Plus(kGet, {"ABOR", "NOOP"}), kCancelled, "old", StopAtOnce},
         // A stop answered once the server's 226 is in comes too late to undo
         // the download: it is kept and the call succeeds.
-        {"GetStopAfterFinalReplyKeepsFile", Op::kGet, {kTypeI, kPasv, kMark, kNew, kDone}, kGet, ftp::kOk, "new",
+        {"GetStopAfterFinalReplyKeepsFile", Op::kGet, {kTypeI, kPasv, kMark, kNew, kDone}, kGet, kOk, "new",
          StopOnceComplete},
         {"ListPastTheLimitKeepsConnection", Op::kList,
-         {kPasv, kMark, {Action::kSendData, kLine + kLine + kLine + kLine}, kDone, Answer("225 ABOR ok"),
-          Answer("200 NOOP ok")},
-         Plus(kList, {"ABOR", "NOOP"}), ftp::kListingTooLong, "a.txt,a.txt", nullptr, 5000, "", 2},
+         {kPasv, kMark, {Action::kSendData, kLine + kLine + kLine + kLine}, kDone, Answer("225 ABOR"),
+          Answer("200 NOOP")},
+         Plus(kList, {"ABOR", "NOOP"}), kListingTooLong, "a.txt,a.txt", nullptr, 5000, "", 2},
         // Stops while the server is silent, one row per phase: each is seen
         // within a quarter second and the call returns soon after.
-        {"StopWaitingForTypeReply", Op::kGet, {Answer(""), kSilent}, {"TYPE I"}, ftp::kCancelled, "old", StopAtOnce},
-        {"StopWaitingForPassiveReply", Op::kGet, {kTypeI, Answer(""), kSilent}, {"TYPE I", "PASV"}, ftp::kCancelled,
-         "old", StopAtOnce},
-        {"StopWaitingForFirstReply", Op::kGet, {kTypeI, kPasv, Answer(""), kSilent}, kGet, ftp::kCancelled, "old",
+        {"StopAtTypeReply", Op::kGet, {kNoReply, kSilent}, {"TYPE I"}, kCancelled, "old", StopAtOnce},
+        {"StopAtPasvReply", Op::kGet, {kTypeI, kNoReply, kSilent}, {"TYPE I", "PASV"}, kCancelled, "old", StopAtOnce},
+        {"StopAtFirstReply", Op::kGet, {kTypeI, kPasv, kNoReply, kSilent}, kGet, kCancelled, "old", StopAtOnce},
+        {"StopAtActiveConnection", Op::kGetActive, {kTypeI, Answer("200 PORT ok"), kMark, kSilent},
+         {"TYPE I", "PORT", "RETR a.txt"}, kCancelled, "old", StopAtOnce},
+        {"StopAtData", Op::kGet, {kTypeI, kPasv, kMark, kSilent}, kGet, kCancelled, "old", StopAtOnce},
+        {"StopAtFinalReply", Op::kGet, {kTypeI, kPasv, kMark, kNew, kSilent}, kGet, kCancelled, "old", StopAtOnce},
+        {"StopAtUploadsFinalReply", Op::kPut, {kTypeI, kPasv, kMark, kStored, kSilent}, kPut, kCancelled, "",
          StopAtOnce},
-        {"StopWaitingForActiveConnection", Op::kGetActive, {kTypeI, Answer("200 PORT ok"), kMark, kSilent},
-         {"TYPE I", "PORT", "RETR a.txt"}, ftp::kCancelled, "old", StopAtOnce},
-        {"StopWaitingForData", Op::kGet, {kTypeI, kPasv, kMark, kSilent}, kGet, ftp::kCancelled, "old", StopAtOnce},
-        {"StopWaitingForFinalReply", Op::kGet, {kTypeI, kPasv, kMark, kNew, kSilent}, kGet, ftp::kCancelled, "old",
-         StopAtOnce},
-        {"StopWaitingForUploadsFinalReply", Op::kPut, {kTypeI, kPasv, kMark, kStored, kSilent}, kPut, ftp::kCancelled,
-         "", StopAtOnce},
-        {"GetWithMarks", Op::kGet, {kTypeI, kPasv, kMark, kNew, {Action::kReply, "110 Restart marker\n226 Done"}}, kGet,
-         ftp::kOk, "new"},
-        {"GetFinalWithoutMark", Op::kGet, {kTypeI, kPasv, Answer("226 Done")}, kGet, ftp::kNoResponse, "old"},
+        {"GetWithMarks", Op::kGet, {kTypeI, kPasv, kMark, kNew, {Action::kReply, "110 M\n226 Ok"}}, kGet, kOk, "new"},
+        {"GetFinalWithoutMark", Op::kGet, {kTypeI, kPasv, Answer("226 Done")}, kGet, kNoResponse, "old"},
         {"GetAborted426", Op::kGet, {kTypeI, kPasv, kMark, {Action::kSendData, "ne"}, {Action::kReply, "426 Aborted"}},
-         kGet, ftp::kDataConnectionClosed, "old"},
-        {"GetMissing550", Op::kGet, {kTypeI, kPasv, Answer("550 a.txt: No such file")}, kGet, ftp::kFileMissing, "old"},
-        {"GetEmpty550IsNoListing", Op::kGet, {kTypeI, kPasv, Answer("550 No files found")}, kGet,
-         ftp::kPermissionDenied, "old"},
+         kGet, kDataConnectionClosed, "old"},
+        {"GetMissing550", Op::kGet, {kTypeI, kPasv, Answer("550 a.txt: No such file")}, kGet, kFileMissing, "old"},
+        {"GetEmpty550IsNoListing", Op::kGet, {kTypeI, kPasv, Answer("550 No files")}, kGet, kPermissionDenied, "old"},
         {"GetDroppedKeepsOldFile", Op::kGet,
-         {kTypeI, kPasv, kMark, {Action::kSendDataAndDrop, std::string(100000, 'n')}}, kGet, ftp::kConnectionClosed,
-         "old"},
-        {"PutWithMark", Op::kPut, {kTypeI, kPasv, kMark, kStored, kDone}, kPut, ftp::kOk, ""},
-        {"PutFinalWithoutMark", Op::kPut, {kTypeI, kPasv, Answer("226 ok")}, kPut, ftp::kNoResponse, ""},
-        {"PutRefused425", Op::kPut, {kTypeI, kPasv, Answer("425 No data")}, kPut, ftp::kDataConnectionClosed, ""},
+         {kTypeI, kPasv, kMark, {Action::kSendDataAndDrop, std::string(100000, 'n')}}, kGet, kConnectionClosed, "old"},
+        {"PutWithMark", Op::kPut, {kTypeI, kPasv, kMark, kStored, kDone}, kPut, kOk, ""},
+        {"PutFinalWithoutMark", Op::kPut, {kTypeI, kPasv, Answer("226 ok")}, kPut, kNoResponse, ""},
+        {"PutRefused425", Op::kPut, {kTypeI, kPasv, Answer("425 No data")}, kPut, kDataConnectionClosed, ""},
         {"PutDiskFull", Op::kPut, {kTypeI, kPasv, kMark, kStored, {Action::kReply, "552 Quota"}}, kPut,
-         ftp::kServerDiskFull, ""},
+         kServerDiskFull, ""},
     };
 }
 
@@ -135,17 +131,13 @@ std::string ListedNames(CUT_FTPClient& client) {
 }
 
 std::vector<std::string> g_notes;
-void CollectNotes(const char* text, int kind) {
-    if (kind == 0) g_notes.push_back(text);
-}
+void CollectNotes(const char* text, int kind) { if (kind == 0) g_notes.push_back(text); }
 
 class DataStep : public ::testing::TestWithParam<DataCase> {};
 
 TEST_P(DataStep, SendsExactCommandsAndKeepsConnectionInStep) {
     const DataCase& c = GetParam();
-    std::vector<Step> script = c.script;
-    script.push_back(Answer("257 \"/\" is current"));
-    FakeServer server(fake::LoggedIn(script));
+    FakeServer server(fake::LoggedIn(Plus(c.script, {Answer("257 \"/\" is current")})));
     CUT_FTPClient client;
     ASSERT_EQ(ftp::kOk, fake::LogIn(client, server, c.timeoutMs));
     g_notes.clear();
@@ -156,7 +148,6 @@ TEST_P(DataStep, SendsExactCommandsAndKeepsConnectionInStep) {
     testfiles::TempFolder folder;
     const std::string local = folder.Path("a.txt");
     testfiles::WriteFile(local, "old");
-
     client.SetPassiveTransfer(c.op == Op::kGetActive ? 0 : 1);
     const auto start = Clock::now();
     int r = 0;

@@ -66,21 +66,16 @@ bool FakeServer::ReadLine(std::string* line) {
     }
 }
 
-bool FakeServer::AcceptData(ftp::NetSocket* data) {
+bool FakeServer::Accept(ftp::NetSocket& listener, ftp::NetSocket* socket) {
     for (int waited = 0; waited < kStepWaitMs && !m_stop; waited += 100) {
-        const int r = m_dataListener.Accept(100, data);
-        if (r == ftp::kOk) return true;
-        if (r != ftp::kTimeout) return false;
+        const int r = listener.Accept(100, socket);
+        if (r != ftp::kTimeout) return r == ftp::kOk;
     }
     return false;
 }
 
 void FakeServer::Run() {
-    bool accepted = false;
-    for (int waited = 0; waited < kStepWaitMs && !m_stop && !accepted; waited += 100) {
-        accepted = m_listener.Accept(100, &m_control) == ftp::kOk;
-    }
-    if (!accepted) return;
+    if (!Accept(m_listener, &m_control)) return;
     std::string line;
     for (const Step& step : m_script) {
         switch (step.action) {
@@ -103,7 +98,7 @@ void FakeServer::Run() {
         case Action::kSendData:
         case Action::kSendDataAndDrop: {
             ftp::NetSocket data;
-            if (!AcceptData(&data)) return;
+            if (!Accept(m_dataListener, &data)) return;
             data.SendAll(step.text.data(), step.text.size(), kStepWaitMs);
             data.Close();
             if (step.action == Action::kSendDataAndDrop) {
@@ -115,7 +110,7 @@ void FakeServer::Run() {
         }
         case Action::kReceiveData: {
             ftp::NetSocket data;
-            if (!AcceptData(&data)) return;
+            if (!Accept(m_dataListener, &data)) return;
             char buffer[4096];
             size_t got = 1;
             while (got > 0 && data.Receive(buffer, sizeof buffer, kStepWaitMs, &got) == ftp::kOk) {

@@ -49,7 +49,7 @@ private:
     void AnswerRest();
     bool ReadLine(std::string* line);
     bool SendText(const std::string& text);
-    bool AcceptData(ftp::NetSocket* data);
+    bool Accept(ftp::NetSocket& listener, ftp::NetSocket* socket);  // until the step wait or Stop()
 
     std::vector<Step> m_script;
     ftp::NetSocket m_listener;
