@@ -93,7 +93,7 @@ TEST(DialupConnect, DialsOnlyWhenOfflineAndAllowed) {
 
 // Only a modem line is hung up; the autodial hang-up returns the platform's result.
 TEST(DialupDisconnect, OnlyAModemLineIsHungUp) {
-    const struct { BOOL connected; DWORD flags; BOOL autodialResult; int expectedAutodial; Actions actions; } cases[] = {
+    const struct { BOOL connected; DWORD flags; BOOL autodialResult; int autodial; Actions actions; } cases[] = {
         {TRUE, kLan | kModem, TRUE, 0, {}}, {TRUE, kLan, TRUE, 0, {}},  {FALSE, kModem, TRUE, 0, {}},
         {TRUE, kModem, TRUE, 1, {"AutodialHangUp"}}, {TRUE, kModem, FALSE, 0, {"AutodialHangUp"}}};
     for (const auto& c : cases) {
@@ -101,7 +101,7 @@ TEST(DialupDisconnect, OnlyAModemLineIsHungUp) {
         line.rasConnections = {{Ras(1), "ISP"}};
         line.autodialHangUpResult = c.autodialResult;
         if (c.actions.empty()) { EXPECT_EQ(0, dialup::HangUpDialedConnection(line, 9)) << c.flags; }
-        EXPECT_EQ(c.expectedAutodial, dialup::HangUpAutodialConnection(line)) << c.flags;
+        EXPECT_EQ(c.autodial, dialup::HangUpAutodialConnection(line)) << c.flags;
         EXPECT_EQ(c.actions, line.actions) << c.flags;
     }
 }

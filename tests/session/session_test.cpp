@@ -39,7 +39,7 @@ public:
 // Connects with a parent titled as the host's profile reader, which skips
 // the welcome box of servers that greet with several lines.
 int Connect(const testservers::Server& s, const std::string& user, const std::string& password, int timeout = 20) {
-    HWND reader = CreateWindowA("STATIC", "Get ISP Profile", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND reader = CreateWindowA("STATIC", "Get ISP Profile", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
     const int r = FTP_Connect(reader, "127.0.0.1", user.c_str(), password.c_str(), s.port, timeout, "none", nullptr, 0,
                               nullptr, nullptr, 1);
     DestroyWindow(reader);
@@ -154,7 +154,6 @@ TEST(TransferType, ChosenByExtensionOrContent) {
         {"page.htm", "", kDownload, 0},
         {"PAGE.HTM", "", kDownload, 1},  // the download list is case-sensitive
         {"README", "", kDownload, 1},
-        {"app.rc", "", kDownload, 0},
         {"photo.JPG", "plain text\r\n", kUpload, 1},  // a picture: not read
         {"notes.dat", "one\r\ntwo\r\n\tx\r\n", kUpload, 0},
         {"mac.txt", "one\rtwo", kUpload, 1},
@@ -168,7 +167,8 @@ TEST(TransferType, ChosenByExtensionOrContent) {
     for (const auto& c : cases) {
         const std::string path = folder.Path(c.file);
         if (!c.content.empty()) testfiles::WriteFile(path, c.content);
-        EXPECT_EQ(c.expected, ChooseTransferType(c.direction == kDownload ? c.file : path.c_str(), c.direction)) << c.file;
+        const char* name = c.direction == kDownload ? c.file : path.c_str();
+        EXPECT_EQ(c.expected, ChooseTransferType(name, c.direction)) << c.file;
     }
 }
 
@@ -184,10 +184,12 @@ TEST(SizeText, ReadsBackInFull) {
 // 0x83 0x41 (trail byte "A"). In code page 1252 the same bytes are two characters.
 TEST(MultibytePaths, SeparatorsAreFoundByCharacter) {
     // remote: after ToRemotePath; lastName: its last element, as a rename cuts it
-    const struct { const char* what; const char* path; UINT codePage; const char* remote; const char* lastName; } cases[] = {
+    const struct { const char* what; const char* path; UINT codePage; const char* remote; const char* lastName; }
+        cases[] = {
         {"trail byte 0x5C stays", "\x95\x5C.txt", 932, "\x95\x5C.txt", "\x95\x5C.txt"},
         {"separator after a double-byte name", "\x95\x5C\\a", 932, "\x95\x5C/a", "a"},
-        {"double-byte last element", "dir\\\x83\x5C\x83\x41.pkg", 932, "dir/\x83\x5C\x83\x41.pkg", "\x83\x5C\x83\x41.pkg"},
+        {"double-byte last element", "dir\\\x83\x5C\x83\x41.pkg", 932, "dir/\x83\x5C\x83\x41.pkg",
+         "\x83\x5C\x83\x41.pkg"},
         {"lone lead byte at the end", "a\\\x95", 932, "a/\x95", "\x95"},
         {"single-byte code page", "\x95\x5C" "a", 1252, "\x95/a", "a"}};
     for (const auto& c : cases) {
@@ -205,9 +207,8 @@ class ReenteringLog : public RecordingLog {
 public:
     int ShowTransferProgress(unsigned long, int) override {
         char text[64];
-        results.push_back(FTP_ChangeDir("", text, sizeof text));
-        results.push_back(FTP_List("name", text, sizeof text, text, sizeof text));
-        results.push_back(FTP_Close());
+        results.insert(results.end(), {FTP_ChangeDir("", text, sizeof text),
+                                       FTP_List("name", text, sizeof text, text, sizeof text), FTP_Close()});
         messageReadable = messageReadable && FTP_GetLastMessage(text, sizeof text) == 0;
         return 0;
     }
@@ -241,10 +242,8 @@ TEST(OneCallAtATime, CallsFromInsideATransferAreRefusedAndItCompletes) {
 using fake::Action;
 using Steps = std::vector<fake::Step>;
 Steps LoginThen(std::initializer_list<Steps> parts) {
-    Steps steps = {{Action::kReply, "220 Scripted"},
-                   {Action::kExpect, "230 Logged in"},
-                   {Action::kExpect, "500 FEAT not understood"},
-                   {Action::kExpect, "425 No data connections"}};
+    Steps steps = {{Action::kReply, "220 Scripted"}, fake::Answer("230 Logged in"),
+                   fake::Answer("500 FEAT not understood"), fake::Answer("425 No data connections")};
     for (const Steps& part : parts) steps.insert(steps.end(), part.begin(), part.end());
     return steps;
 }
@@ -255,7 +254,7 @@ int ConnectTo(const fake::FakeServer& server) {
 
 // A passive listing that sends `data`.
 Steps Listing(const std::string& data) {
-    return {{Action::kExpectPasv, ""}, {Action::kExpect, "150 Listing"}, {Action::kSendData, data},
+    return {{Action::kExpectPasv, ""}, fake::Answer("150 Listing"), {Action::kSendData, data},
             {Action::kReply, "226 Done"}};
 }
 
@@ -264,9 +263,11 @@ bool Sent(fake::FakeServer& server, const std::string& command) {
     return std::find(commands.begin(), commands.end(), command) != commands.end();
 }
 
-TEST(Scripted, ChangeDirReportsARefusedPwdWithAnEmptyFolder) {
-    fake::FakeServer server(LoginThen({Steps(4, {Action::kExpect, "550 PWD not allowed"})}));
-    ASSERT_EQ(0, ConnectTo(server));
+// FTP_Open transfers actively; a refused PWD fails the "where am I" call
+// and leaves an empty folder text.
+TEST(Scripted, OpenTransfersActivelyAndReportsARefusedPwd) {
+    fake::FakeServer server(LoginThen({Steps(4, fake::Answer("550 PWD not allowed"))}));
+    ASSERT_EQ(0, FTP_Open(nullptr, "127.0.0.1", "u", "p", server.Port(), 5));
     char folder[8];
     for (int size : {-1, 0, 1, 5}) {
         std::memset(folder, 'z', sizeof folder);
@@ -274,17 +275,21 @@ TEST(Scripted, ChangeDirReportsARefusedPwdWithAnEmptyFolder) {
         EXPECT_EQ(size > 0 ? '\0' : 'z', folder[0]) << size;
         EXPECT_EQ('z', folder[1]) << size;
     }
+    const std::vector<std::string> commands = server.Commands();
+    ASSERT_GE(commands.size(), 3u);
+    const std::string probeData = commands[2].substr(0, 4);  // after USER and FEAT: the probe's data connection
+    EXPECT_TRUE(probeData == "PORT" || probeData == "EPRT") << commands[2];
     FTP_Close();  // with the connection closed: Exports.PasswordRefusedAskedForOrCancelled
 }
 
 TEST(Scripted, ListWalkReturnsByTheServersNameAndStopsElsewhere) {
     fake::FakeServer server(LoginThen({
-        Steps{{Action::kExpect, "257 \"/a\\b\" is the current folder"}},  // a "\" in a folder name
+        {fake::Answer("257 \"/a\\b\" is the current folder")},  // a "\" in a folder name
         Listing("drwxr-xr-x 2 u g 0 Jan 01 2020 sub\r\ndrwxr-xr-x 2 u g 0 Jan 01 2020 other\r\n"
                 "-rw-r--r-- 1 u g 5 Jan 01 2020 a.txt\r\n"),
-        Steps{{Action::kExpect, "250 Entered sub"}},
+        {fake::Answer("250 Entered sub")},
         Listing("-rw-r--r-- 1 u g 5 Jan 01 2020 x.txt\r\n"),
-        Steps{{Action::kExpect, "250 Changed"}, {Action::kExpect, "257 \"/elsewhere\" is the current folder"}},
+        {fake::Answer("250 Changed"), fake::Answer("257 \"/elsewhere\" is the current folder")},
     }));
     ASSERT_EQ(0, ConnectTo(server));
     char folders[256];
@@ -311,24 +316,12 @@ TEST(Scripted, ListPastTheEntryLimitRendersTheEntriesBeforeIt) {
     FTP_Close();
 }
 
-TEST(Scripted, OpenTransfersActively) {
-    fake::FakeServer server(LoginThen({}));
-    ASSERT_EQ(0, FTP_Open(nullptr, "127.0.0.1", "u", "p", server.Port(), 5));
-    const std::vector<std::string> commands = server.Commands();
-    ASSERT_GE(commands.size(), 3u);
-    const std::string probeData = commands[2].substr(0, 4);  // after USER and FEAT: the probe's data connection
-    EXPECT_TRUE(probeData == "PORT" || probeData == "EPRT") << commands[2];
-    FTP_Close();
-}
-
 TEST(Scripted, SendFileAtTheRootJoinsWithOneSlash) {
-    fake::FakeServer server(LoginThen({Steps{{Action::kExpect, "250 Changed"},
-                                             {Action::kExpect, "257 \"/\" is the current folder"},
-                                             {Action::kExpect, "425 No data connections"},  // probe again
-                                             {Action::kExpect, "257 \"/\" is the current folder"},
-                                             {Action::kExpect, "200 Type set"},
-                                             {Action::kExpectPasv, ""},
-                                             {Action::kExpect, "553 Not stored"}}}));
+    const fake::Step pwd = fake::Answer("257 \"/\" is the current folder");
+    fake::FakeServer server(LoginThen({{fake::Answer("250 Changed"), pwd,
+                                        fake::Answer("425 No data connections"),  // the probe again
+                                        pwd, fake::Answer("200 Type set"), {Action::kExpectPasv, ""},
+                                        fake::Answer("553 Not stored")}}));
     ASSERT_EQ(0, ConnectTo(server));
     testfiles::TempFolder temp;
     testfiles::WriteFile(temp.Path("n.txt"), "n");
