@@ -27,10 +27,7 @@ public:
     Connections rasConnections, rasAfterHangUp;  // the RAS list before and once HangUp ran
     Actions actions;                             // e.g. "HangUp 7"
 
-    BOOL GetConnectedState(DWORD* out) override {
-        *out = flags;
-        return connected;
-    }
+    BOOL GetConnectedState(DWORD* out) override { *out = flags; return connected; }
     DWORD Dial(HWND parent, const std::string& name, DWORD dialFlags, DWORD* connection) override {
         actions.push_back("Dial " + std::to_string(reinterpret_cast<UINT_PTR>(parent)) + " '" + name + "' " +
                           std::to_string(dialFlags));
