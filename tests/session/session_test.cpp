@@ -274,7 +274,7 @@ TEST(Scripted, OpenTransfersActivelyAndReportsARefusedPwd) {
     ASSERT_GE(commands.size(), 3u);
     const std::string probeData = commands[2].substr(0, 4);  // after USER and FEAT: the probe's data connection
     EXPECT_TRUE(probeData == "PORT" || probeData == "EPRT") << commands[2];
-    FTP_Close();  // with the connection closed: Exports.PasswordRefusedAskedForOrCancelled
+    FTP_Close();  // with the connection closed: Exports.PasswordRefusedAskedForOrCancelledThenWelcomeShown
 }
 
 TEST(Scripted, ListWalkReturnsByTheServersNameAndStopsElsewhere) {
