@@ -9,11 +9,6 @@
 
 namespace {
 
-template <typename Function>
-Function At(HMODULE dll, WORD ordinal) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(dll, MAKEINTRESOURCEA(ordinal))));
-}
-
 // Wine, like an office computer, reports a LAN connection.
 TEST(DialupExports, OnALanNothingIsDialedOrHungUp) {
     DWORD flags = 0;
@@ -22,10 +17,11 @@ TEST(DialupExports, OnALanNothingIsDialedOrHungUp) {
     }
     const HMODULE dll = LoadLibraryA("ravoFtp.dll");
     ASSERT_NE(nullptr, dll);
-    const auto isConnected = At<decltype(&IsInternetConnected)>(dll, 810);
-    const auto connectDialog = At<decltype(&InternetConnectDialog)>(dll, 811);
-    const auto disconnect = At<decltype(&InternetDisconnect)>(dll, 812);
-    const auto autoDisconnect = At<decltype(&InternetAutoDisconnect)>(dll, 813);
+    auto at = [dll](WORD ordinal) { return reinterpret_cast<void*>(GetProcAddress(dll, MAKEINTRESOURCEA(ordinal))); };
+    const auto isConnected = reinterpret_cast<decltype(&IsInternetConnected)>(at(810));
+    const auto connectDialog = reinterpret_cast<decltype(&InternetConnectDialog)>(at(811));
+    const auto disconnect = reinterpret_cast<decltype(&InternetDisconnect)>(at(812));
+    const auto autoDisconnect = reinterpret_cast<decltype(&InternetAutoDisconnect)>(at(813));
     ASSERT_TRUE(isConnected && connectDialog && disconnect && autoDisconnect);
     int byModem = 7;
     EXPECT_NE(0, isConnected(&byModem));

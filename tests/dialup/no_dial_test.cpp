@@ -17,19 +17,15 @@ void WriteNoDial(const std::string& path, const char* value) {
     WriteTextFile(path, std::string("[Defaults]\r\nNo Dial=") + value + "\r\n");
 }
 
-TEST(NoDial, WithoutSettingsOpenReadsTheFileTheSettingsWouldUse) {
-    TestFolders folders;
+TEST(NoDial, ReadFromTheCurrentSettingsElseFromTheFileTheyWouldUse) {
+    TestFolders folders, elsewhere;
     EXPECT_FALSE(dialup::NoDialIsSet(folders.Folders()));
     WriteNoDial(folders.BesideExecutable(), "1");
     EXPECT_TRUE(dialup::NoDialIsSet(folders.Folders()));
     EXPECT_FALSE(FolderExists(folders.UserAppData() + "\\Quorvik"));  // no first-run copy
     WriteNoDial(folders.PerUserFile(), "0");
     EXPECT_FALSE(dialup::NoDialIsSet(folders.Folders()));
-}
 
-TEST(NoDial, WithSettingsOpenReadsTheCurrentSettings) {
-    TestFolders folders, elsewhere;
-    WriteNoDial(folders.BesideExecutable(), "0");
     WriteNoDial(elsewhere.BesideExecutable(), "1");
     CurrentSettingsScope run("ravoFtp.ini", elsewhere.Folders());
     EXPECT_TRUE(dialup::NoDialIsSet(folders.Folders()));

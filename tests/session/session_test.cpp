@@ -146,18 +146,13 @@ TEST(SingleFileListing, OnlyAPallixGreetingClearsIt) {
 TEST(TransferType, ChosenByExtensionOrContent) {
     // content empty: the file is not created; expected 0 ASCII, 1 binary
     const struct { const char* file; std::string content; int direction; int expected; } cases[] = {
-        {"page.htm", "", kDownload, 0},
-        {"PAGE.HTM", "", kDownload, 1},  // the download list is case-sensitive
-        {"README", "", kDownload, 1},
+        {"page.htm", "", kDownload, 0}, {"README", "", kDownload, 1},
+        {"PAGE.HTM", "", kDownload, 1},               // the download list is case-sensitive
         {"photo.JPG", "plain text\r\n", kUpload, 1},  // a picture: not read
-        {"notes.dat", "one\r\ntwo\r\n\tx\r\n", kUpload, 0},
-        {"mac.txt", "one\rtwo", kUpload, 1},
-        {"end.txt", "one\r", kUpload, 1},
-        {"x.txt", "caf\xff", kUpload, 1},
-        {"y.txt", "caf\xfe", kUpload, 0},
-        {"z.txt", std::string("a\0b", 3), kUpload, 1},
-        {"old.txt", std::string("text\x1a\x01\x02", 7), kUpload, 0},  // 26 ends the file
-        {"absent.txt", "", kUpload, 1}};
+        {"notes.dat", "one\r\ntwo\r\n\tx\r\n", kUpload, 0}, {"mac.txt", "one\rtwo", kUpload, 1},
+        {"end.txt", "one\r", kUpload, 1}, {"x.txt", "caf\xff", kUpload, 1}, {"y.txt", "caf\xfe", kUpload, 0},
+        {"z.txt", std::string("a\0b", 3), kUpload, 1}, {"absent.txt", "", kUpload, 1},
+        {"old.txt", std::string("text\x1a\x01\x02", 7), kUpload, 0}};  // 26 ends the file
     testfiles::TempFolder folder;
     for (const auto& c : cases) {
         const std::string path = folder.Path(c.file);
