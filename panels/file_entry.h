@@ -29,6 +29,7 @@ struct FileEntry {
     FILETIME ftModified = {};  // local time, after the listing's adjustments
     int64_t nSize = 0;        // bytes of a file, 0 for the others; the Size column sorts on it
     std::u16string nameKey{};  // strName folded once per sort: the Name column compares these
+    uint32_t nRank = 0;        // place in the order of the last sort
 };
 
 // Folders, the parent entry and links are folder-like; every other index is a file.

@@ -65,7 +65,8 @@ public:
     // the column (low two bits of `param`) orders within a group, reversed
     // when any higher bit is set.
     // Name order compares keys that PrepareSortKey makes once per record and
-    // sort (SortEntries prepares every record's).
+    // sort. SortEntries works the order out once over the records and lets
+    // the list view sort its rows by each record's place in it.
     static int CALLBACK CompareEntries(LPARAM a, LPARAM b, LPARAM param);
     static void PrepareSortKey(FileEntry& entry);
 
@@ -120,6 +121,7 @@ private:
     void OnGetDispInfo(NMHDR* header, LRESULT* result);
     void OnColumnClick(NMHDR* header, LRESULT* result);
     void AddPathToHistory() const;
+    void RankEntries(LPARAM param);
     struct ListingContext;
     void AddFoundEntry(const WIN32_FIND_DATAA& found, ListingContext& context);
 

@@ -3,7 +3,9 @@
 #include <mbctype.h>
 #include <mbstring.h>
 
+#include <algorithm>
 #include <cctype>
+#include <vector>
 
 #include "file_time.h"
 
@@ -69,6 +71,14 @@ int GroupOf(const FileEntry& entry) {
     }
 }
 
+// The list view's own sort compares the records' places in the order worked
+// out beforehand: as cheap as its sort with integer keys.
+int CALLBACK CompareRanks(LPARAM a, LPARAM b, LPARAM) {
+    const uint32_t first = reinterpret_cast<const FileEntry*>(a)->nRank;
+    const uint32_t second = reinterpret_cast<const FileEntry*>(b)->nRank;
+    return first < second ? -1 : (first > second ? 1 : 0);
+}
+
 }  // namespace
 
 int CALLBACK CFtpFileList::CompareEntries(LPARAM a, LPARAM b, LPARAM param) {
@@ -91,12 +101,28 @@ int CALLBACK CFtpFileList::CompareEntries(LPARAM a, LPARAM b, LPARAM param) {
 
 void CFtpFileList::PrepareSortKey(FileEntry& entry) { entry.nameKey = FoldedName(entry.strName, CurrentFolding()); }
 
-void CFtpFileList::SortEntries() {
-    EnableWindow(FALSE);
-    if (m_nSortColumn == 0) {
+// Every record's place in the order of `param`; records that compare equal
+// share a place, so the list view sees the same ties as with CompareEntries.
+void CFtpFileList::RankEntries(LPARAM param) {
+    if ((param & kColumnBits) == 0) {
         const Folding folding = CurrentFolding();
         for (FileEntry* entry : m_entries) entry->nameKey = FoldedName(entry->strName, folding);
     }
+    auto compare = [param](const FileEntry* a, const FileEntry* b) {
+        if (a->nImage == IMG_PARENT && b->nImage == IMG_PARENT) return 0;  // keeps the order strict
+        return CompareEntries(reinterpret_cast<LPARAM>(a), reinterpret_cast<LPARAM>(b), param);
+    };
+    std::vector<FileEntry*> order = m_entries;
+    std::sort(order.begin(), order.end(), [&compare](const FileEntry* a, const FileEntry* b) { return compare(a, b) < 0; });
+    uint32_t rank = 0;
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (i > 0 && compare(order[i - 1], order[i]) != 0) ++rank;
+        order[i]->nRank = rank;
+    }
+}
+
+void CFtpFileList::SortEntries() {
+    EnableWindow(FALSE);
     LPARAM param = m_nSortColumn;
     if (m_bSortDesc[m_nSortColumn]) {
         param |= kDescendingBits;
@@ -105,7 +131,8 @@ void CFtpFileList::SortEntries() {
             if (column != m_nSortColumn) m_bSortDesc[column] = 0;
         }
     }
-    SortItems(CompareEntries, param);
+    RankEntries(param);
+    SortItems(CompareRanks, 0);
     EnableWindow(TRUE);
 }
 
