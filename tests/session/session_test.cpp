@@ -1,7 +1,5 @@
-// Session state that hosts cannot see through the exports (the clock offset,
-// the single-file listing flag, the log window's lines, the transfer type
-// rule, multibyte paths), calls made from inside a running call, and what
-// the session sends to a scripted server. The session library is linked in.
+// Session state that hosts cannot see through the exports, calls made from
+// inside a running call, and what the session sends to a scripted server.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -138,8 +136,7 @@ TEST(SingleFileListing, OnlyAPallixGreetingClearsIt) {
         {"220 Pallix FTP server ready", 1, false},  // a line sent
         {"230 Pallix FTP welcomes you", 2, false},  // not a greeting
         {"220Pallix FTP", 2, false},                // the name must follow the code's field
-        {"220-Pallix FTP 4.1 ready", 2, true},
-        {"220 ready (Pallix FTP)", 2, true}};
+        {"220-Pallix FTP 4.1 ready", 2, true}, {"220 ready (Pallix FTP)", 2, true}};
     for (const auto& l : lines) EXPECT_EQ(l.pallix, GreetsAsPallix(l.text, l.kind)) << l.text;
 }
 
@@ -293,9 +290,8 @@ TEST(Scripted, ListWalkReturnsByTheServersNameAndStopsElsewhere) {
 }
 
 TEST(Scripted, ListPastTheEntryLimitRendersTheEntriesBeforeIt) {
-    fake::FakeServer server(LoginThen({Listing("-rw-r--r-- 1 u g 5 Jan 01 2020 a\r\n"
-                                               "-rw-r--r-- 1 u g 5 Jan 01 2020 b\r\n"
-                                               "-rw-r--r-- 1 u g 5 Jan 01 2020 c\r\n")}));
+    fake::FakeServer server(LoginThen({Listing("-rw-r--r-- 1 u g 5 Jan 1 2020 a\r\n-rw-r--r-- 1 u g 5 Jan 1 2020 b\r\n"
+                                               "-rw-r--r-- 1 u g 5 Jan 1 2020 c\r\n")}));
     ASSERT_EQ(0, ConnectTo(server));
     TheSession().Client().SetMaxListingEntries(2);
     char folders[64];
