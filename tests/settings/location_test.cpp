@@ -79,11 +79,6 @@ TEST(SettingsLocationRuns, LaterRunsKeepUsingTheCopy) {
     EXPECT_EQ(42, FtpSettings("ravoFtp.ini", folders.Folders()).GetDefaultInt("WindowX"));
 }
 
-TEST(SettingsLocationRuns, NothingToChooseLeavesPathEmpty) {
-    const settings::SettingsFolders nothing{[](int) { return std::string(); }, [] { return std::string(); }};
-    EXPECT_EQ("", FtpSettings("ravoFtp.ini", nothing).IniPath());
-}
-
 TEST(SettingsLocationRuns, FindingTheFileCreatesNothing) {
     TestFolders folders;
     const auto find = [&] { return settings::FindExistingSettingsFile("ravoFtp.ini", folders.Folders()); };
