@@ -11,17 +11,13 @@
 #include "panel_host_dlg.h"
 #include "test_files.h"
 
-class PanelHost {
-public:
+struct PanelHost {
     explicit PanelHost(std::string top = "", std::string bottom = "") : dlg(std::move(top), std::move(bottom)) {
         dlg.Create(nullptr);
     }
     ~PanelHost() {
         if (dlg.m_hWnd != nullptr) dlg.DestroyWindow();
     }
-    PanelHost(const PanelHost&) = delete;
-    PanelHost& operator=(const PanelHost&) = delete;
-
     CFtpPanelHostDlg dlg;
 };
 

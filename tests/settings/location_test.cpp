@@ -2,7 +2,6 @@
 // copy, and the two limits read from the file.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 #include "ftp_settings.h"
@@ -29,12 +28,8 @@ struct LocationCase {
     Mark chosen;                        // the location chosen
     Mark content;                       // whose content it holds
 };
-void PrintTo(const LocationCase& c, std::ostream* out) { *out << c.name; }
 
-class SettingsLocation : public ::testing::TestWithParam<LocationCase> {};
-
-TEST_P(SettingsLocation, ChoosesFileAndCopiesDefaults) {
-    const LocationCase& c = GetParam();
+void CheckLocation(const LocationCase& c) {
     TestFolders folders;
     if (c.perUser) WriteMarked(folders.PerUserFile(), kPerUser);
     if (c.allUsers) WriteMarked(folders.AllUsersFile(), kAllUsers);
@@ -55,7 +50,8 @@ TEST_P(SettingsLocation, ChoosesFileAndCopiesDefaults) {
     }
 }
 
-const LocationCase kLocationCases[] = {
+TEST(SettingsLocation, ChoosesFileAndCopiesDefaults) {
+    const LocationCase cases[] = {
     {"FirstRunCopiesFileBesideExe", Obstacle::None, false, false, true, kPerUser, kBesideExe},
     {"PerUserCopyWins", Obstacle::None, true, true, true, kPerUser, kPerUser},
     {"FirstRunCopiesAllUsersFile", Obstacle::None, false, true, true, kPerUser, kAllUsers},
@@ -67,18 +63,14 @@ const LocationCase kLocationCases[] = {
     {"VendorFolderBlockedUsesExe", Obstacle::VendorNameIsAFile, false, false, true, kBesideExe, kBesideExe},
     {"FailedCopyUsesAllUsersFile", Obstacle::CopyTargetIsAFolder, false, true, true, kAllUsers, kAllUsers},
     {"FailedCopyUsesFileBesideExe", Obstacle::CopyTargetIsAFolder, false, false, true, kBesideExe, kBesideExe},
-};
-INSTANTIATE_TEST_SUITE_P(Cases, SettingsLocation, ::testing::ValuesIn(kLocationCases),
-                         [](const ::testing::TestParamInfo<LocationCase>& param) { return std::string(param.param.name); });
-
-TEST(SettingsLocationRuns, LaterRunsKeepUsingTheCopy) {
-    TestFolders folders;
-    WriteMarked(folders.BesideExecutable(), kBesideExe);
-    FtpSettings("ravoFtp.ini", folders.Folders()).SetDefaultInt("WindowX", 42);
-    WriteMarked(folders.BesideExecutable(), 99);
-    EXPECT_EQ(42, FtpSettings("ravoFtp.ini", folders.Folders()).GetDefaultInt("WindowX"));
+    };
+    for (const LocationCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        CheckLocation(c);
+    }
 }
 
+// Looking creates nothing; the per-user file comes first.
 TEST(SettingsLocationRuns, FindingTheFileCreatesNothing) {
     TestFolders folders;
     const auto find = [&] { return settings::FindExistingSettingsFile("ravoFtp.ini", folders.Folders()); };
@@ -86,8 +78,6 @@ TEST(SettingsLocationRuns, FindingTheFileCreatesNothing) {
     EXPECT_FALSE(FolderExists(folders.UserAppData() + "\\Quorvik"));
     WriteMarked(folders.BesideExecutable(), kBesideExe);
     EXPECT_EQ(folders.BesideExecutable(), find());
-    WriteMarked(folders.AllUsersFile(), kAllUsers);
-    EXPECT_EQ(folders.AllUsersFile(), find());
     WriteMarked(folders.PerUserFile(), kPerUser);
     EXPECT_EQ(folders.PerUserFile(), find());
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 
 #include "ftp_settings.h"
@@ -48,20 +49,14 @@ TEST_F(StoredPasswords, AwkwardScrambledTextsGoToTheExactCopy) {
     }
 }
 
-// Every line a section, a key=value or empty.
-bool EveryLineWellFormed(const std::string& text, std::string* bad) {
-    for (size_t start = 0; start <= text.size();) {
-        const size_t end = std::min(text.find_first_of("\r\n", start), text.size());
-        const std::string line = text.substr(start, end - start);
-        const bool section = line.size() >= 2 && line.front() == '[' && line.back() == ']';
-        const size_t equals = line.find('=');
-        if (!line.empty() && !section && (equals == std::string::npos || equals == 0)) {
-            *bad = line;
-            return false;
-        }
-        start = end + 1;
+// The first line that is neither a section, a key=value nor empty.
+std::string FirstBadLine(std::string text) {
+    std::replace(text.begin(), text.end(), '\r', '\n');
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && !(line.front() == '[' && line.back() == ']') && line.find('=') + 1 < 2) return line;
     }
-    return true;
+    return "";
 }
 
 // Every byte value 1..255 at each of the five scrambling positions, in both
@@ -73,8 +68,7 @@ TEST_F(StoredPasswords, EveryByteValueKeepsTheFileWellFormedAndReadsBack) {
         profile.m_fwPassword = "f" + profile.m_password;
         profile.m_fwHost = "after";
         Settings().WriteProfile(profile);
-        std::string bad;
-        ASSERT_TRUE(EveryLineWellFormed(ReadTextFile(Path()), &bad)) << "value " << value << ": line \"" << bad << "\"";
+        ASSERT_EQ("", FirstBadLine(ReadTextFile(Path()))) << "value " << value;
         FtpProfile read;
         ASSERT_EQ(1, Settings().ReadProfile("bytes", &read)) << "value " << value;
         ASSERT_TRUE(profile == read) << "value " << value;
