@@ -15,11 +15,7 @@ protected:
     void SetUp() override {
         stop = host.dlg.GetDlgItem(IDC_STOP);
         ASSERT_NE(nullptr, stop);
-        Drain();
-    }
-    // Nothing of an earlier step waits in the queue.
-    void Drain() {
-        MSG msg;
+        MSG msg;  // nothing of the window's creation waits in the queue
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
     }
     bool Waiting(HWND window, UINT message) {
@@ -143,8 +139,7 @@ TEST_F(Feedback, TheOtherPanelIsListedAgainOnlyWhenItShowsTheSameFolder) {
     CFtpFileList& top = host.dlg.m_top;
     CFtpFileList& bottom = host.dlg.m_bottom;
     std::string upper = folder.Root();
-    for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-    top.ShowFolder(upper);
+    top.ShowFolder(CharUpperA(&upper[0]));
     bottom.ShowFolder(folder.Root());  // the bottom panel is now the active one
     ASSERT_EQ(&bottom, host.dlg.GetActivePanel());
     MakeFile(folder.Path("new.txt"), 1);

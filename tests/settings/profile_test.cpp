@@ -21,9 +21,7 @@ std::string Section(int index) { return "Profile" + std::to_string(index); }
 TEST_F(Profiles, UnknownProfilesAndEmptyValuesReadAsDefaults) {
     FtpProfile profile = MakeProfile("leftover", "leftover.example.com", "pw");
     EXPECT_EQ(0, Settings().ReadProfile("nowhere", &profile));
-    FtpProfile expected;
-    expected.m_name = "nowhere";
-    EXPECT_EQ(expected, profile);
+    EXPECT_EQ(MakeProfile("nowhere", ""), profile);
     Settings().WriteProfile(MakeProfile("blank", ""));
     for (const char* key : {"Port", "Timeout", "FW Type", "Host Label"}) SetRaw("Profile0", key, "");
     ASSERT_EQ(1, Settings().ReadProfile("blank", &profile));
@@ -57,7 +55,7 @@ TEST_F(Profiles, EmptyNameIsNeverStoredOrFound) {
     EXPECT_EQ(0, Settings().ReadProfile("x", nullptr));
 }
 
-TEST_F(Profiles, NamesCompareIgnoringCaseByLocale) {
+TEST_F(Profiles, NamesCompareIgnoringCaseByLocaleAndByCharacter) {
     Settings().WriteProfile(MakeProfile("My Caf\xE9", "old.example.com"));  // Latin-1 e acute
     Settings().WriteProfile(MakeProfile("MY CAF\xC9", "new.example.com"));
     EXPECT_EQ("MY CAF\xC9", Raw("Profile0", "Name"));
@@ -67,11 +65,8 @@ TEST_F(Profiles, NamesCompareIgnoringCaseByLocale) {
     ASSERT_EQ(1, Settings().ReadProfile(profile.m_name, &profile));  // reading into the name's own profile
     EXPECT_EQ("MY CAF\xC9", profile.m_name);
     EXPECT_EQ(0, Settings().ReadProfile("MY CAFE", &profile));
-}
-
-TEST(ProfileNames, DoubleByteTrailBytesAreNotLetters) {
+    // Two different katakana whose trail bytes are 'A' and 'a' are no case pair.
     const LCID japanese = MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), SORT_DEFAULT);
-    // Two different katakana whose trail bytes are 'A' and 'a'.
     EXPECT_FALSE(SameName("\x83\x41", "\x83\x61", japanese));
     EXPECT_TRUE(SameName("\x83\x41x", "\x83\x41X", japanese));
 }

@@ -71,11 +71,10 @@ TEST(SettingsWithoutFile, ActAsEmptyAndReadOnly) {
     none.AddPathHistory("Local History", "C:\\x");
     none.FlushSettings();
     FtpProfile read;
-    std::string path;
     EXPECT_EQ(0, none.ReadProfile("site", &read));
     EXPECT_EQ(0, none.DeleteProfile("site"));
     EXPECT_EQ(0, none.GetDefaultInt("WindowX"));
-    EXPECT_EQ(0, none.ReadPathHistory("Local History", 0, &path));
+    EXPECT_EQ(0, none.ReadPathHistory("Local History", 0, &read.m_host));
 }
 
 // Path history rings: where each path goes, duplicates and wrap-around.
