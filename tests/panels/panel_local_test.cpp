@@ -11,26 +11,18 @@ namespace {
 
 // Last in the table: Shift-JIS names (code page 932), where the second byte
 // of \x95\x5C is "\\" and no separator.
-TEST(PanelPaths, ParentPathsCutTheLastComponentOfDriveAndNetworkPaths) {
+TEST(PanelPaths, ParentPathsCutTheLastComponentAndJoinsAddOneBackslash) {
     const std::string table = "\x95\x5C";
     const struct {
         std::string path;
         BOOL hasParent;
         std::string parent;
     } cases[] = {
-        {"C:\\web\\img", TRUE, "C:\\web"},
-        {"C:\\web", TRUE, "C:"},
+        {"C:\\web\\img", TRUE, "C:\\web"}, {"C:\\web", TRUE, "C:"}, {"C:\\", FALSE, "C:\\"}, {"C:", FALSE, "C:"},
         {"C:\\a\\", TRUE, "C:\\a"},  // the trailing backslash is the last separator
-        {"C:\\", FALSE, "C:\\"},
-        {"C:", FALSE, "C:"},
-        {"\\\\server\\share\\docs", TRUE, "\\\\server\\share"},
-        {"\\\\server\\share", TRUE, "\\\\server"},
-        {"\\\\server", FALSE, "\\\\server"},
-        {"web\\img", FALSE, "web\\img"},
-        {"", FALSE, ""},
-        {"C:\\" + table, TRUE, "C:"},
-        {"C:\\web\\" + table, TRUE, "C:\\web"},
-        {"C:\\" + table + "\\x", TRUE, "C:\\" + table},
+        {"\\\\server\\share\\docs", TRUE, "\\\\server\\share"}, {"\\\\server\\share", TRUE, "\\\\server"},
+        {"\\\\server", FALSE, "\\\\server"}, {"web\\img", FALSE, "web\\img"}, {"", FALSE, ""},
+        {"C:\\" + table, TRUE, "C:"}, {"C:\\web\\" + table, TRUE, "C:\\web"}, {"C:\\" + table + "\\x", TRUE, "C:\\" + table},
     };
     CFtpFileList panel;
     panel.m_leadBytes = LeadBytesOf(932);
@@ -39,11 +31,7 @@ TEST(PanelPaths, ParentPathsCutTheLastComponentOfDriveAndNetworkPaths) {
         EXPECT_EQ(c.hasParent, panel.GetParentPath(path)) << c.path;
         EXPECT_EQ(c.parent, path) << c.path;
     }
-}
-
-TEST(PanelPaths, MakePathAddsOneBackslashOnlyWhereNeeded) {
-    CFtpFileList panel;
-    panel.m_leadBytes = LeadBytesOf(932);
+    // A joined path gets one backslash, only where needed.
     EXPECT_EQ("C:\\web\\a.html", panel.MakePath("C:\\web", "a.html"));
     EXPECT_EQ("C:\\a.html", panel.MakePath("C:\\", "a.html"));
     EXPECT_EQ("\\a.html", panel.MakePath("", "a.html"));

@@ -29,44 +29,38 @@ struct LocationCase {
     Mark content;                       // whose content it holds
 };
 
-void CheckLocation(const LocationCase& c) {
-    TestFolders folders;
-    if (c.perUser) WriteMarked(folders.PerUserFile(), kPerUser);
-    if (c.allUsers) WriteMarked(folders.AllUsersFile(), kAllUsers);
-    if (c.besideExe) WriteMarked(folders.BesideExecutable(), kBesideExe);
-    settings::SettingsFolders lookup = folders.Folders();
-    const std::string userFolder = c.obstacle == Obstacle::UserFolderUnknown ? "" : folders.UserAppData();
-    lookup.specialFolder = [&](int id) { return id == 26 ? userFolder : folders.Folders().specialFolder(id); };
-    if (c.obstacle == Obstacle::VendorNameIsAFile) WriteTextFile(folders.UserAppData() + "\\Quorvik", "");
-    if (c.obstacle == Obstacle::CopyTargetIsAFolder) std::filesystem::create_directories(folders.PerUserFile());
-
-    const FtpSettings opened("ravoFtp.ini", lookup);
-
-    const std::string paths[] = {"", folders.PerUserFile(), folders.AllUsersFile(), folders.BesideExecutable()};
-    EXPECT_EQ(paths[c.chosen], opened.IniPath());
-    EXPECT_EQ(c.content, opened.GetDefaultInt("WindowX"));
-    if (c.allUsers) {  // the shared default file is never written
-        EXPECT_EQ(kAllUsers, settings::ReadDefaultInt(folders.AllUsersFile(), "WindowX"));
-    }
-}
-
 TEST(SettingsLocation, ChoosesFileAndCopiesDefaults) {
     const LocationCase cases[] = {
-    {"FirstRunCopiesFileBesideExe", Obstacle::None, false, false, true, kPerUser, kBesideExe},
-    {"PerUserCopyWins", Obstacle::None, true, true, true, kPerUser, kPerUser},
-    {"FirstRunCopiesAllUsersFile", Obstacle::None, false, true, true, kPerUser, kAllUsers},
-    {"NoFileYetMeansPerUserPath", Obstacle::None, false, false, false, kPerUser, kNone},
-    {"NoUserFolderUsesAllUsersFile", Obstacle::UserFolderUnknown, false, true, true, kAllUsers, kAllUsers},
-    {"NoUserFolderUsesFileBesideExe", Obstacle::UserFolderUnknown, false, false, true, kBesideExe, kBesideExe},
-    {"NoUserFolderAndNoFile", Obstacle::UserFolderUnknown, false, false, false, kBesideExe, kNone},
-    {"VendorFolderBlockedUsesAllUsers", Obstacle::VendorNameIsAFile, false, true, true, kAllUsers, kAllUsers},
-    {"VendorFolderBlockedUsesExe", Obstacle::VendorNameIsAFile, false, false, true, kBesideExe, kBesideExe},
-    {"FailedCopyUsesAllUsersFile", Obstacle::CopyTargetIsAFolder, false, true, true, kAllUsers, kAllUsers},
-    {"FailedCopyUsesFileBesideExe", Obstacle::CopyTargetIsAFolder, false, false, true, kBesideExe, kBesideExe},
+        {"FirstRunCopiesFileBesideExe", Obstacle::None, false, false, true, kPerUser, kBesideExe},
+        {"PerUserCopyWins", Obstacle::None, true, true, true, kPerUser, kPerUser},
+        {"FirstRunCopiesAllUsersFile", Obstacle::None, false, true, true, kPerUser, kAllUsers},
+        {"NoFileYetMeansPerUserPath", Obstacle::None, false, false, false, kPerUser, kNone},
+        {"NoUserFolderUsesAllUsersFile", Obstacle::UserFolderUnknown, false, true, true, kAllUsers, kAllUsers},
+        {"NoUserFolderUsesFileBesideExe", Obstacle::UserFolderUnknown, false, false, true, kBesideExe, kBesideExe},
+        {"NoUserFolderAndNoFile", Obstacle::UserFolderUnknown, false, false, false, kBesideExe, kNone},
+        {"VendorFolderBlockedUsesAllUsers", Obstacle::VendorNameIsAFile, false, true, true, kAllUsers, kAllUsers},
+        {"VendorFolderBlockedUsesExe", Obstacle::VendorNameIsAFile, false, false, true, kBesideExe, kBesideExe},
+        {"FailedCopyUsesAllUsersFile", Obstacle::CopyTargetIsAFolder, false, true, true, kAllUsers, kAllUsers},
+        {"FailedCopyUsesFileBesideExe", Obstacle::CopyTargetIsAFolder, false, false, true, kBesideExe, kBesideExe},
     };
     for (const LocationCase& c : cases) {
         SCOPED_TRACE(c.name);
-        CheckLocation(c);
+        TestFolders folders;
+        if (c.perUser) WriteMarked(folders.PerUserFile(), kPerUser);
+        if (c.allUsers) WriteMarked(folders.AllUsersFile(), kAllUsers);
+        if (c.besideExe) WriteMarked(folders.BesideExecutable(), kBesideExe);
+        settings::SettingsFolders lookup = folders.Folders();
+        const std::string userFolder = c.obstacle == Obstacle::UserFolderUnknown ? "" : folders.UserAppData();
+        lookup.specialFolder = [&](int id) { return id == 26 ? userFolder : folders.Folders().specialFolder(id); };
+        if (c.obstacle == Obstacle::VendorNameIsAFile) WriteTextFile(folders.UserAppData() + "\\Quorvik", "");
+        if (c.obstacle == Obstacle::CopyTargetIsAFolder) std::filesystem::create_directories(folders.PerUserFile());
+        const FtpSettings opened("ravoFtp.ini", lookup);
+        const std::string paths[] = {"", folders.PerUserFile(), folders.AllUsersFile(), folders.BesideExecutable()};
+        EXPECT_EQ(paths[c.chosen], opened.IniPath());
+        EXPECT_EQ(c.content, opened.GetDefaultInt("WindowX"));
+        if (c.allUsers) {  // the shared default file is never written
+            EXPECT_EQ(kAllUsers, settings::ReadDefaultInt(folders.AllUsersFile(), "WindowX"));
+        }
     }
 }
 

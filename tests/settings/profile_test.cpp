@@ -115,10 +115,8 @@ TEST_F(Profiles, HostHistoryKeepsEachHostOnce) {
         const char* host;
         std::vector<std::string> keys;  // Host1, Host2, ...
     } steps[] = {
-        {"ftp.one.com", {"ftp.one.com"}},
-        {"ftp.one.com", {"ftp.one.com"}},
-        {"ftp.two.com", {"ftp.one.com", "ftp.two.com"}},
-        {"ftp.one.com", {"ftp.one.com", "ftp.two.com"}},
+        {"ftp.one.com", {"ftp.one.com"}}, {"ftp.one.com", {"ftp.one.com"}},
+        {"ftp.two.com", {"ftp.one.com", "ftp.two.com"}}, {"ftp.one.com", {"ftp.one.com", "ftp.two.com"}},
         {"FTP.ONE.COM", {"ftp.one.com", "ftp.two.com", "FTP.ONE.COM"}},  // compared exactly
         {"", {"ftp.one.com", "ftp.two.com", "FTP.ONE.COM"}},
     };
