@@ -1,7 +1,7 @@
-// Drives a modal dialog from a helper thread, as a user would: waits until a
-// visible dialog with the given title appears, then runs an action on it
-// (read controls, type, click). A dialog still open at the deadline is
-// cancelled, so that a failing test fails instead of hanging.
+// Plays the user in the dialogs a test's own code shows, from a helper
+// thread: a visible dialog that `find` returns is handed to `action` (the
+// first one only, or every new one), and a dialog still open at the deadline
+// is cancelled, so that a failing test fails instead of hanging.
 #pragma once
 
 #include <windows.h>
@@ -12,13 +12,12 @@
 #include <string>
 #include <thread>
 
-class DialogDriver {
+class DialogWatcher {
 public:
-    DialogDriver(std::string title, std::function<void(HWND)> action, int timeoutMs = 15000)
-        : m_title(std::move(title)), m_action(std::move(action)) {
-        m_thread = std::thread([this, timeoutMs] { Watch(timeoutMs); });
-    }
-    ~DialogDriver() { Stop(); }
+    using Action = std::function<void(HWND)>;
+    DialogWatcher(std::function<HWND()> find, Action action, bool everyNew, int timeoutMs)
+        : m_thread([this, find, action, everyNew, timeoutMs] { Watch(find, action, everyNew, timeoutMs); }) {}
+    ~DialogWatcher() { Stop(); }
 
     void Stop() {
         m_stop = true;
@@ -42,38 +41,60 @@ public:
         GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
         return info.hwndFocus;
     }
+    // The first visible dialog of `thread` that has a control `childId` (0: any).
+    static HWND ThreadDialog(DWORD thread, int childId = 0) {
+        struct Search { int childId; HWND found; } search = {childId, nullptr};
+        EnumThreadWindows(thread, [](HWND window, LPARAM out) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(out);
+            char className[16] = "";
+            GetClassNameA(window, className, sizeof className);
+            if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
+            if (s->childId != 0 && GetDlgItem(window, s->childId) == nullptr) return TRUE;
+            s->found = window;
+            return FALSE;
+        }, reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
 
 private:
-    // Tests run in parallel processes: a dialog of the same title in another
-    // one is not ours.
-    static HWND FindOwnDialog(const char* title) {
+    void Watch(const std::function<HWND()>& find, const Action& action, bool everyNew, int timeoutMs) {
+        using namespace std::chrono;
+        HWND handled = nullptr;
+        auto deadline = steady_clock::now() + milliseconds(timeoutMs);
+        while (!m_stop) {
+            HWND dialog = find();
+            if (dialog != nullptr && (everyNew ? dialog != handled : !m_seen)) {
+                m_seen = true;
+                action(dialog);
+                handled = dialog;
+                deadline = steady_clock::now() + milliseconds(timeoutMs);
+            } else if (dialog != nullptr && steady_clock::now() > deadline) {
+                Click(dialog, IDCANCEL);
+            }
+            std::this_thread::sleep_for(milliseconds(10));
+        }
+    }
+
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_seen{false};
+    std::thread m_thread;  // last: it starts at construction
+};
+
+// Drives the first dialog of the given title in this process (tests run in
+// parallel processes: a dialog of the same title in another one is not ours).
+class DialogDriver : public DialogWatcher {
+public:
+    DialogDriver(const std::string& title, Action action, int timeoutMs = 15000)
+        : DialogWatcher([title] { return OwnDialog(title.c_str()); }, std::move(action), false, timeoutMs) {}
+
+private:
+    static HWND OwnDialog(const char* title) {
         for (HWND dialog = FindWindowExA(nullptr, nullptr, "#32770", title); dialog != nullptr;
              dialog = FindWindowExA(nullptr, dialog, "#32770", title)) {
             DWORD process = 0;
             GetWindowThreadProcessId(dialog, &process);
-            if (process == GetCurrentProcessId()) return dialog;
+            if (process == GetCurrentProcessId() && IsWindowVisible(dialog)) return dialog;
         }
         return nullptr;
     }
-    void Watch(int timeoutMs) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (!m_stop) {
-            HWND dialog = FindOwnDialog(m_title.c_str());
-            if (dialog && IsWindowVisible(dialog)) {
-                if (!m_seen) {
-                    m_seen = true;
-                    m_action(dialog);
-                } else if (std::chrono::steady_clock::now() > deadline) {
-                    Click(dialog, IDCANCEL);
-                }
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-    }
-
-    std::string m_title;
-    std::function<void(HWND)> m_action;
-    std::atomic<bool> m_stop{false};
-    std::atomic<bool> m_seen{false};
-    std::thread m_thread;
 };

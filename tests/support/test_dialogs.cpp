@@ -1,10 +1,6 @@
 #include "test_dialogs.h"
 
-#include <stdexcept>
-
 #include "resource.h"
-
-// ---- Layout ---------------------------------------------------------------
 
 // Every rule appears (horizontal, vertical), placed so that nothing runs into
 // anything else as the window grows: the left column grows by half, the
@@ -36,8 +32,6 @@ void CLayoutTestDlg::Register(bool keepStarts) {
     m_bKeepRects = false;
 }
 
-// ---- Bitmap buttons --------------------------------------------------------
-
 void CButtonTestDlg::DoDataExchange(CDataExchange* exchange) {
     DDX_Control(exchange, IDC_T_PANEL_BUTTON, m_panel);
     DDX_Control(exchange, IDC_T_DOWNLOAD, m_download);
@@ -58,8 +52,6 @@ BOOL CButtonTestDlg::OnInitDialog() {
     return TRUE;
 }
 
-// ---- Data exchange and routing ---------------------------------------------
-
 void CCallbackList::OnGetDispInfo(NMHDR* header, LRESULT* result) {
     auto* info = reinterpret_cast<NMLVDISPINFOA*>(header);
     ++m_nDispInfo;
@@ -76,24 +68,11 @@ void CExchangeTestDlg::DoDataExchange(CDataExchange* exchange) {
     if (exchange->m_bSaveAndValidate && m_bRequireName && m_strName.empty()) exchange->Fail(IDC_T_NAME);
 }
 
-BOOL CExchangeTestDlg::PreTranslateMessage(MSG* msg) {
-    if (msg->message != WM_KEYDOWN) return FALSE;
-    m_keysSeen.push_back(static_cast<UINT>(msg->wParam));
-    return msg->wParam == m_nSwallowKey;
-}
-
-void CExchangeTestDlg::OnCommandButton() {
-    ++m_nCommands;
-    if (m_bThrowOnCommand) throw std::runtime_error("handler failed");
-}
-
-// ---- Property sheet in a dialog ---------------------------------------------
-
-BOOL CNamePage::OnKillActive() {
+BOOL CTextPage::OnKillActive() {
     if (!CPropertyPage::OnKillActive()) return FALSE;
-    if (!m_strName.empty()) return TRUE;
+    if (!m_bRequired || !m_strText.empty()) return TRUE;
     ++m_nRefusals;
-    ::SetFocus(GetDlgItem(IDC_T_PAGE_NAME));
+    ::SetFocus(GetDlgItem(m_nEdit));
     return FALSE;
 }
 
@@ -109,10 +88,4 @@ BOOL CSheetTestDlg::OnInitDialog() {
     ScreenToClient(&frame);
     m_sheet.SetWindowPos(nullptr, frame.left - 7, frame.top - 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
-}
-
-void CSheetTestDlg::OnOK() {
-    CPropertyPage* page = m_sheet.GetActivePage();
-    if (page != nullptr && !page->OnKillActive()) return;
-    EndDialog(IDOK);
 }

@@ -3,6 +3,7 @@
 // dialog). The tests drive them; the gallery host shows them.
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,6 @@
 #include "property_sheet.h"
 #include "test_dialogs_resource.h"
 
-// ---- Layout ---------------------------------------------------------------
-
 class CLayoutTestDlg : public CFtpLayout {
 public:
     explicit CLayoutTestDlg(HWND parent = nullptr) : CFtpLayout(IDD_TEST_LAYOUT, parent) {}
@@ -29,8 +28,6 @@ public:
 
     RECT m_window0 = {};  // the window at initialisation
 };
-
-// ---- Bitmap buttons --------------------------------------------------------
 
 class CButtonTestDlg : public CDialog {
 public:
@@ -47,10 +44,9 @@ public:
     CFtpBitmapButton m_browse;     // style 0, picture only
 };
 
-// ---- Data exchange and routing ---------------------------------------------
-
-// An edit that counts its own change notifications (reflected) and records
-// the keys that reach it.
+// An edit that counts its own change notifications (reflected), records the
+// keys that reach it, and keeps digits out: its handler swallows them and
+// leaves every other character to the edit's own procedure.
 class CWatchedEdit : public CEdit {
 public:
     int m_nChanges = 0;
@@ -60,10 +56,14 @@ public:
         m_keysReceived.push_back(key);
         Default();
     }
+    void OnChar(UINT ch, UINT, UINT) {
+        if (ch < '0' || ch > '9') Default();
+    }
 
     BEGIN_MSG_MAP(CWatchedEdit, CEdit)
         ON_CONTROL_REFLECT(EN_CHANGE, OnChange)
         ON_WM_KEYDOWN()
+        ON_WM_CHAR()
     END_MSG_MAP()
 };
 
@@ -92,9 +92,15 @@ public:
     explicit CExchangeTestDlg(HWND parent = nullptr) : CDialog(IDD_TEST_EXCHANGE, parent) {}
 
     void DoDataExchange(CDataExchange* exchange) override;
-    BOOL PreTranslateMessage(MSG* msg) override;
+    BOOL PreTranslateMessage(MSG* msg) override {
+        if (msg->message == WM_KEYDOWN) m_keysSeen.push_back(static_cast<UINT>(msg->wParam));
+        return msg->message == WM_KEYDOWN && msg->wParam == m_nSwallowKey;
+    }
 
-    void OnCommandButton();
+    void OnCommandButton() {
+        ++m_nCommands;
+        if (m_bThrowOnCommand) throw std::runtime_error("handler failed");
+    }
     void OnRange(UINT id) { m_rangeIds.push_back(id); }
     void OnListInsert(NMHDR*, LRESULT*) { ++m_nParentInserts; }
 
@@ -118,44 +124,31 @@ public:
     UINT m_nSwallowKey = 0;        // a key PreTranslateMessage consumes
 };
 
-// ---- Property sheet in a dialog ---------------------------------------------
-
-class CNamePage : public CPropertyPage {
+// A page with one text box; it counts its activations and, when the text is
+// required, refuses to be left while the text is empty.
+class CTextPage : public CPropertyPage {
 public:
-    CNamePage() : CPropertyPage(IDD_TEST_PAGE_NAME) {}
-    void DoDataExchange(CDataExchange* exchange) override { DDX_Text(exchange, IDC_T_PAGE_NAME, m_strName); }
+    CTextPage(UINT id, int edit, bool required) : CPropertyPage(id), m_nEdit(edit), m_bRequired(required) {}
+    void DoDataExchange(CDataExchange* exchange) override { DDX_Text(exchange, m_nEdit, m_strText); }
     BOOL OnSetActive() override {
         ++m_nSetActive;
         return CPropertyPage::OnSetActive();
     }
-    BOOL OnKillActive() override;  // refuses while the name is empty
+    BOOL OnKillActive() override;
 
-    std::string m_strName;
+    int m_nEdit;
+    bool m_bRequired;
+    std::string m_strText;
     int m_nSetActive = 0;
     int m_nRefusals = 0;
-};
-
-class CNotePage : public CPropertyPage {
-public:
-    CNotePage() : CPropertyPage(IDD_TEST_PAGE_NOTE) {}
-    void DoDataExchange(CDataExchange* exchange) override { DDX_Text(exchange, IDC_T_PAGE_NOTE, m_strNote); }
-    BOOL OnSetActive() override {
-        ++m_nSetActive;
-        return CPropertyPage::OnSetActive();
-    }
-
-    std::string m_strNote;
-    int m_nSetActive = 0;
 };
 
 class CSheetTestDlg : public CDialog {
 public:
     explicit CSheetTestDlg(HWND parent = nullptr) : CDialog(IDD_TEST_SHEET_HOST, parent) {}
-
     BOOL OnInitDialog() override;
-    void OnOK() override;  // the page shown must agree to be left
 
     CPropertySheet m_sheet;
-    CNamePage m_namePage;
-    CNotePage m_notePage;
+    CTextPage m_namePage{IDD_TEST_PAGE_NAME, IDC_T_PAGE_NAME, true};
+    CTextPage m_notePage{IDD_TEST_PAGE_NOTE, IDC_T_PAGE_NOTE, false};
 };

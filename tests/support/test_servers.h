@@ -18,7 +18,6 @@ inline std::string HostPath(const std::string& path) {
 }
 
 struct Server {
-    std::string kind;
     int port = 0;
     std::string root;
     std::string user;
@@ -27,7 +26,6 @@ struct Server {
 
 inline Server Load(const std::string& kind) {
     Server s;
-    s.kind = kind;
     const char* file = std::getenv("RAVO_TEST_SERVERS");
     if (!file) return s;
     std::ifstream in(HostPath(file));

@@ -1,39 +1,41 @@
-// Reads back what a window draws: the window paints itself (WM_PRINT through
-// PrintWindow) into a 32-bit bitmap, whose pixels the test then inspects.
-// Works with the null graphics driver, where the screen cannot be read.
+// Reads back what is drawn: `paint` draws into a 32-bit bitmap first filled
+// with `background`, whose pixels the test then inspects. A window paints
+// itself into it (WM_PRINT through PrintWindow), which works with the null
+// graphics driver, where the screen cannot be read.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 class WindowPixels {
 public:
-    explicit WindowPixels(HWND window) {
-        RECT rc;
-        GetWindowRect(window, &rc);
-        m_width = rc.right - rc.left;
-        m_height = rc.bottom - rc.top;
+    explicit WindowPixels(HWND window)
+        : WindowPixels(SizeOf(window), 0, [window](HDC dc) { PrintWindow(window, dc, 0); }) {}
+    WindowPixels(SIZE size, COLORREF background, const std::function<void(HDC)>& paint)
+        : m_width(size.cx), m_height(size.cy) {
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
         info.bmiHeader.biWidth = m_width;
         info.bmiHeader.biHeight = -m_height;  // top-down rows
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
+        HDC memory = CreateCompatibleDC(nullptr);
         void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         HGDIOBJ old = SelectObject(memory, bitmap);
-        PrintWindow(window, memory, 0);
+        HBRUSH brush = CreateSolidBrush(background);
+        const RECT all = {0, 0, m_width, m_height};
+        FillRect(memory, &all, brush);
+        DeleteObject(brush);
+        paint(memory);
         GdiFlush();
         const auto* pixels = static_cast<const DWORD*>(bits);
         m_pixels.assign(pixels, pixels + static_cast<size_t>(m_width) * static_cast<size_t>(m_height));
         SelectObject(memory, old);
         DeleteObject(bitmap);
         DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
     }
 
     int Width() const { return m_width; }
@@ -51,6 +53,12 @@ public:
     }
 
 private:
+    static SIZE SizeOf(HWND window) {
+        RECT rc;
+        GetWindowRect(window, &rc);
+        return SIZE{rc.right - rc.left, rc.bottom - rc.top};
+    }
+
     int m_width = 0;
     int m_height = 0;
     std::vector<DWORD> m_pixels;

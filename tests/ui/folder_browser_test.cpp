@@ -9,46 +9,20 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-#include <atomic>
-#include <functional>
 #include <string>
-#include <thread>
 
+#include "dialog_driver.h"
 #include "ftp_folder_browser.h"
+#include "test_files.h"
 
 namespace {
 
-BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM out) {
-    char className[16] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
-    *reinterpret_cast<HWND*>(out) = window;
-    return FALSE;
-}
-
-// Runs `action` once on the first visible dialog of this thread; whatever
-// is still open after 30 seconds is cancelled.
-std::string Browse(const std::string& start, const std::function<void(HWND)>& action) {
-    std::atomic<bool> done{false};
-    std::thread user([&, thread = GetCurrentThreadId()] {
-        bool acted = false;
-        const DWORD deadline = GetTickCount() + 30000;
-        while (!done) {
-            HWND dialog = nullptr;
-            EnumThreadWindows(thread, FindVisibleDialog, reinterpret_cast<LPARAM>(&dialog));
-            if (dialog != nullptr && !acted) {
-                action(dialog);
-                acted = true;
-            } else if (dialog != nullptr && static_cast<LONG>(GetTickCount() - deadline) > 0) {
-                PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-            }
-            Sleep(20);
-        }
-    });
-    const std::string path = CFtpFolderBrowser(nullptr, start.c_str()).GetPath();
-    done = true;
-    user.join();
-    return path;
+// Runs `action` on the shell's dialog as it shows; one still open after 30
+// seconds is cancelled.
+std::string Browse(const std::string& start, DialogWatcher::Action action) {
+    DialogWatcher user([thread = GetCurrentThreadId()] { return DialogWatcher::ThreadDialog(thread); },
+                       std::move(action), false, 30000);
+    return CFtpFolderBrowser(nullptr, start.c_str()).GetPath();
 }
 
 std::string SelectedTreeText(HWND dialog) {
@@ -67,20 +41,12 @@ class FolderBrowser : public ::testing::Test {
 protected:
     void SetUp() override {
         CoInitialize(nullptr);
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        m_outer = std::string(temp) + "ravo-browse-" + std::to_string(GetCurrentProcessId());
-        m_inner = m_outer + "\\Inner folder";
-        CreateDirectoryA(m_outer.c_str(), nullptr);
         CreateDirectoryA(m_inner.c_str(), nullptr);
     }
-    void TearDown() override {
-        RemoveDirectoryA(m_inner.c_str());
-        RemoveDirectoryA(m_outer.c_str());
-        CoUninitialize();
-    }
+    void TearDown() override { CoUninitialize(); }
 
-    std::string m_outer, m_inner;
+    testfiles::TempFolder m_temp;
+    const std::string m_outer = m_temp.Root(), m_inner = m_temp.Path("Inner folder");
 };
 
 TEST_F(FolderBrowser, OpensOnTheStartFolderAndReturnsTheFolderChosen) {

@@ -6,16 +6,19 @@
 // or renew what they should.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <vector>
 
 #include "test_dialogs.h"
+#include "window_pixels.h"
 
 namespace {
 
+using Edges = std::array<LONG, 4>;  // left, top, right, bottom
 struct Move {
     UINT id;
-    RECT by;  // what each edge moved
+    Edges by;  // what each edge moved
 };
 
 class Layout : public ::testing::Test {
@@ -48,10 +51,8 @@ protected:
     void ExpectMoves(const std::vector<Move>& moves) {
         for (const Move& m : moves) {
             const RECT s = m_start.at(m.id), got = Actual(m.id);
-            EXPECT_EQ(got.left - s.left, m.by.left) << "control " << m.id;
-            EXPECT_EQ(got.top - s.top, m.by.top) << "control " << m.id;
-            EXPECT_EQ(got.right - s.right, m.by.right) << "control " << m.id;
-            EXPECT_EQ(got.bottom - s.bottom, m.by.bottom) << "control " << m.id;
+            const Edges moved = {got.left - s.left, got.top - s.top, got.right - s.right, got.bottom - s.bottom};
+            EXPECT_EQ(moved, m.by) << "control " << m.id;
         }
     }
 
@@ -111,10 +112,14 @@ TEST_F(Layout, TheFirstSizeIsTheLeastAndAFixedWidthStaysEvenZoomed) {
     }
 }
 
+// A control registered again loses its old record; an id without a control
+// is ignored.
 TEST_F(Layout, ReRegisteringAControlReplacesItsRules) {
     const int count = m_dlg.GetItemCount();
     m_dlg.AddControl(IDC_T_RIGHT, 0, 2, FALSE, SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_EQ(m_dlg.GetItemCount(), count);  // the old record went
+    m_dlg.AddControl(9999, 1, 1, FALSE, SWP_NOZORDER);
+    m_dlg.OffsetControl(9999, 5, 5);
+    EXPECT_EQ(m_dlg.GetItemCount(), count);
     GrowBy(100, 60);
     ExpectMoves({{IDC_T_RIGHT, {0, 60, 0, 60}}});  // no longer moves right; moves down now
 }
@@ -141,37 +146,19 @@ TEST_F(Layout, OffsetControlMovesWhereAControlStarts) {
     ExpectMoves({{IDC_T_CORNER, {53, 70, 53, 70}}});
 }
 
-TEST_F(Layout, AnIdWithoutAControlIsIgnored) {
-    const int count = m_dlg.GetItemCount();
-    m_dlg.AddControl(9999, 1, 1, FALSE, SWP_NOZORDER);
-    m_dlg.OffsetControl(9999, 5, 5);
-    EXPECT_EQ(m_dlg.GetItemCount(), count);
-}
-
 TEST_F(Layout, TheEraseLeavesOutControlsThatPaintThemselves) {
-    RECT client;
-    GetClientRect(m_dlg.m_hWnd, &client);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    HGDIOBJ old = SelectObject(memory, bitmap);
     const COLORREF paint = RGB(255, 0, 255);
-    HBRUSH brush = CreateSolidBrush(paint);
-    FillRect(memory, &client, brush);
-    SendMessageA(m_dlg.m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
+    const WindowPixels pixels(WindowSize(), paint, [this](HDC dc) {
+        SendMessageA(m_dlg.m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    });
     auto centre = [&](UINT id) {
         const RECT rc = Actual(id);
-        return GetPixel(memory, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+        return pixels.At((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
     };
     EXPECT_EQ(centre(IDC_T_UPPER_LIST), paint);  // registered without erase: left alone
     EXPECT_EQ(centre(IDC_T_CORNER), paint);
-    EXPECT_NE(centre(IDC_T_GROUP), paint);       // registered with erase
-    EXPECT_NE(GetPixel(memory, 2, 2), paint);    // the dialog's own background
-    SelectObject(memory, old);
-    DeleteObject(brush);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    EXPECT_NE(centre(IDC_T_GROUP), paint);  // registered with erase
+    EXPECT_NE(pixels.At(2, 2), paint);      // the dialog's own background
 }
 
 }  // namespace
