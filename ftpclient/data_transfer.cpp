@@ -33,7 +33,7 @@ bool IsEmptyFolderReply(const Reply& reply) {
 int DataTransfer::Run(const std::string& command, int type, Body& body) {
     int r;
     {
-        ScopedWaitTick tick(Reports() ? this : nullptr);
+        ScopedWaitTick tick(Reports() ? this : m_s.idle.Begin());
         r = Start(command, type);
         if (r == kOk && !m_noData) r = body.Move(*this);
         if (r == kOk && !m_noData) r = Finish();

@@ -13,7 +13,8 @@
 //
 // File transfers report progress (bytes, direction) after every 64 KiB and,
 // whatever moves, at least every 100 ms while any socket waits, so that a
-// stop is seen within a quarter second in every phase. Listings report none.
+// stop is seen within a quarter second in every phase. Listings call only
+// the wait callback, every 100 ms while they wait, as every command does.
 #pragma once
 
 #include <chrono>

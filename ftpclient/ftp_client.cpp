@@ -10,6 +10,10 @@ using namespace ftp;
 
 namespace {
 
+// After a stop, replies that come this soon are read at once (as after a
+// stopped transfer).
+constexpr int kSettleNowMs = 50;
+
 // Copies `text` into a caller's buffer of maxLength characters plus the NUL.
 int CopyOut(const std::string& text, char* buffer, int maxLength) {
     if (buffer == nullptr || maxLength < 0) return kBadArgument;
@@ -24,11 +28,30 @@ std::string Upper(std::string text) {
 
 }  // namespace
 
+ftp::WaitTick* IdleTick::Begin() {
+    if (ftp::WaitTick* running = ftp::CurrentWaitTick()) return running;
+    m_last = std::chrono::steady_clock::now();
+    return this;
+}
+
+bool IdleTick::Tick() {
+    const auto now = std::chrono::steady_clock::now();
+    if (m_wait == nullptr || now - m_last < std::chrono::milliseconds(100)) return false;
+    m_last = now;
+    return m_wait() != 0;
+}
+
 int CUT_FTPClient::Impl::Run(const std::string& line, Command kind, Reply* reply, bool allow3xx,
                              bool secret) {
     Reply local;
     Reply& r = reply ? *reply : local;
+    ScopedWaitTick tick(idle.Begin());
     const int sent = control.Exchange(line, &r, secret);
+    // Stopped while the reply was on its way: it is dropped before the next
+    // command (NOOP marks its end), so that replies stay in step.
+    if (sent == kCancelled && control.IsOpen() && control.ReplyOwed() && !control.Settling() &&
+        control.MarkAndSkip(1) == kOk)
+        control.Settle(kSettleNowMs);
     if (sent != kOk) return sent;
     if (r.code < 300 || (allow3xx && r.code < 400)) return kOk;
     if (r.code < 400) return kNoResponse;  // 3xx where none belongs
@@ -116,5 +139,10 @@ int CUT_FTPClient::SetCallback(FtpProgressCallback callback) {
 int CUT_FTPClient::SetCallbackTrace(FtpTraceCallback callback) {
     m_impl->trace = callback;
     m_impl->control.SetTrace(callback);
+    return kOk;
+}
+
+int CUT_FTPClient::SetWaitCallback(FtpWaitCallback callback) {
+    m_impl->wait = callback;
     return kOk;
 }

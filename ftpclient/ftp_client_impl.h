@@ -4,6 +4,7 @@
 // commands), ftp_transfer.cpp (files), ftp_list.cpp (listings).
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,20 @@ struct ServerFeatures {
     bool epsv = false;
     bool size = false;
     bool utf8 = false;
+};
+
+// Calls the wait callback at least every 100 ms while a command, a listing
+// or the login waits; a non-zero answer ends the wait with -4.
+class IdleTick : public ftp::WaitTick {
+public:
+    explicit IdleTick(const FtpWaitCallback& wait) : m_wait(wait) {}
+    // The tick for a new wait: the running transfer's own when there is one.
+    ftp::WaitTick* Begin();
+    bool Tick() override;
+
+private:
+    const FtpWaitCallback& m_wait;
+    std::chrono::steady_clock::time_point m_last;
 };
 
 struct CUT_FTPClient::Impl {
@@ -38,6 +53,8 @@ struct CUT_FTPClient::Impl {
 
     FtpProgressCallback progress = nullptr;
     FtpTraceCallback trace = nullptr;
+    FtpWaitCallback wait = nullptr;
+    IdleTick idle{wait};
 
     // Sends a command and maps a final reply >= 400 to a result code.
     // With allow3xx a 3xx reply (331, 350) also counts as success.

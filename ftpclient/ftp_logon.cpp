@@ -121,6 +121,7 @@ int CUT_FTPClient::ConnectToFirewall(const char* host, const char* user, unsigne
     const unsigned short connectPort = mode == kDirect ? targetPort : (firewallPort ? firewallPort : 21);
     if (connectHost.empty()) return kResolveFailed;
     s.control.SetLastMessage(std::string());
+    ScopedWaitTick tick(s.idle.Begin());
     int r = s.control.Open(connectHost, connectPort, timeout);
     if (r == kOk) r = ReadGreeting(s);
     if (r == kOk) {

@@ -76,6 +76,7 @@ thread_local WaitTick* t_tick = nullptr;
 
 ScopedWaitTick::ScopedWaitTick(WaitTick* tick) : m_previous(t_tick) { t_tick = tick; }
 ScopedWaitTick::~ScopedWaitTick() { t_tick = m_previous; }
+WaitTick* CurrentWaitTick() { return t_tick; }
 
 bool NetAddress::IsIPv6() const { return length > 0 && Sa(*this)->sa_family == AF_INET6; }
 

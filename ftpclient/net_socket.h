@@ -46,6 +46,9 @@ private:
     WaitTick* m_previous;
 };
 
+// The tick of this thread's waits, or null.
+WaitTick* CurrentWaitTick();
+
 // Builds a numeric address ("127.0.0.1" or "::1" style) with a port.
 bool MakeNumericAddress(const std::string& host, int port, NetAddress* out);
 

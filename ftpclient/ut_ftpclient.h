@@ -17,6 +17,11 @@ typedef int (*FtpProgressCallback)(unsigned long bytes, int direction);
 // Trace: one protocol line; kind 1 = line sent, 2 = reply line received,
 // 0 = the engine's own note.
 typedef void (*FtpTraceCallback)(const char* text, int kind);
+// Waiting: called at least every 100 ms while a call other than a file
+// transfer waits on the network (the login, a command, a listing), so that
+// a window can repaint. A non-zero return ends the wait; the call then
+// returns -4 and the connection stays in step.
+typedef int (*FtpWaitCallback)();
 
 class CUT_FTPClient {
 public:
@@ -78,6 +83,7 @@ public:
 
     int SetCallback(FtpProgressCallback callback);
     int SetCallbackTrace(FtpTraceCallback callback);
+    int SetWaitCallback(FtpWaitCallback callback);
 
     struct Impl;
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "log_window.h"
 #include "ut_ftpclient.h"
@@ -38,6 +39,10 @@ public:
     void SetLogWindow(IFtpLogWindow* window) { m_logWindow = window; }
     // Writes string `id` to the log window as the session's own note.
     void LogNote(unsigned stringId);
+    // Writes `text` to the log window as a note.
+    void LogText(const std::string& text) {
+        if (m_logWindow) m_logWindow->AppendLogLine(text.c_str(), 0);
+    }
 
 private:
     CUT_FTPClient m_client;

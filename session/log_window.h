@@ -10,6 +10,10 @@ public:
     virtual void EnableLogOutput(bool enable) = 0;
     // Non-zero when the user asked to stop the transfer.
     virtual int ShowTransferProgress(unsigned long bytes, int direction) = 0;
+    // Called at least every 100 ms while the session waits on the server
+    // with nothing moving (a command, a listing): paint, and non-zero when
+    // the user asked to stop (Escape, or Stop where shown).
+    virtual int PumpWhileWaiting() { return 0; }
 
 protected:
     ~IFtpLogWindow() = default;

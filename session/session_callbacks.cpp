@@ -11,6 +11,11 @@ int OnTransferProgress(unsigned long bytes, int direction) {
     return window ? window->ShowTransferProgress(bytes, direction) : 0;
 }
 
+int OnServerWait() {
+    IFtpLogWindow* window = TheSession().LogWindow();
+    return window ? window->PumpWhileWaiting() : 0;
+}
+
 void OnProtocolTrace(const char* text, int kind) {
     if (text == nullptr) return;
     FtpSession& session = TheSession();

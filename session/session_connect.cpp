@@ -104,6 +104,8 @@ int ConnectSession(HWND parent, const char* host, const char* user, const char* 
     } else {
         client.SetCallbackTrace(OnProtocolTrace);
     }
+    client.SetCallback(OnTransferProgress);
+    client.SetWaitCallback(OnServerWait);
     client.SetPassiveTransfer((passive & 0xFFFF) != 0 ? 1 : 0);
     client.SetFireWallMode(0);
     const int mode = FirewallModeFromText(firewallType);

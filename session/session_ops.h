@@ -14,6 +14,9 @@
 
 // ---- session_callbacks.cpp: engine callbacks -------------------------------
 int OnTransferProgress(unsigned long bytes, int direction);
+// Every 100 ms of a wait on the server outside file transfers: the window
+// repaints and may stop the wait.
+int OnServerWait();
 void OnProtocolTrace(const char* text, int kind);
 // Whether a trace line is the greeting of a server that cannot list a single
 // file by name.

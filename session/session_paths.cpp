@@ -90,7 +90,8 @@ int ChangeRemoteDir(const char* path, char* folder, int folderSize) {
     // The path goes to the server exactly as given: no separator conversion.
     if (path != nullptr && *path != '\0') result = CopyAfter(session.Client().ChDir(path));
     std::string current;
-    const int asked = GetRemoteCurrentDir(&current);
+    // A stopped change asks nothing more: the user wants the wait to end.
+    const int asked = result == ftp::kCancelled ? ftp::kOk : GetRemoteCurrentDir(&current);
     if (asked != ftp::kOk && result == ftp::kOk) result = CopyAfter(asked);
     const size_t room = BufferRoom(folderSize);
     // A folder name cut to fit ends before a double-byte character, never inside it.
