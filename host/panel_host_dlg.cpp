@@ -5,6 +5,7 @@
 #include "ftp_session.h"
 #include "module.h"
 #include "resource.h"
+#include "session_ops.h"
 
 CFtpPanelHostDlg::CFtpPanelHostDlg(std::string topFolder, std::string bottomFolder)
     : CDialog(IDD_MAIN, nullptr), m_strTopFolder(std::move(topFolder)), m_strBottomFolder(std::move(bottomFolder)) {}
@@ -59,3 +60,27 @@ void CFtpPanelHostDlg::SetActivePanel(CFtpFileList* panel) {
     m_pActivePanel = panel;
     m_pOtherPanel = panel == &m_top ? &m_bottom : &m_top;
 }
+
+int CFtpPanelHostDlg::ConnectTop(const std::string& host, int port, const std::string& user,
+                                 const std::string& password, const std::string& folder) {
+    const int r = ConnectSession(m_hWnd, host.c_str(), user.c_str(), password.c_str(), port, 30, "none", nullptr, 0,
+                                 nullptr, nullptr, 1);
+    if (r != 0) return r;
+    std::string start = folder;
+    if (start.empty() && GetRemoteCurrentDir(&start) != 0) start = "/";
+    m_top.m_bRemote = TRUE;
+    SetDlgItemTextA(m_hWnd, IDC_TOP_PANEL_BUTTON, host.c_str());
+    m_top.ShowFolder(start);
+    return 0;
+}
+
+void CFtpPanelHostDlg::DisconnectTop() {
+    CloseSession();
+    m_top.m_bRemote = FALSE;
+    m_top.m_strSiteUrl.clear();
+    m_top.m_strSiteFolder.clear();
+    SetDlgItemTextA(m_hWnd, IDC_TOP_PANEL_BUTTON, LoadResourceString(IDS_LOCAL_FOLDER).c_str());
+    m_top.ShowFolder("");  // the process's current folder
+}
+
+int CFtpPanelHostDlg::PumpWhileWaiting() { return m_feedback.PumpMessages(::GetDlgItem(m_hWnd, IDC_STOP)) ? 1 : 0; }

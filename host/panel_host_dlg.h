@@ -10,6 +10,7 @@
 #include "combo_box.h"
 #include "dialog.h"
 #include "ftp_file_list.h"
+#include "ftp_remote_file_list.h"
 #include "ftp_panel_owner.h"
 #include "log_window.h"
 #include "operation_feedback.h"
@@ -38,15 +39,25 @@ public:
     int ShowTransferProgress(unsigned long bytes, int direction) override {
         return m_feedback.ShowTransferProgress(bytes, direction) ? 1 : 0;
     }
+    // A wait on the server: the feedback's own pump (paint, Stop, Escape).
+    int PumpWhileWaiting() override;
+
+    // Connects the session (passive, no proxy) and turns the top panel into
+    // the site, showing `folder` (empty: the login folder). The session's
+    // result; on failure the top panel stays local.
+    int ConnectTop(const std::string& host, int port, const std::string& user, const std::string& password,
+                   const std::string& folder);
+    // Closes the session; the top panel is a local panel again.
+    void DisconnectTop();
 
     BEGIN_MSG_MAP(CFtpPanelHostDlg, CDialog)
         ON_MESSAGE(kPingMessage, OnPing)
         ON_WM_DESTROY()
     END_MSG_MAP()
 
-    CFtpFileList m_top;
+    CFtpRemoteFileList m_top;
     CFtpFileList m_bottom;
-    CComboBox m_topPath;
+    CComboBox m_topPath;  // the top panel's path box
     CComboBox m_bottomPath;
     CFtpOperationFeedback m_feedback{*this};
 

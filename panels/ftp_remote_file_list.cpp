@@ -1,0 +1,186 @@
+#include "ftp_remote_file_list.h"
+
+#include <memory>
+#include <vector>
+
+#include "file_time.h"
+#include "ftp_panel_owner.h"
+#include "ftp_session.h"
+#include "message_boxes.h"
+#include "module.h"
+#include "resource.h"
+#include "session_ops.h"
+#include "size_text.h"
+#include "time_text.h"
+#include "wait_cursor.h"
+
+namespace {
+
+// The folder the server reports after a failed change can be long; the
+// panel takes it whole.
+constexpr int kReportedFolderSize = 65535;
+// Not in the string table: the listing shows it where a folder shows "<dir>".
+constexpr const char* kLinkText = "<link>";
+
+FILETIME StartOfUtcDay(SYSTEMTIME today) {
+    today.wHour = today.wMinute = today.wSecond = today.wMilliseconds = 0;
+    FILETIME time = {};
+    SystemTimeToFileTime(&today, &time);
+    return time;
+}
+
+}  // namespace
+
+FILETIME RemoteListedTime(const CUT_DIRINFO& record, const SYSTEMTIME& utcNow) {
+    SYSTEMTIME t = utcNow;
+    t.wSecond = t.wMilliseconds = 0;
+    if (record.year > 0 && record.year < 30828) t.wYear = static_cast<WORD>(record.year);
+    if (record.month > 0 && record.month <= 12) t.wMonth = static_cast<WORD>(record.month);
+    t.wDay = static_cast<WORD>(record.day > 0 && record.day <= 31 ? record.day : 1);
+    t.wHour = static_cast<WORD>(record.hour > 0 && record.hour < 24 ? record.hour : 0);
+    t.wMinute = static_cast<WORD>(record.minute > 0 && record.minute < 60 ? record.minute : 0);
+    FILETIME time = {};
+    if (!SystemTimeToFileTime(&t, &time)) return StartOfUtcDay(utcNow);
+    return time;
+}
+
+int CFtpRemoteFileList::ShowFailure(int code) const {
+    if (code == 0) return 0;
+    FtpSession& session = TheSession();
+    // A stop is the user's own doing: no box.
+    if (code == -4) return -4;
+    ShowResultError(OwnerWindow(), code, session.LastMessage());
+    session.ClearLastMessage();
+    return -4;
+}
+
+BOOL CFtpRemoteFileList::GetParentPath(std::string& path) {
+    if (!m_bRemote) return CFtpFileList::GetParentPath(path);
+    // "/" is never the second byte of a double-byte character: a plain search is safe.
+    const size_t last = path.rfind('/');
+    if (path == "/" || last == std::string::npos) return FALSE;
+    path.resize(last);
+    if (path.empty()) path = "/";
+    return TRUE;
+}
+
+std::string CFtpRemoteFileList::MakePath(const std::string& folder, const std::string& name) {
+    if (!m_bRemote) return CFtpFileList::MakePath(folder, name);
+    if (folder.empty() || folder.back() != '/') return folder + "/" + name;
+    return folder + name;
+}
+
+void CFtpRemoteFileList::ReadFolder() {
+    if (!m_bRemote) {
+        CFtpFileList::ReadFolder();
+        return;
+    }
+    const std::string folderText = LoadResourceString(IDS_DIR);
+    CWaitCursor wait;
+    m_bSpaceAsked = FALSE;
+    std::vector<char> reported(kReportedFolderSize + 1, '\0');
+    const int changed = ChangeRemoteDir(m_strPath.c_str(), reported.data(), kReportedFolderSize);
+    if (changed != 0) {
+        ShowFailure(changed);
+        // Cannot connect, or stopped: the panel stays as it is.
+        if (changed == -10 || changed == -4) {
+            m_strPath = m_strPrevPath;
+            return;
+        }
+        if (reported[0] != '\0') {
+            m_strPath = reported.data();
+            if (m_pPathCombo != nullptr && m_pPathCombo->m_hWnd != nullptr)
+                m_pPathCombo->SetCurSel(m_pPathCombo->FindStringExact(-1, m_strPath));
+        }
+    }
+    m_bListed = TRUE;
+    if (m_pPathCombo != nullptr && m_pPathCombo->m_hWnd != nullptr) m_pPathCombo->SetWindowText(m_strPath);
+    const int listed = ReadRemoteListing(nullptr);
+    if (listed != 0) {
+        ShowFailure(listed);  // the previous rows stay
+        return;
+    }
+    DeleteAllItems();
+    FreeEntries();
+    SYSTEMTIME utcNow;
+    GetSystemTime(&utcNow);
+    const int count = GetRemoteEntryCount();
+    m_entries.reserve(static_cast<size_t>(count > 0 ? count : 0) + 1);
+    bool parentListed = false;
+    CUT_DIRINFO record;
+    for (int i = 0; i < count; ++i) {
+        if (GetRemoteEntry(i, &record) != 0) continue;
+        AddRemoteEntry(record, folderText, RemoteListedTime(record, utcNow), &parentListed);
+    }
+    if (m_strPath != "/" && !parentListed) {
+        auto parent = std::make_unique<FileEntry>();
+        parent->nImage = IMG_PARENT;
+        parent->strName = "..";
+        parent->strSize = folderText;
+        parent->ftModified = StartOfUtcDay(utcNow);
+        parent->strModified = FormatTimeText(parent->ftModified);
+        m_entries.push_back(parent.release());
+    }
+}
+
+void CFtpRemoteFileList::AddRemoteEntry(const CUT_DIRINFO& record, const std::string& folderText,
+                                        const FILETIME& listed, bool* parentListed) {
+    const std::string name = record.fileName;
+    auto entry = std::make_unique<FileEntry>();
+    if (record.fileType == kDirEntryFile) {
+        GetFileIcon(name, entry.get());
+        entry->nSize = record.fileSize64;
+        entry->strSize = FormatSizeText(record.fileSize64);
+    } else {
+        if (name == ".") return;
+        // One parent row at most, and none at the root: "/" has no parent.
+        if (name == "..") {
+            if (*parentListed || m_strPath == "/") return;
+            *parentListed = true;
+        }
+        entry->nImage = name == ".." ? IMG_PARENT : record.fileType == kDirEntryLink ? IMG_LINK : IMG_FOLDER;
+        entry->strSize = entry->nImage == IMG_LINK ? kLinkText : folderText;
+    }
+    entry->ftModified = FileTimeFromInt64(FileTimeToInt64(listed) + GetClockOffset());
+    entry->strModified = FormatTimeText(entry->ftModified);
+    entry->strName = name;
+    m_entries.push_back(entry.release());
+}
+
+int CFtpRemoteFileList::CreateFolder(const std::string& path) {
+    if (!m_bRemote) return CFtpFileList::CreateFolder(path);
+    return ShowFailure(MakeRemoteDir(path.c_str()));
+}
+
+int CFtpRemoteFileList::RemoveFile(const std::string& path) {
+    if (!m_bRemote) return CFtpFileList::RemoveFile(path);
+    CWaitCursor wait;
+    return ShowFailure(RemoveRemoteFile(path.c_str()));
+}
+
+int CFtpRemoteFileList::RenameItem(const std::string& oldPath, const std::string& newPath) {
+    if (!m_bRemote) return CFtpFileList::RenameItem(oldPath, newPath);
+    CWaitCursor wait;
+    return ShowFailure(RenameRemote(oldPath.c_str(), newPath.c_str()));
+}
+
+int CFtpRemoteFileList::PutFile(const std::string& source, const std::string& target) {
+    if (!m_bRemote) return CFtpFileList::PutFile(source, target);
+    // Asked once between two listings, for the first upload whose file name
+    // holds a blank: many servers and browsers refuse such names.
+    const size_t slash = FindLastCharacter(source, '\\', m_leadBytes);
+    if (slash != std::string::npos && !m_bSpaceAsked) {
+        if (source.find(' ', slash) != std::string::npos &&
+            AskQuestion(OwnerWindow(), IDS_ASK_SPACES, "", "", MB_OKCANCEL) != IDOK)
+            return -4;
+        m_bSpaceAsked = TRUE;
+    }
+    const int r = UploadFile(source.c_str(), target.c_str());
+    return r == -4 ? -4 : ShowFailure(r);
+}
+
+int CFtpRemoteFileList::GetFile(const std::string& target, const std::string& source) {
+    if (!m_bRemote) return CFtpFileList::GetFile(target, source);
+    const int r = DownloadFile(target.c_str(), source.c_str());
+    return r == -4 ? -4 : ShowFailure(r);
+}

@@ -1,0 +1,73 @@
+// CFtpRemoteFileList: the top panel, which shows the FTP site while a
+// session is open (m_bRemote) and is a local panel otherwise. Every one of
+// the eleven operations tests m_bRemote first and, while it is clear, does
+// exactly what the local panel does.
+//
+// Where each group lives:
+//   ftp_remote_file_list.cpp       paths, ReadFolder and its rows, the
+//                                  single-item operations (slots 1, 2, 4-6, 8-10)
+//   ftp_remote_file_list_tree.cpp  RemoveFolder and GetFolderSize: the walks
+//                                  over a remote tree (slots 7, 11)
+//   ftp_remote_file_list_view.cpp  ViewFile: the web view through the site's
+//                                  address, or a download (slot 3)
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "dirinfo.h"
+#include "ftp_file_list.h"
+
+// Opens `file` with the shell ("open", shown normally), with `parameters`
+// when not null; the shell's answer (above 32 is success). Tests replace it
+// to see what would be opened.
+using ShellOpenFunction = INT_PTR (*)(HWND owner, const char* file, const char* parameters);
+INT_PTR ShellOpenDefault(HWND owner, const char* file, const char* parameters);
+
+// The time a listed entry shows (before the server's clock offset): what
+// the listing leaves out (year or month 0) is taken from `utcNow`, day 0 is
+// the first, hour 24 is midnight; a date the calendar does not have gives
+// today at midnight. Listed times count as local time.
+FILETIME RemoteListedTime(const CUT_DIRINFO& record, const SYSTEMTIME& utcNow);
+
+class CFtpRemoteFileList : public CFtpFileList {
+public:
+    BOOL GetParentPath(std::string& path) override;
+    std::string MakePath(const std::string& folder, const std::string& name) override;
+    BOOL ViewFile(const std::string& name) override;
+    void ReadFolder() override;
+    int CreateFolder(const std::string& path) override;
+    int RemoveFile(const std::string& path) override;
+    int RemoveFolder(const std::string& path) override;
+    int RenameItem(const std::string& oldPath, const std::string& newPath) override;
+    int PutFile(const std::string& source, const std::string& target) override;
+    int GetFile(const std::string& target, const std::string& source) override;
+    void GetFolderSize(const std::string& folder, uint64_t& total) override;
+
+    // The relative part of the web view's address: from the site folder to
+    // `folder` (both "/"-separated), e.g. "/www" to "/www/img" gives "/img".
+    std::string SiteRelativePart(const std::string& folder, const std::string& siteFolder);
+
+    std::string m_strSiteUrl;     // the profile's WWW address; empty when not connected
+    std::string m_strSiteFolder;  // the folder on the server the address shows
+    BOOL m_bSpaceAsked = FALSE;   // the blanks question was dealt with since the last listing
+
+    // How ViewFile opens what it made; the shell by default.
+    static ShellOpenFunction s_pShellOpen;
+
+    // Walk bounds of the recursive delete and size: deeper trees, or more
+    // folders than this, are taken for a server whose folders contain
+    // themselves.
+    static constexpr int kMaxDepth = 64;
+    static constexpr size_t kMaxFolders = 100000;
+
+private:
+    struct TreeWalk;
+    int ShowFailure(int code) const;
+    void AddRemoteEntry(const CUT_DIRINFO& record, const std::string& folderText, const FILETIME& now,
+                        bool* parentListed);
+    BOOL OpenLocal(const std::string& path);
+    int CopyFolderRecords(const std::string& folder, TreeWalk& walk, std::vector<CUT_DIRINFO>* records);
+    int RemoveTree(const std::string& folder, TreeWalk& walk, int depth);
+    void SumTree(const std::string& folder, uint64_t& total, TreeWalk& walk, int depth);
+};

@@ -1,0 +1,156 @@
+// The walks over a remote tree: the recursive delete and the folder size.
+// Names come from the server and are never trusted as paths: a listed name
+// holding a separator or a drive colon, or naming the folder itself or its
+// parent, could make the walk leave the tree it was asked for. Such entries
+// are skipped with a note in the log. Links are never followed, and a depth
+// bound and the record of folders already entered (as the server names
+// them after each change) stop a server whose folders contain themselves.
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ftp_remote_file_list.h"
+#include "ftp_panel_owner.h"
+#include "ftp_session.h"
+#include "message_boxes.h"
+#include "resource.h"
+#include "session_ops.h"
+#include "wait_cursor.h"
+
+namespace {
+
+constexpr int kFolderBufferSize = 4096;
+
+bool IsPlainName(const char* name) {
+    const std::string text = name;
+    return !text.empty() && text != "." && text != ".." && text.find_first_of("/\\:") == std::string::npos;
+}
+
+// The session's folder after a change, as the server names it; empty
+// when the server would not say.
+int ChangeTo(const std::string& folder, std::string* current) {
+    std::vector<char> reported(kFolderBufferSize + 1, '\0');
+    const int r = ChangeRemoteDir(folder.c_str(), reported.data(), kFolderBufferSize);
+    if (current != nullptr) *current = reported.data();
+    return r;
+}
+
+}  // namespace
+
+struct CFtpRemoteFileList::TreeWalk {
+    std::set<std::string> visited;
+    std::string loopFolder;  // where the walk was stopped, when it was
+};
+
+int CFtpRemoteFileList::CopyFolderRecords(const std::string& folder, TreeWalk& walk,
+                                          std::vector<CUT_DIRINFO>* records) {
+    FtpSession& session = TheSession();
+    if (walk.visited.size() >= kMaxFolders) {
+        walk.loopFolder = folder;
+        return -4;
+    }
+    std::string current;
+    int r = ChangeTo(folder, &current);
+    if (r != 0) return r;
+    if (!current.empty() && !walk.visited.insert(current).second) {
+        walk.loopFolder = folder;
+        return -4;
+    }
+    r = ReadRemoteListing(nullptr);
+    if (r != 0) return r;
+    // Copied first: the session's listing changes as soon as the walk goes on.
+    const int count = GetRemoteEntryCount();
+    CUT_DIRINFO record;
+    for (int i = 0; i < count; ++i) {
+        r = GetRemoteEntry(i, &record);
+        if (r != 0) return r;
+        if (IsPlainName(record.fileName)) {
+            records->push_back(record);
+        } else if (std::string(record.fileName) != "." && std::string(record.fileName) != "..") {
+            session.LogText("Skipped \"" + std::string(record.fileName) + "\" in " + folder +
+                            ": the server listed a name that is not a plain name.");
+        }
+    }
+    return 0;
+}
+
+int CFtpRemoteFileList::RemoveTree(const std::string& folder, TreeWalk& walk, int depth) {
+    if (depth > kMaxDepth) {
+        walk.loopFolder = folder;
+        return -4;
+    }
+    std::vector<CUT_DIRINFO> records;
+    int r = CopyFolderRecords(folder, walk, &records);
+    for (size_t i = 0; r == 0 && i < records.size(); ++i) {
+        const std::string path = MakePath(folder, records[i].fileName);
+        if (records[i].fileType == kDirEntryFolder) {
+            r = RemoveTree(path, walk, depth + 1);
+            if (r == 0) r = ChangeTo(folder, nullptr);
+            if (r == 0) r = RemoveRemoteDir(path.c_str());
+        } else {
+            // A file, or a link: removed as itself, never followed.
+            r = RemoveFile(path);
+        }
+    }
+    return r;
+}
+
+int CFtpRemoteFileList::RemoveFolder(const std::string& path) {
+    if (!m_bRemote) return CFtpFileList::RemoveFolder(path);
+    CWaitCursor wait;
+    std::string start;
+    int r = GetRemoteCurrentDir(&start);
+    // The way back must not lead into the tree that is going.
+    if (start == path || start.rfind(MakePath(path, ""), 0) == 0) {
+        start = path;
+        GetParentPath(start);
+    }
+    TreeWalk walk;
+    if (r == 0) r = RemoveTree(path, walk, 0);
+    const int back = start.empty() ? 0 : ChangeTo(start, nullptr);
+    if (r == 0) r = back;
+    if (r == 0) r = RemoveRemoteDir(path.c_str());
+    const int relisted = ReadRemoteListing(nullptr);
+    if (r == 0) r = relisted;
+    if (!walk.loopFolder.empty()) {
+        TheSession().LogText("Stopped in " + walk.loopFolder +
+                             ": the server's folders contain themselves or nest too deep.");
+        ShowError(OwnerWindow(), IDS_CANNOT_DELETE_FOLDER, path, "");
+        return -4;
+    }
+    return ShowFailure(r);
+}
+
+void CFtpRemoteFileList::SumTree(const std::string& folder, uint64_t& total, TreeWalk& walk, int depth) {
+    if (depth > kMaxDepth) {
+        walk.loopFolder = folder;
+        return;
+    }
+    std::vector<CUT_DIRINFO> records;
+    if (CopyFolderRecords(folder, walk, &records) != 0) return;  // nothing added
+    for (const CUT_DIRINFO& record : records) {
+        if (!walk.loopFolder.empty()) return;
+        if (record.fileType == kDirEntryFile && record.fileSize64 > 0) {
+            total += static_cast<uint64_t>(record.fileSize64);
+        } else if (record.fileType == kDirEntryFolder) {
+            SumTree(MakePath(folder, record.fileName), total, walk, depth + 1);
+        }
+    }
+}
+
+void CFtpRemoteFileList::GetFolderSize(const std::string& folder, uint64_t& total) {
+    if (!m_bRemote) {
+        CFtpFileList::GetFolderSize(folder, total);
+        return;
+    }
+    CWaitCursor wait;
+    std::string start;
+    if (GetRemoteCurrentDir(&start) != 0) return;
+    TreeWalk walk;
+    SumTree(folder, total, walk, 0);
+    if (!start.empty()) ChangeTo(start, nullptr);
+    ReadRemoteListing(nullptr);
+    if (!walk.loopFolder.empty())
+        TheSession().LogText("Size counted up to " + walk.loopFolder +
+                             ": the server's folders contain themselves or nest too deep.");
+}

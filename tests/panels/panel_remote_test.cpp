@@ -1,0 +1,231 @@
+// The remote panel: listings and tree walks against a scripted server (for
+// exact commands and what no real server sends), one prepared tree on a
+// real server, the web view through a shell seam.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+
+#include "fake_server.h"
+#include "ftp_session.h"
+#include "message_box_reader.h"
+#include "module.h"
+#include "panel_fixture.h"
+#include "resource.h"
+#include "session_ops.h"
+#include "size_text.h"
+#include "test_servers.h"
+
+namespace {
+
+using fake::Action;
+using fake::Answer;
+using Steps = std::vector<fake::Step>;
+
+Steps Listing(const std::string& data) {
+    return {{Action::kExpectPasv, ""}, Answer("150 Listing"), {Action::kSendData, data}, {Action::kReply, "226 Done"}};
+}
+Steps Cd(const std::string& folder) { return {Answer("250 OK"), Answer("257 \"" + folder + "\"")}; }
+Steps operator+(Steps a, const Steps& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+std::string Dir(const std::string& name) { return "drwxr-xr-x 2 u g 4096 Jan 05 10:00 " + name + "\r\n"; }
+std::string File(const std::string& name, const std::string& size = "5") {
+    return "-rw-r--r-- 1 u g " + size + " Jan 05 10:00 " + name + "\r\n";
+}
+
+// The top panel of a hidden host, on a session logged in to a scripted server.
+struct Scripted {
+    explicit Scripted(const Steps& steps) : server(fake::LoggedIn(steps)) {
+        TheSession().SetClockOffset(0, true);  // no probe: the script is exact
+        EXPECT_EQ(0, fake::LogIn(TheSession().Client(), server));
+        TheSession().Client().SetWaitCallback(OnServerWait);
+        host.dlg.m_top.m_bRemote = TRUE;
+    }
+    ~Scripted() {
+        server.Stop();
+        TheSession().Client().Close();
+    }
+    std::vector<std::string> After(size_t login = 1) {
+        const std::vector<std::string> all = server.Commands();
+        return {all.begin() + static_cast<long>(login), all.end()};
+    }
+    fake::FakeServer server;
+    PanelHost host;
+};
+
+TEST(RemotePanel, ListedTimesFillWhatTheListingLeavesOut) {
+    const SYSTEMTIME now = {2026, 7, 0, 15, 13, 45, 30, 500};
+    struct Row { int year, month, day, hour; WORD wantYear, wantMonth, wantDay, wantHour; };
+    for (const Row& r : {Row{0, 0, 3, 9, 2026, 7, 3, 9}, Row{2001, 2, 0, 24, 2001, 2, 1, 0},
+                         Row{2001, 2, 30, 5, 2026, 7, 15, 0}}) {
+        CUT_DIRINFO record = {};
+        record.year = r.year, record.month = r.month, record.day = r.day, record.hour = r.hour, record.minute = 7;
+        const FILETIME listed = RemoteListedTime(record, now);
+        SYSTEMTIME got;
+        FileTimeToSystemTime(&listed, &got);
+        EXPECT_EQ(r.wantYear, got.wYear) << r.year;
+        EXPECT_EQ(r.wantMonth, got.wMonth) << r.month;
+        EXPECT_EQ(r.wantDay, got.wDay) << r.day;
+        EXPECT_EQ(r.wantHour, got.wHour) << r.hour;
+        EXPECT_EQ(0, got.wSecond);
+    }
+}
+
+TEST(RemotePanel, PathsUseSlashesOnlyWhileConnected) {
+    PanelHost host;
+    CFtpRemoteFileList& top = host.dlg.m_top;
+    EXPECT_EQ("C:\\web\\a.htm", top.MakePath("C:\\web", "a.htm"));  // disconnected: the local rules
+    std::string local = "C:\\web\\img";
+    EXPECT_TRUE(top.GetParentPath(local));
+    EXPECT_EQ("C:\\web", local);
+    top.m_bRemote = TRUE;
+    struct Row { std::string path; BOOL has; std::string parent; };
+    for (const Row& r : {Row{"/pub", TRUE, "/"}, Row{"/", FALSE, "/"}, Row{"pub", FALSE, "pub"}, Row{"/a/b", TRUE, "/a"}}) {
+        std::string path = r.path;
+        EXPECT_EQ(r.has, top.GetParentPath(path)) << r.path;
+        EXPECT_EQ(r.parent, path) << r.path;
+    }
+    EXPECT_EQ("/a", top.MakePath("", "a"));
+    EXPECT_EQ("/a", top.MakePath("/", "a"));
+    EXPECT_EQ("/pub/a", top.MakePath("/pub", "a"));
+}
+
+TEST(RemotePanel, ParentRowNeverAtTheRootAndOnceElsewhere) {
+    const std::string big = File("big.iso", "5368709120");
+    struct Row { std::string folder, listing; std::vector<std::string> rows; };
+    for (const Row& r : {Row{"/", Dir("..") + Dir(".") + File("a"), {"a"}},
+                         Row{"/pub", File("a"), {"..", "a"}},
+                         Row{"/pub", Dir(".") + Dir("..") + Dir("..") + File("a"), {"..", "a"}},
+                         Row{"/pub", "lrwxrwxrwx 1 u g 4 Jan 05 10:00 l -> /etc\r\n" + big, {"..", "l", "big.iso"}}}) {
+        Scripted s(Cd(r.folder) + Listing(r.listing));
+        s.host.dlg.m_top.ShowFolder(r.folder);
+        EXPECT_EQ(r.rows, RowNames(s.host.dlg.m_top)) << r.listing;
+        EXPECT_EQ((std::vector<std::string>{"CWD " + r.folder, "PWD", "PASV", "LIST"}), s.After());
+        if (r.listing.find("big.iso") == std::string::npos) continue;
+        EXPECT_EQ("<link>", s.host.dlg.m_top.EntryAt(1)->strSize);
+        EXPECT_EQ(5368709120LL, s.host.dlg.m_top.EntryAt(2)->nSize);
+        EXPECT_EQ(FormatSizeText(5368709120LL), s.host.dlg.m_top.EntryAt(2)->strSize);
+    }
+}
+
+TEST(RemotePanel, EscapeEndsAWaitOnTheServer) {
+    Scripted s({{Action::kPause, "3000"}, Answer("250 OK")});
+    const auto names = RowNames(s.host.dlg.m_top);
+    const std::string before = s.host.dlg.m_top.m_strPath;
+    PostMessageA(GetDlgItem(s.host.dlg.m_hWnd, IDC_STOP), WM_KEYDOWN, VK_ESCAPE, 1);
+    const auto start = std::chrono::steady_clock::now();
+    s.host.dlg.m_top.ShowFolder("/slow");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
+    EXPECT_EQ(names, RowNames(s.host.dlg.m_top));
+    EXPECT_EQ(before, s.host.dlg.m_top.m_strPath);
+}
+
+// Names that are not plain names are never followed or deleted; links go
+// as links; the session comes back to where it was and lists it.
+TEST(RemotePanel, RecursiveDeleteStaysInsideTheTree) {
+    const std::string listing = Dir("sub") + File("f") + "lrwxrwxrwx 1 u g 4 Jan 05 10:00 l -> /etc\r\n" +
+                                File("a\\b") + Dir("c:x") + Dir("..") + Dir(".");
+    Scripted s(Steps{Answer("257 \"/\"")} + Cd("/t") + Listing(listing) + Cd("/t/sub") + Listing("") + Cd("/t") +
+               Steps{Answer("250 Gone"), Answer("250 Gone"), Answer("250 Gone")} + Cd("/") +
+               Steps{Answer("250 Gone")} + Listing(""));
+    EXPECT_EQ(0, s.host.dlg.m_top.RemoveFolder("/t"));
+    const std::vector<std::string> expected = {"PWD", "CWD /t", "PWD", "PASV", "LIST", "CWD /t/sub", "PWD", "PASV",
+                                               "LIST", "CWD /t", "PWD", "RMD /t/sub", "DELE /t/f", "DELE /t/l",
+                                               "CWD /", "PWD", "RMD /t", "PASV", "LIST"};
+    EXPECT_EQ(expected, s.After());
+}
+
+// A folder that lists itself: the server names the same folder after the
+// change, and the walk stops there with what it counted.
+TEST(RemotePanel, FolderSizeStopsAtAFolderThatContainsItself) {
+    Scripted s(Steps{Answer("257 \"/\"")} + Cd("/loop") + Listing(File("f", "3000000000") + Dir("loop")) +
+               Cd("/loop") + Cd("/") + Listing(""));
+    uint64_t total = 0;
+    s.host.dlg.m_top.GetFolderSize("/loop", total);
+    EXPECT_EQ(3000000000u, total);
+    const std::vector<std::string> expected = {"PWD", "CWD /loop", "PWD", "PASV", "LIST", "CWD /loop/loop", "PWD",
+                                               "CWD /", "PWD", "PASV", "LIST"};
+    EXPECT_EQ(expected, s.After());
+}
+
+TEST(RemotePanel, BlanksQuestionOncePerListingAndCancelTransfersNothing) {
+    testfiles::TempFolder folder;
+    const std::string source = folder.Path("my page.htm");
+    testfiles::WriteFile(source, "<p>hi</p>\r\n");
+    const Steps upload = {{Action::kExpectPasv, ""}, Answer("150 Send"), {Action::kReceiveData, ""}, {Action::kReply, "226 Done"}};
+    Scripted s(Steps{Answer("200 Type set")} + upload + upload);
+    CFtpRemoteFileList& top = s.host.dlg.m_top;
+    {
+        MessageBoxReader cancel(IDCANCEL);
+        EXPECT_EQ(-4, top.PutFile(source, "/my page.htm"));
+        cancel.Stop();
+        ASSERT_EQ(1u, cancel.Boxes().size());
+        EXPECT_EQ(LoadResourceString(IDS_ASK_SPACES), cancel.Boxes()[0].text);
+    }
+    MessageBoxReader ok(IDOK);
+    EXPECT_EQ(0, top.PutFile(source, "/my page.htm"));
+    EXPECT_EQ(0, top.PutFile(source, "/my page.htm"));
+    ok.Stop();
+    EXPECT_EQ(1u, ok.Boxes().size());
+    EXPECT_EQ((std::vector<std::string>{"TYPE A", "PASV", "STOR /my page.htm", "PASV", "STOR /my page.htm"}), s.After());
+}
+
+TEST(RemotePanel, WebViewOpensTheFileThroughTheSiteAddress) {
+    static std::string opened;
+    CFtpRemoteFileList::s_pShellOpen = [](HWND, const char* file, const char*) -> INT_PTR {
+        opened = file;
+        return 33;
+    };
+    PanelHost host;
+    CFtpRemoteFileList& top = host.dlg.m_top;
+    top.m_bRemote = TRUE;
+    top.m_strSiteUrl = "http://site.test";
+    top.m_strSiteFolder = "/www";
+    struct Row { std::string folder, url; };
+    for (const Row& r : {Row{"/www/img", "http://site.test/img/a.gif"}, Row{"/", "http://site.test/../a.gif"},
+                         Row{"/www", "http://site.test/a.gif"}, Row{"/wwwx/img", "http://site.test/../wwwx/img/a.gif"},
+                         Row{"\\www\\img\\", "http://site.test/img/a.gif"}}) {
+        top.m_strPath = r.folder;
+        EXPECT_TRUE(top.ViewFile("a.gif"));
+        std::ifstream file(opened);
+        std::stringstream text;
+        text << file.rdbuf();
+        EXPECT_EQ("[InternetShortcut]\nURL=" + r.url + "\n", text.str()) << r.folder;
+        EXPECT_EQ("tmp.url", opened.substr(opened.size() - 7));
+    }
+    CFtpRemoteFileList::s_pShellOpen = ShellOpenDefault;
+}
+
+// A prepared tree on a real server: a 5 GiB file sorts and sums in 64 bits,
+// and the recursive delete removes the whole tree.
+TEST(RemotePanel, SizeAndDeleteOfATreeOnARealServer) {
+    const testservers::Server server = testservers::Load("pyftpdlib");
+    ASSERT_NE(0, server.port);
+    const std::string name = "remote-tree-" + std::to_string(GetCurrentProcessId());
+    const std::string root = server.root + "\\" + name;
+    CreateDirectoryA(root.c_str(), nullptr);
+    CreateDirectoryA((root + "\\sub").c_str(), nullptr);
+    CreateDirectoryA((root + "\\sub\\deep").c_str(), nullptr);
+    ASSERT_TRUE(MakeSparseFile(root + "\\big.iso", 5368709120LL));
+    MakeFile(root + "\\small.txt", 100);
+    MakeFile(root + "\\sub\\deep\\x.txt", 1);
+    PanelHost host;
+    MessageBoxReader boxes(IDOK);
+    ASSERT_EQ(0, host.dlg.ConnectTop("127.0.0.1", server.port, server.user, server.password, "/" + name));
+    CFtpRemoteFileList& top = host.dlg.m_top;
+    EXPECT_EQ((std::vector<std::string>{"..", "sub", "big.iso", "small.txt"}), RowNames(top));
+    uint64_t total = 0;
+    top.GetFolderSize("/" + name, total);
+    EXPECT_EQ(5368709120ull + 101, total);
+    EXPECT_EQ(0, top.RemoveFolder("/" + name));  // from inside it: the session goes up first
+    EXPECT_FALSE(Exists(root));
+    host.dlg.DisconnectTop();
+    EXPECT_FALSE(top.m_bRemote);
+    boxes.Stop();
+    for (const SeenMessageBox& box : boxes.Boxes()) ADD_FAILURE() << box.text;
+}
+
+}  // namespace
