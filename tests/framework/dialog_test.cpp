@@ -55,8 +55,7 @@ TEST(Dialog, DataExchangeFillsTheControlsAndReadsThemBackOnOkOnly) {
 TEST(Dialog, AFailedCheckKeepsTheDialogOpenWithTheFocusOnTheControl) {
     CExchangeTestDlg dlg;
     dlg.m_bRequireName = true;
-    std::atomic<bool> stayedOpen{false};
-    std::atomic<bool> focusOnName{false};
+    std::atomic<bool> stayedOpen{false}, focusOnName{false};
     DialogDriver driver(kTitle, [&](HWND dialog) {
         DialogDriver::Click(dialog, IDOK);
         Sleep(300);
@@ -94,22 +93,13 @@ TEST(Dialog, AnExceptionInAHandlerEndsTheDialogWithMinusOne) {
     EXPECT_EQ(dlg.m_nCommands, 1);
 }
 
-TEST(Dialog, AModelessDialogExchangesDataOnRequestAndHidesWhenEnded) {
+TEST(Dialog, AModelessDialogExchangesOnRequestHasATipPerControlAndHidesWhenEnded) {
     CExchangeTestDlg dlg;
     ASSERT_TRUE(dlg.Create());
     EXPECT_FALSE(dlg.IsModal());
     SetDlgItemTextA(dlg.m_hWnd, IDC_T_NAME, "second");
     EXPECT_TRUE(dlg.UpdateData(TRUE));
     EXPECT_EQ(dlg.m_strName, "second");
-    ShowWindow(dlg.m_hWnd, SW_SHOWNA);
-    dlg.EndDialog(IDCANCEL);
-    EXPECT_FALSE(IsWindowVisible(dlg.m_hWnd));
-    dlg.DestroyWindow();
-}
-
-TEST(Dialog, ToolTipsCoverEveryControl) {
-    CExchangeTestDlg dlg;
-    ASSERT_TRUE(dlg.Create());
     int controls = 0;
     for (HWND child = GetWindow(dlg.m_hWnd, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
         ++controls;
@@ -118,6 +108,9 @@ TEST(Dialog, ToolTipsCoverEveryControl) {
     while (tip != nullptr && GetWindow(tip, GW_OWNER) != dlg.m_hWnd) tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr);
     ASSERT_NE(tip, nullptr);
     EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), controls);
+    ShowWindow(dlg.m_hWnd, SW_SHOWNA);
+    dlg.EndDialog(IDCANCEL);
+    EXPECT_FALSE(IsWindowVisible(dlg.m_hWnd));
     dlg.DestroyWindow();
 }
 

@@ -43,17 +43,12 @@ public:
     }
     // The first visible dialog of `thread` that has a control `childId` (0: any).
     static HWND ThreadDialog(DWORD thread, int childId = 0) {
-        struct Search { int childId; HWND found; } search = {childId, nullptr};
-        EnumThreadWindows(thread, [](HWND window, LPARAM out) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(out);
-            char className[16] = "";
-            GetClassNameA(window, className, sizeof className);
-            if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
-            if (s->childId != 0 && GetDlgItem(window, s->childId) == nullptr) return TRUE;
-            s->found = window;
-            return FALSE;
-        }, reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        for (HWND d = FindWindowExA(nullptr, nullptr, "#32770", nullptr); d != nullptr;
+             d = FindWindowExA(nullptr, d, "#32770", nullptr))
+            if (GetWindowThreadProcessId(d, nullptr) == thread && IsWindowVisible(d) &&
+                (childId == 0 || GetDlgItem(d, childId) != nullptr))
+                return d;
+        return nullptr;
     }
 
 private:

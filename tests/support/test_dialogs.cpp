@@ -5,11 +5,7 @@
 // Every rule appears (horizontal, vertical), placed so that nothing runs into
 // anything else as the window grows: the left column grows by half, the
 // middle one moves by half.
-static const struct {
-    UINT id;
-    int horz, vert;
-    BOOL erase;
-} kTestLayoutRules[] = {
+static const struct { UINT id; int horz, vert; BOOL erase; } kTestLayoutRules[] = {
     {IDC_T_STRETCH, 1, 0, FALSE},      {IDC_T_RIGHT, 2, 0, FALSE},       {IDC_T_FIXED, 0, 0, FALSE},
     {IDC_T_UNKNOWN_RULE, 7, -1, TRUE}, {IDC_T_HALF, 6, 0, FALSE},        {IDC_T_UPPER_LIST, 4, 4, FALSE},
     {IDC_T_CENTRE, 3, 3, FALSE},       {IDC_T_GROUP, 2, 1, TRUE},        {IDC_T_LOWER_LIST, 4, 5, FALSE},

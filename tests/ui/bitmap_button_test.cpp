@@ -127,8 +127,6 @@ TEST_F(BitmapButton, MovingTheMouseFromOneButtonOntoTheNextLightsOnlyTheSecond) 
     EXPECT_EQ(download.m_nState, CFtpBitmapButton::kNormal);
     EXPECT_EQ(upload.m_nState, CFtpBitmapButton::kHot);
     EXPECT_EQ(CFtpBitmapButton::s_pHotButton, &upload);
-    EXPECT_EQ(WindowPixels(download.m_hWnd).At(0, 0), m_face);
-    EXPECT_EQ(WindowPixels(upload.m_hWnd).At(0, 0), m_light);
 
     // Leaving: a move while captured, with the pointer elsewhere.
     ASSERT_EQ(GetCapture(), upload.m_hWnd);

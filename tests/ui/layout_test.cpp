@@ -76,21 +76,17 @@ const std::vector<Move> kGrownBy100x60 = {
     {IDC_T_CORNER, {100, 60, 100, 60}},  // 2, 2
 };
 
-TEST_F(Layout, EveryControlMovesByItsRules) {
+// Back at the first size after many others, the same growth gives the same
+// places: nothing drifts. Half steps round up.
+TEST_F(Layout, EveryControlMovesByItsRulesWithoutDrift) {
     GrowBy(100, 60);
     ExpectMoves(kGrownBy100x60);
-}
-
-TEST_F(Layout, HalfStepsRoundHalvesUp) {
-    GrowBy(101, 61);  // 50.5 and 30.5
-    ExpectMoves({{IDC_T_HALF, {51, 0, 51, 0}}, {IDC_T_LOWER_LIST, {0, 31, 51, 61}}, {IDC_T_MIDDLE, {51, 31, 51, 31}}});
-}
-
-TEST_F(Layout, RepeatedResizingEndsWhereTheFirstLayoutAtThatSizeWas) {
     for (int i = 0; i < 12; ++i) ResizeTo(m_size0.cx + 13 * i + 1, m_size0.cy + 7 * (i % 5) + 3);
     ResizeTo(m_size0.cx, m_size0.cy);
     GrowBy(100, 60);
     ExpectMoves(kGrownBy100x60);
+    GrowBy(101, 61);  // 50.5 and 30.5
+    ExpectMoves({{IDC_T_HALF, {51, 0, 51, 0}}, {IDC_T_LOWER_LIST, {0, 31, 51, 61}}, {IDC_T_MIDDLE, {51, 31, 51, 31}}});
 }
 
 // The first size is the least; resizable in height only, the window keeps
@@ -112,16 +108,18 @@ TEST_F(Layout, TheFirstSizeIsTheLeastAndAFixedWidthStaysEvenZoomed) {
     }
 }
 
-// A control registered again loses its old record; an id without a control
-// is ignored.
-TEST_F(Layout, ReRegisteringAControlReplacesItsRules) {
+// A control registered again loses its old record; an offset moves where a
+// control starts; an id without a control is ignored.
+TEST_F(Layout, ReRegisteringAndOffsettingChangeOnlyTheControlNamed) {
     const int count = m_dlg.GetItemCount();
     m_dlg.AddControl(IDC_T_RIGHT, 0, 2, FALSE, SWP_NOZORDER | SWP_NOACTIVATE);
+    m_dlg.OffsetControl(IDC_T_CORNER, 3, 20);
     m_dlg.AddControl(9999, 1, 1, FALSE, SWP_NOZORDER);
     m_dlg.OffsetControl(9999, 5, 5);
     EXPECT_EQ(m_dlg.GetItemCount(), count);
     GrowBy(100, 60);
-    ExpectMoves({{IDC_T_RIGHT, {0, 60, 0, 60}}});  // no longer moves right; moves down now
+    ExpectMoves({{IDC_T_RIGHT, {0, 60, 0, 60}},  // no longer moves right; moves down now
+                 {IDC_T_CORNER, {103, 80, 103, 80}}, {IDC_T_STRETCH, {0, 0, 100, 0}}});
 }
 
 TEST_F(Layout, RegistrationsKeepTheStartsOnlyWhenAskedTo) {
@@ -138,12 +136,6 @@ TEST_F(Layout, RegistrationsKeepTheStartsOnlyWhenAskedTo) {
     m_dlg.Register(false);
     GrowBy(120, 60);
     ExpectMoves({{IDC_T_CORNER, {220, 120, 220, 120}}});
-}
-
-TEST_F(Layout, OffsetControlMovesWhereAControlStarts) {
-    m_dlg.OffsetControl(IDC_T_CORNER, 3, 20);
-    GrowBy(50, 50);
-    ExpectMoves({{IDC_T_CORNER, {53, 70, 53, 70}}});
 }
 
 TEST_F(Layout, TheEraseLeavesOutControlsThatPaintThemselves) {
