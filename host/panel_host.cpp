@@ -1,6 +1,8 @@
-// ravo_panel_host: shows the panel host window with both panels on local
-// folders (the top one on the Windows folder, the bottom one on a small
-// sample site it writes into the temporary folder), to be photographed.
+// ravo_panel_host: shows the panel host window to be photographed: the
+// bottom panel on a small sample site it writes into the temporary folder,
+// the top one on the Windows folder (panel-local) or connected to an FTP
+// server on 127.0.0.1 (panel-remote, when RAVO_PANEL_FTP="PORT USER
+// PASSWORD" names one).
 //
 //   ravo_panel_host --list          the names, one a line
 //   ravo_panel_host NAME [READY]    as ravo_gallery: with READY, writes the
@@ -10,6 +12,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <thread>
 
@@ -83,12 +86,14 @@ void Photograph(CFtpPanelHostDlg* host, const std::string& readyFile) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const char* server = std::getenv("RAVO_PANEL_FTP");
     if (argc == 2 && std::string(argv[1]) == "--list") {
-        std::printf("panel-local\n");
+        std::printf(server != nullptr ? "panel-local\npanel-remote\n" : "panel-local\n");
         return 0;
     }
-    if (argc < 2 || argc > 3 || std::string(argv[1]) != "panel-local") {
-        std::fprintf(stderr, "usage: ravo_panel_host --list | panel-local [READY_FILE]\n");
+    const std::string name = argc >= 2 ? argv[1] : "";
+    if (argc < 2 || argc > 3 || (name != "panel-local" && (name != "panel-remote" || server == nullptr))) {
+        std::fprintf(stderr, "usage: ravo_panel_host --list | panel-local [READY_FILE] | panel-remote [READY_FILE]\n");
         return 2;
     }
     SetCursorPos(2000, 2000);  // out of the way of the buttons
@@ -98,6 +103,12 @@ int main(int argc, char** argv) {
     INT_PTR result = -1;
     {
         CFtpPanelHostDlg host(windows, site);
+        if (name == "panel-remote") {
+            char user[64] = "", password[64] = "";
+            std::sscanf(server, "%d %63s %63s", &host.m_site.port, user, password);
+            host.m_site.user = user;
+            host.m_site.password = password;
+        }
         std::thread photographer(Photograph, &host, argc == 3 ? std::string(argv[2]) : std::string());
         result = host.DoModal();
         photographer.join();

@@ -35,6 +35,7 @@ BOOL CFtpPanelHostDlg::OnInitDialog() {
     if (!m_strTopFolder.empty()) m_top.ShowFolder(m_strTopFolder);
     if (!m_strBottomFolder.empty()) m_bottom.ShowFolder(m_strBottomFolder);
     TheSession().SetLogWindow(this);
+    if (m_site.port != 0) ConnectTop("127.0.0.1", m_site.port, m_site.user, m_site.password, "");
     return TRUE;
 }
 

@@ -50,6 +50,13 @@ public:
     // Closes the session; the top panel is a local panel again.
     void DisconnectTop();
 
+    // A server the top panel connects to as the window opens (port 0: none).
+    struct Site {
+        int port = 0;
+        std::string user;
+        std::string password;
+    } m_site;
+
     BEGIN_MSG_MAP(CFtpPanelHostDlg, CDialog)
         ON_MESSAGE(kPingMessage, OnPing)
         ON_WM_DESTROY()
