@@ -8,7 +8,6 @@
 
 namespace {
 
-using fake::Action;
 using fake::Answer;
 
 int g_waits = 0;
@@ -19,7 +18,7 @@ TEST(WaitCallback, ASlowReplyIsReportedAndCanBeStopped) {
     struct Row { int stopAt; int result; std::vector<std::string> commands; };
     for (const Row& r : {Row{0, ftp::kOk, {"USER joe", "CWD slow", "PWD"}},
                          Row{2, ftp::kCancelled, {"USER joe", "CWD slow", "NOOP", "PWD"}}}) {
-        fake::FakeServer server(fake::LoggedIn({{Action::kPause, "700"}, Answer("250 OK"),
+        fake::FakeServer server(fake::LoggedIn({{fake::Action::kPause, "700"}, Answer("250 OK"),
                                                 Answer(r.stopAt ? "200 NOOP ok" : "257 \"/slow\""),
                                                 Answer("257 \"/\"")}));
         CUT_FTPClient client;
