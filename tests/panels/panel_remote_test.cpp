@@ -102,12 +102,14 @@ TEST(RemotePanel, EscapeEndsAWaitOnTheServer) {
     Scripted s({{Action::kPause, "3000"}, Answer("250 OK")});
     const auto names = RowNames(s.host.dlg.m_top);
     const std::string before = s.host.dlg.m_top.m_strPath;
+    PostMessageA(s.host.dlg.m_hWnd, CFtpPanelHostDlg::kPingMessage, 0, 0);  // not handled during the wait
     PostMessageA(GetDlgItem(s.host.dlg.m_hWnd, IDC_STOP), WM_KEYDOWN, VK_ESCAPE, 1);
     const auto start = std::chrono::steady_clock::now();
     s.host.dlg.m_top.ShowFolder("/slow");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
     EXPECT_EQ(names, RowNames(s.host.dlg.m_top));  // the panel as it was
     EXPECT_EQ(before, s.host.dlg.m_top.m_strPath);
+    EXPECT_EQ(0, s.host.dlg.m_nPings);
 }
 
 // Names that are not plain names are never followed or deleted; links go
