@@ -98,6 +98,17 @@ TEST(RemotePanel, ParentRowNeverAtTheRootAndOnceElsewhere) {
     }
 }
 
+TEST(RemotePanel, AListingPastTheEntryLimitShowsTheEntriesBeforeIt) {
+    Scripted s(Cd("/") + Listing(File("a") + File("b")));
+    TheSession().Client().SetMaxListingEntries(1);
+    MessageBoxReader boxes(IDOK);
+    s.host.dlg.m_top.ShowFolder("/");
+    boxes.Stop();
+    TheSession().Client().SetMaxListingEntries(500000);
+    EXPECT_EQ(std::vector<std::string>{"a"}, RowNames(s.host.dlg.m_top));
+    EXPECT_EQ(1u, boxes.Boxes().size());
+}
+
 TEST(RemotePanel, EscapeEndsAWaitOnTheServer) {
     Scripted s({{Action::kPause, "3000"}, Answer("250 OK")});
     const auto names = RowNames(s.host.dlg.m_top);
