@@ -96,10 +96,10 @@ void CFtpRemoteFileList::ReadFolder() {
     m_bListed = TRUE;
     if (m_pPathCombo != nullptr && m_pPathCombo->m_hWnd != nullptr) m_pPathCombo->SetWindowText(m_strPath);
     const int listed = ReadRemoteListing(nullptr);
-    ShowFailure(listed);
-    // A failed listing leaves the previous rows; one past the entry limit
-    // shows the entries before the limit.
-    if (listed != 0 && listed != -32) return;
+    if (listed != 0) {
+        ShowFailure(listed);  // the previous rows stay
+        return;
+    }
     DeleteAllItems();
     FreeEntries();
     SYSTEMTIME utcNow;
