@@ -1,6 +1,7 @@
 #include "settings_location.h"
 
 #include "file_probe.h"
+#include "lead_bytes.h"
 
 namespace settings {
 namespace {
@@ -22,7 +23,7 @@ std::string ExecutableSibling(const SettingsFolders& folders, const std::string&
     if (!folders.executablePath) {
         return std::string();
     }
-    const std::string folder = FolderOfPath(folders.executablePath());
+    const std::string folder = FolderOfPath(folders.executablePath(), LeadBytesOf(CP_ACP));
     return folder.empty() ? std::string() : folder + fileName;
 }
 
@@ -53,8 +54,11 @@ PerUserFile PreparePerUserFile(const SettingsFolders& folders, const std::string
 
 }  // namespace
 
-std::string FolderOfPath(const std::string& path) {
-    const size_t end = path.find_last_of("\\:");
+std::string FolderOfPath(const std::string& path, const LeadBytes& lead) {
+    const size_t backslash = FindLastCharacter(path, '\\', lead);
+    const size_t colon = FindLastCharacter(path, ':', lead);
+    size_t end = backslash == std::string::npos ? colon : backslash;
+    if (colon != std::string::npos && colon > end) end = colon;
     return end == std::string::npos ? std::string() : path.substr(0, end + 1);
 }
 

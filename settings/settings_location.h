@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "text_cut.h"
+
 namespace settings {
 
 // Shell special folders consulted.
@@ -25,7 +27,8 @@ struct SettingsFolders {
 SettingsFolders SystemSettingsFolders();
 
 // The executable's folder with its trailing "\" or ":"; "" when it has none.
-std::string FolderOfPath(const std::string& path);
+// Separators are found by character in the code page of `lead`.
+std::string FolderOfPath(const std::string& path, const LeadBytes& lead);
 
 // Chooses the settings file for `fileName`, creating the per-user folder and
 // copying a default file into it when needed. "" when nothing can be chosen.

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "ftp_settings.h"
+#include "lead_bytes.h"
+#include "settings_location.h"
 #include "test_folders.h"
 
 namespace {
@@ -77,9 +79,11 @@ TEST(SettingsLocationRuns, FindingTheFileCreatesNothing) {
 }
 
 TEST(SettingsLocationRuns, FolderOfExecutablePath) {
-    EXPECT_EQ("C:\\Program Files\\Host\\", settings::FolderOfPath("C:\\Program Files\\Host\\host.exe"));
-    EXPECT_EQ("C:", settings::FolderOfPath("C:host.exe"));
-    EXPECT_EQ("", settings::FolderOfPath("host.exe"));
+    const LeadBytes sjis = LeadBytesOf(932);  // "\x95\x5C" is one character whose second byte looks like "\"
+    EXPECT_EQ("C:\\Program Files\\Host\\", settings::FolderOfPath("C:\\Program Files\\Host\\host.exe", sjis));
+    EXPECT_EQ("C:\\Host\\", settings::FolderOfPath("C:\\Host\\\x95\x5C.exe", sjis));
+    EXPECT_EQ("C:", settings::FolderOfPath("C:host.exe", sjis));
+    EXPECT_EQ("", settings::FolderOfPath("host.exe", sjis));
 }
 
 TEST(SettingsLimits, AcceptOnlyTwoTo511) {
