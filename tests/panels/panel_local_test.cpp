@@ -58,19 +58,6 @@ TEST(PanelListing, DriveAndRelativeNamesAreCompleted) {
     for (const std::string& name : RowNames(panel)) EXPECT_NE("..", name);
 }
 
-TEST(PanelListing, HiddenAndSystemEntriesAreLeftOut) {
-    testfiles::TempFolder folder;
-    MakeFile(folder.Path("shown.txt"), 1);
-    MakeFile(folder.Path("hidden.txt"), 1);
-    MakeFile(folder.Path("system.txt"), 1);
-    CreateDirectoryA(folder.Path("hidden-folder").c_str(), nullptr);
-    SetFileAttributesA(folder.Path("hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
-    SetFileAttributesA(folder.Path("system.txt").c_str(), FILE_ATTRIBUTE_SYSTEM);
-    SetFileAttributesA(folder.Path("hidden-folder").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
-    PanelHost host("", folder.Root());
-    EXPECT_EQ((std::vector<std::string>{"..", "shown.txt"}), RowNames(host.dlg.m_bottom));
-}
-
 TEST(PanelListing, WithAConnectionOpenOldFilesLoseTheirTimeOfDay) {
     testfiles::TempFolder folder;
     MakeFile(folder.Path("old.txt"), 1, (200 * 24 + 9) * 60);
@@ -92,14 +79,21 @@ TEST(PanelListing, WithAConnectionOpenOldFilesLoseTheirTimeOfDay) {
     EXPECT_EQ(newTimes[0], newTimes[1]) << "a file younger than six months keeps its time";
 }
 
-TEST(PanelListing, AFolderDeletedSinceItWasShownKeepsThePreviousFolderOnShow) {
+TEST(PanelListing, HiddenEntriesAreLeftOutAndAFolderDeletedSinceShownKeepsThePreviousFolder) {
     testfiles::TempFolder folder;
     const std::string first = folder.Path("first");
     const std::string second = folder.Path("second");
     CreateDirectoryA(first.c_str(), nullptr);
     CreateDirectoryA(second.c_str(), nullptr);
     MakeFile(first + "\\kept.txt", 1);
+    // Hidden and system entries are never shown.
+    for (const char* name : {"\\hidden.txt", "\\system.txt"}) MakeFile(first + name, 1);
+    CreateDirectoryA((first + "\\hidden-folder").c_str(), nullptr);
+    SetFileAttributesA((first + "\\hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesA((first + "\\system.txt").c_str(), FILE_ATTRIBUTE_SYSTEM);
+    SetFileAttributesA((first + "\\hidden-folder").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
     PanelHost host("", first);
+    EXPECT_EQ((std::vector<std::string>{"..", "kept.txt"}), RowNames(host.dlg.m_bottom));
     CFtpFileList& panel = host.dlg.m_bottom;
     panel.ShowFolder(second);
     panel.ShowFolder(first);
