@@ -29,8 +29,9 @@ std::string Upper(std::string text) {
 }  // namespace
 
 ftp::WaitTick* IdleTick::Begin() {
+    // The period runs on from the last call, not from this command: a walk
+    // of many shorter waits still calls back every 100 ms.
     if (ftp::WaitTick* running = ftp::CurrentWaitTick()) return running;
-    m_last = std::chrono::steady_clock::now();
     return this;
 }
 

@@ -5,6 +5,7 @@
 // are skipped with a note in the log. Links are never followed, and a depth
 // bound and the record of folders already entered (as the server names
 // them after each change) stop a server whose folders contain themselves.
+#include <chrono>
 #include <set>
 #include <string>
 #include <vector>
@@ -40,6 +41,18 @@ int ChangeTo(const std::string& folder, std::string* current) {
 struct CFtpRemoteFileList::TreeWalk {
     std::set<std::string> visited;
     std::string loopFolder;  // where the walk was stopped, when it was
+    bool stopped = false;
+    std::chrono::steady_clock::time_point lastPump = std::chrono::steady_clock::now();
+
+    // Between items, at most every 100 ms: a walk of many quick commands
+    // never waits long enough for the engine to call back, yet the window
+    // must paint and see a stop. Once asked, the stop holds for the walk.
+    bool StopAsked() {
+        const auto now = std::chrono::steady_clock::now();
+        if (stopped || now - lastPump < std::chrono::milliseconds(100)) return stopped;
+        lastPump = now;
+        return stopped = OnServerWait() != 0;
+    }
 };
 
 int CFtpRemoteFileList::CopyFolderRecords(const std::string& folder, TreeWalk& walk,
@@ -82,6 +95,7 @@ int CFtpRemoteFileList::RemoveTree(const std::string& folder, TreeWalk& walk, in
     std::vector<CUT_DIRINFO> records;
     int r = CopyFolderRecords(folder, walk, &records);
     for (size_t i = 0; r == 0 && i < records.size(); ++i) {
+        if (walk.StopAsked()) return -4;
         const std::string path = MakePath(folder, records[i].fileName);
         if (records[i].fileType == kDirEntryFolder) {
             r = RemoveTree(path, walk, depth + 1);
@@ -129,7 +143,7 @@ void CFtpRemoteFileList::SumTree(const std::string& folder, uint64_t& total, Tre
     std::vector<CUT_DIRINFO> records;
     if (CopyFolderRecords(folder, walk, &records) != 0) return;  // nothing added
     for (const CUT_DIRINFO& record : records) {
-        if (!walk.loopFolder.empty()) return;
+        if (!walk.loopFolder.empty() || walk.StopAsked()) return;
         if (record.fileType == kDirEntryFile && record.fileSize64 > 0) {
             total += static_cast<uint64_t>(record.fileSize64);
         } else if (record.fileType == kDirEntryFolder) {

@@ -107,6 +107,17 @@ TEST(RemotePanel, EscapeEndsAWaitOnTheServer) {
     EXPECT_EQ(0, s.host.dlg.m_nPings);
 }
 
+TEST(RemotePanel, EscapeStopsAWalkOfQuickCommands) {
+    std::string listing;
+    Steps deletes;
+    for (int i = 0; i < 200; ++i) listing += File("f" + std::to_string(i));
+    for (int i = 0; i < 200; ++i) deletes = deletes + Steps{{Action::kPause, "20"}, Answer("250 Gone")};
+    Scripted s(Steps{Answer("257 \"/\"")} + Cd("/t") + Listing(listing) + deletes);
+    PostMessageA(GetDlgItem(s.host.dlg.m_hWnd, IDC_STOP), WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_EQ(-4, s.host.dlg.m_top.RemoveFolder("/t"));
+    EXPECT_LT(s.After().size(), 40u);
+}
+
 // Names that are not plain names are never followed or deleted; links go
 // as links; the session comes back to where it was and lists it.
 TEST(RemotePanel, RecursiveDeleteStaysInsideTheTree) {
@@ -121,9 +132,7 @@ TEST(RemotePanel, RecursiveDeleteStaysInsideTheTree) {
                                         "RMD /t", "PASV", "LIST"}), s.After());
 }
 
-// A folder that lists itself (the server names the same folder after the
-// change): the size walk stops there with what it counted.
-TEST(RemotePanel, FolderSizeStopsAtAFolderThatContainsItself) {
+TEST(RemotePanel, FolderSizeStopsAtAFolderThatContainsItself) {  // the server names it again
     Scripted s(Steps{Answer("257 \"/\"")} + Cd("/loop") + Listing(File("f", "3000000000") + Dir("loop")) +
                Cd("/loop") + Cd("/") + Listing(""));
     uint64_t total = 0;
@@ -140,11 +149,10 @@ TEST(RemotePanel, BlanksQuestionOncePerListingAndCancelTransfersNothing) {
     const Steps upload = {{Action::kExpectPasv, ""}, Answer("150 Send"), {Action::kReceiveData, ""},
                           {Action::kReply, "226 Done"}};
     Scripted s(Steps{Answer("200 Type set")} + upload + upload);
-    CFtpRemoteFileList& top = s.host.dlg.m_top;
     for (int answer : {IDCANCEL, IDOK}) {  // then no question for the second upload
         MessageBoxReader boxes(answer);
         for (int i = answer == IDOK ? 2 : 1; i > 0; --i)
-            EXPECT_EQ(answer == IDOK ? 0 : -4, top.PutFile(source, "/my page.htm"));
+            EXPECT_EQ(answer == IDOK ? 0 : -4, s.host.dlg.m_top.PutFile(source, "/my page.htm"));
         boxes.Stop();
         ASSERT_EQ(1u, boxes.Boxes().size());
         EXPECT_EQ(LoadResourceString(IDS_ASK_SPACES), boxes.Boxes()[0].text);
@@ -185,7 +193,6 @@ TEST(RemotePanel, WebViewOpensTheFileThroughTheSiteAddress) {
 // and the recursive delete removes the whole tree.
 TEST(RemotePanel, SizeAndDeleteOfATreeOnARealServer) {
     const testservers::Server server = testservers::Load("pyftpdlib");
-    ASSERT_NE(0, server.port);
     const std::string name = "remote-tree-" + std::to_string(GetCurrentProcessId());
     const std::string root = server.root + "\\" + name;
     for (const char* folder : {"", "\\sub", "\\sub\\deep"}) CreateDirectoryA((root + folder).c_str(), nullptr);
@@ -194,11 +201,10 @@ TEST(RemotePanel, SizeAndDeleteOfATreeOnARealServer) {
     MakeFile(root + "\\sub\\deep\\x.txt", 1);
     PanelHost host;
     ASSERT_EQ(0, host.dlg.ConnectTop("127.0.0.1", server.port, server.user, server.password, "/" + name));
-    CFtpRemoteFileList& top = host.dlg.m_top;
     uint64_t total = 0;
-    top.GetFolderSize("/" + name, total);
+    host.dlg.m_top.GetFolderSize("/" + name, total);
     EXPECT_EQ(5368709120ull + 101, total);
-    EXPECT_EQ(0, top.RemoveFolder("/" + name));  // from inside it: the session goes up first
+    EXPECT_EQ(0, host.dlg.m_top.RemoveFolder("/" + name));  // from inside it: the session goes up first
     EXPECT_FALSE(Exists(root));
 }
 
