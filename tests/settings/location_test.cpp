@@ -20,7 +20,7 @@ enum class Obstacle { None, UserFolderUnknown, VendorNameIsAFile, CopyTargetIsAF
 
 void WriteMarked(const std::string& path, int mark) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    WriteTextFile(path, "[Defaults]\r\nWindowX=" + std::to_string(mark) + "\r\n");
+    WriteFile(path, "[Defaults]\r\nWindowX=" + std::to_string(mark) + "\r\n");
 }
 
 struct LocationCase {
@@ -54,7 +54,7 @@ TEST(SettingsLocation, ChoosesFileAndCopiesDefaults) {
         settings::SettingsFolders lookup = folders.Folders();
         const std::string userFolder = c.obstacle == Obstacle::UserFolderUnknown ? "" : folders.UserAppData();
         lookup.specialFolder = [&](int id) { return id == 26 ? userFolder : folders.Folders().specialFolder(id); };
-        if (c.obstacle == Obstacle::VendorNameIsAFile) WriteTextFile(folders.UserAppData() + "\\Quorvik", "");
+        if (c.obstacle == Obstacle::VendorNameIsAFile) WriteFile(folders.UserAppData() + "\\Quorvik", "");
         if (c.obstacle == Obstacle::CopyTargetIsAFolder) std::filesystem::create_directories(folders.PerUserFile());
         const FtpSettings opened("ravoFtp.ini", lookup);
         const std::string paths[] = {"", folders.PerUserFile(), folders.AllUsersFile(), folders.BesideExecutable()};

@@ -68,7 +68,7 @@ TEST_F(StoredPasswords, EveryByteValueKeepsTheFileWellFormedAndReadsBack) {
         profile.m_fwPassword = "f" + profile.m_password;
         profile.m_fwHost = "after";
         Settings().WriteProfile(profile);
-        ASSERT_EQ("", FirstBadLine(ReadTextFile(Path()))) << "value " << value;
+        ASSERT_EQ("", FirstBadLine(ReadFile(Path()))) << "value " << value;
         FtpProfile read;
         ASSERT_EQ(1, Settings().ReadProfile("bytes", &read)) << "value " << value;
         ASSERT_TRUE(profile == read) << "value " << value;

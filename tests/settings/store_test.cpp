@@ -48,7 +48,7 @@ TEST_F(Defaults, UnwritableFileKeepsStoredProfilesWhole) {
     Reopen();
     for (const char* name : {"alpha", "beta", "gamma"}) Settings().WriteProfile(MakeProfile(name, name, "pw"));
     Settings().AddPathHistory("Local History", "C:\\kept");
-    const std::string before = ReadTextFile(Path());
+    const std::string before = ReadFile(Path());
 
     HANDLE lock = CreateFileA(Path().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
@@ -60,7 +60,7 @@ TEST_F(Defaults, UnwritableFileKeepsStoredProfilesWhole) {
     Settings().FlushSettings();
     CloseHandle(lock);
 
-    EXPECT_EQ(before, ReadTextFile(Path()));
+    EXPECT_EQ(before, ReadFile(Path()));
 }
 
 TEST(SettingsWithoutFile, ActAsEmptyAndReadOnly) {

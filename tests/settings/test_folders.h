@@ -8,23 +8,16 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "ftp_settings.h"
+#include "test_files.h"
 
 namespace testing_support {
 
-inline void WriteTextFile(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-inline std::string ReadTextFile(const std::string& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
+using testfiles::ReadFile;
+using testfiles::WriteFile;
 inline bool FileExists(const std::string& path) { return std::filesystem::is_regular_file(path); }
 inline bool FolderExists(const std::string& path) { return std::filesystem::is_directory(path); }
 
@@ -39,16 +32,9 @@ inline void WriteRaw(const std::string& ini, const std::string& section, const c
 class TestFolders {
 public:
     TestFolders() {
-        static int s_count = 0;
-        m_root = (std::filesystem::temp_directory_path() /
-                  ("ravo-settings-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(s_count++))).string();
         for (const char* folder : {"\\roaming", "\\programdata", "\\program"}) {
             std::filesystem::create_directories(m_root + folder);
         }
-    }
-    ~TestFolders() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_root, ignored);
     }
     std::string UserAppData() const { return m_root + "\\roaming"; }      // special folder 26
     std::string CommonAppData() const { return m_root + "\\programdata"; } // special folder 35
@@ -62,7 +48,8 @@ public:
     }
 
 private:
-    std::string m_root;
+    testfiles::TempFolder m_temp;
+    const std::string m_root = m_temp.Root();
 };
 
 // A settings file of the test's own, at the per-user location.
