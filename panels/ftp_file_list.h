@@ -31,6 +31,12 @@
 
 class IFtpPanelOwner;
 
+// Opens `file` with the shell ("open", shown normally), with `parameters`
+// when not null; the shell's answer (above 32 is success). Tests replace it
+// to see what a view would open.
+using ShellOpenFunction = INT_PTR (*)(HWND owner, const char* file, const char* parameters);
+INT_PTR ShellOpenDefault(HWND owner, const char* file, const char* parameters);
+
 class CFtpFileList : public CListCtrl {
 public:
     CFtpFileList();
@@ -109,12 +115,17 @@ public:
     BOOL m_bDragging = FALSE;
     POINT m_ptDragHotSpot = {0, 0};
     HIMAGELIST m_pDragImage = nullptr;
+    // How both views (local and remote) open a file; the shell by default.
+    static ShellOpenFunction s_pShellOpen;
     // The lead bytes of the code page of local names: separators and cuts
     // are found by character. The process's ANSI code page.
     LeadBytes m_leadBytes = LeadBytesOf(CP_ACP);
 
 protected:
     HWND OwnerWindow() const;
+    // Opens a local file as the local view does: a lower-cased `path` that
+    // holds ".pkg" goes to Notepad, anything else opens itself.
+    BOOL OpenLocalFile(const std::string& path) const;
     int InsertRow(int index, FileEntry* entry) const;
 
 private:

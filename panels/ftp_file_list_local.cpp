@@ -75,20 +75,25 @@ std::string CFtpFileList::MakePath(const std::string& folder, const std::string&
     return folder + name;
 }
 
+INT_PTR ShellOpenDefault(HWND owner, const char* file, const char* parameters) {
+    return reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", file, parameters, nullptr, SW_SHOWNORMAL));
+}
+
+ShellOpenFunction CFtpFileList::s_pShellOpen = ShellOpenDefault;
+
+BOOL CFtpFileList::OpenLocalFile(const std::string& path) const {
+    // Package files are text that no program is associated with: Notepad shows them.
+    const size_t package = path.find(".pkg");
+    if (package != std::string::npos && package > 1 && s_pShellOpen(OwnerWindow(), "NOTEPAD.EXE", path.c_str()) > 32)
+        return TRUE;
+    return s_pShellOpen(OwnerWindow(), path.c_str(), nullptr) > 32;
+}
+
 BOOL CFtpFileList::ViewFile(const std::string& name) {
     // Lowered by character: a second byte that looks like a capital letter
     // is part of another character and stays, or the path would name
     // another file.
-    const std::string path = LowerAsciiLetters(MakePath(m_strPath, name), m_leadBytes);
-    // Package files are text that no program is associated with: Notepad shows them.
-    const size_t package = path.find(".pkg");
-    if (package != std::string::npos && package > 1) {
-        const auto started = reinterpret_cast<INT_PTR>(
-            ShellExecuteA(OwnerWindow(), "open", "NOTEPAD.EXE", path.c_str(), nullptr, SW_SHOWNORMAL));
-        if (started > 32) return TRUE;
-    }
-    const auto opened = reinterpret_cast<INT_PTR>(ShellExecuteA(OwnerWindow(), "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    return opened > 32;
+    return OpenLocalFile(LowerAsciiLetters(MakePath(m_strPath, name), m_leadBytes));
 }
 
 void CFtpFileList::ReadFolder() {

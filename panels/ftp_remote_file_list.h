@@ -18,12 +18,6 @@
 #include "dirinfo.h"
 #include "ftp_file_list.h"
 
-// Opens `file` with the shell ("open", shown normally), with `parameters`
-// when not null; the shell's answer (above 32 is success). Tests replace it
-// to see what would be opened.
-using ShellOpenFunction = INT_PTR (*)(HWND owner, const char* file, const char* parameters);
-INT_PTR ShellOpenDefault(HWND owner, const char* file, const char* parameters);
-
 // The time a listed entry shows (before the server's clock offset): what
 // the listing leaves out (year or month 0) is taken from `utcNow`, day 0 is
 // the first, hour 24 is midnight; a date the calendar does not have gives
@@ -52,9 +46,6 @@ public:
     std::string m_strSiteFolder;  // the folder on the server the address shows
     BOOL m_bSpaceAsked = FALSE;   // the blanks question was dealt with since the last listing
 
-    // How ViewFile opens what it made; the shell by default.
-    static ShellOpenFunction s_pShellOpen;
-
     // Walk bounds of the recursive delete and size: deeper trees, or more
     // folders than this, are taken for a server whose folders contain
     // themselves.
@@ -66,7 +57,6 @@ private:
     int ShowFailure(int code) const;
     void AddRemoteEntry(const CUT_DIRINFO& record, const std::string& folderText, const FILETIME& now,
                         bool* parentListed);
-    BOOL OpenLocal(const std::string& path);
     int CopyFolderRecords(const std::string& folder, TreeWalk& walk, std::vector<CUT_DIRINFO>* records);
     int RemoveTree(const std::string& folder, TreeWalk& walk, int depth);
     void SumTree(const std::string& folder, uint64_t& total, TreeWalk& walk, int depth);

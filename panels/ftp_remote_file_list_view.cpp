@@ -4,8 +4,6 @@
 // and opened as a local file.
 #include "ftp_remote_file_list.h"
 
-#include <shellapi.h>
-
 #include <cstdio>
 
 #include "ftp_session.h"
@@ -33,12 +31,6 @@ bool IsPlainName(const std::string& name) {
 
 }  // namespace
 
-INT_PTR ShellOpenDefault(HWND owner, const char* file, const char* parameters) {
-    return reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", file, parameters, nullptr, SW_SHOWNORMAL));
-}
-
-ShellOpenFunction CFtpRemoteFileList::s_pShellOpen = ShellOpenDefault;
-
 std::string CFtpRemoteFileList::SiteRelativePart(const std::string& folder, const std::string& siteFolder) {
     const std::string p = WithoutTrailingSlash(folder);
     const std::string s = WithoutTrailingSlash(siteFolder);
@@ -64,15 +56,6 @@ std::string CFtpRemoteFileList::SiteRelativePart(const std::string& folder, cons
         }
     }
     return relative;
-}
-
-BOOL CFtpRemoteFileList::OpenLocal(const std::string& localPath) {
-    const std::string path = LowerAsciiLetters(localPath, m_leadBytes);
-    // Package files are text that no program is associated with: Notepad shows them.
-    const size_t package = path.find(".pkg");
-    if (package != std::string::npos && package > 1 && s_pShellOpen(OwnerWindow(), "NOTEPAD.EXE", path.c_str()) > 32)
-        return TRUE;
-    return s_pShellOpen(OwnerWindow(), path.c_str(), nullptr) > 32;
 }
 
 BOOL CFtpRemoteFileList::ViewFile(const std::string& name) {
@@ -102,5 +85,5 @@ BOOL CFtpRemoteFileList::ViewFile(const std::string& name) {
         if (r != -4) ShowFailure(r);
         return -4;
     }
-    return OpenLocal(localPath);
+    return OpenLocalFile(LowerAsciiLetters(localPath, m_leadBytes));
 }

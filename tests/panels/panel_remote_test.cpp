@@ -163,7 +163,9 @@ TEST(RemotePanel, BlanksQuestionOncePerListingAndCancelTransfersNothing) {
 
 TEST(RemotePanel, WebViewOpensTheFileThroughTheSiteAddress) {
     static std::string opened;
-    CFtpRemoteFileList::s_pShellOpen = [](HWND, const char* file, const char*) -> INT_PTR { return opened = file, 33; };
+    CFtpFileList::s_pShellOpen = [](HWND, const char* file, const char* more) -> INT_PTR {
+        return opened = std::string(file) + (more ? std::string(" ") + more : ""), 33;
+    };
     PanelHost host;
     CFtpRemoteFileList& top = host.dlg.m_top;
     top.m_bRemote = TRUE;
@@ -186,7 +188,15 @@ TEST(RemotePanel, WebViewOpensTheFileThroughTheSiteAddress) {
     EXPECT_EQ(-4, top.ViewFile("..\\evil.exe"));
     boxes.Stop();
     EXPECT_TRUE(boxes.Boxes().empty() && opened.empty());
-    CFtpRemoteFileList::s_pShellOpen = ShellOpenDefault;
+    // The local view, through the same seam: a package file goes to Notepad.
+    top.m_bRemote = FALSE;
+    top.m_strPath = "C:\\Web";
+    using Opened = std::pair<std::string, std::string>;  // name, what opens
+    for (const Opened& r : {Opened{"X.Pkg", "NOTEPAD.EXE c:\\web\\x.pkg"}, Opened{"A.htm", "c:\\web\\a.htm"}}) {
+        EXPECT_TRUE(top.ViewFile(r.first));
+        EXPECT_EQ(r.second, opened);
+    }
+    CFtpFileList::s_pShellOpen = ShellOpenDefault;
 }
 
 // A prepared tree on a real server: a 5 GiB file sorts and sums in 64 bits,
