@@ -84,20 +84,4 @@ void CFtpPanelHostDlg::DisconnectTop() {
     m_top.ShowFolder("");  // the process's current folder
 }
 
-// Nothing but painting is dispatched: the window is not busy while a panel
-// lists, so a click or key handled now could start a second command on the
-// one connection in the middle of this one. Keys and clicks that came
-// meanwhile are dropped; Escape or a press on Stop ends the wait.
-int CFtpPanelHostDlg::PumpWhileWaiting() {
-    const HWND stop = ::GetDlgItem(m_hWnd, IDC_STOP);
-    bool cancel = false;
-    MSG msg;
-    while (PeekMessageA(&msg, m_hWnd, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE | PM_NOYIELD))
-        cancel = cancel || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE);
-    while (PeekMessageA(&msg, m_hWnd, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE | PM_NOYIELD))
-        cancel = cancel || (msg.hwnd == stop && msg.message == WM_LBUTTONDOWN);
-    // Bounded: a window that does not validate its region would come back at once.
-    for (int i = 0; i < 64 && PeekMessageA(&msg, m_hWnd, WM_PAINT, WM_PAINT, PM_REMOVE | PM_NOYIELD); ++i)
-        DispatchMessageA(&msg);
-    return cancel ? 1 : 0;
-}
+int CFtpPanelHostDlg::PumpWhileWaiting() { return m_feedback.PumpWhileWaiting(m_hWnd, IDC_STOP) ? 1 : 0; }

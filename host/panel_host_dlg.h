@@ -39,7 +39,7 @@ public:
     int ShowTransferProgress(unsigned long bytes, int direction) override {
         return m_feedback.ShowTransferProgress(bytes, direction) ? 1 : 0;
     }
-    // A wait on the server: paint, Stop and Escape only.
+    // A wait on the server: the feedback's pump (paint, Stop and Escape only).
     int PumpWhileWaiting() override;
 
     // Connects the session (passive, no proxy) and turns the top panel into

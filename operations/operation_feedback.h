@@ -4,7 +4,8 @@
 // lasts as long as the window, so it carries over from one operation to the
 // next until the reset call ShowTransferProgress(0, 0).
 //
-//   pump_messages.cpp      PumpMessages: Stop and Escape, cursor, repaint
+//   pump_messages.cpp      PumpMessages: Stop and Escape, cursor, repaint;
+//                          PumpWhileWaiting: painting only, during a wait
 //   transfer_progress.cpp  ShowTransferProgress: bar, byte line, title percent
 #pragma once
 
@@ -22,6 +23,12 @@ public:
     // key-down or left-button message for `stopButton` asks to stop. Lets
     // the window handle its other waiting messages (painting) meanwhile.
     bool PumpMessages(HWND stopButton);
+
+    // While one command waits on the server (the window's commands still
+    // enabled): dispatches only the painting of `window` and its children,
+    // drops every key and click, and is true when Escape, or a press on the
+    // child `stopId`, asks to end the wait.
+    bool PumpWhileWaiting(HWND window, int stopId);
 
     // `bytes` of the current file so far; direction 1 sending, 2 receiving,
     // anything else no transfer (0, 0 resets the display before each item).

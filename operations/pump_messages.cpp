@@ -55,3 +55,23 @@ bool CFtpOperationFeedback::PumpMessages(HWND stopButton) {
     }
     return cancel;
 }
+
+// Nothing but painting is dispatched: a window that lists or sends one
+// command is not busy with its commands disabled, so a click or key handled
+// now could start a second command on the one connection in the middle of
+// this one. Keys and clicks that came meanwhile are dropped.
+bool CFtpOperationFeedback::PumpWhileWaiting(HWND window, int stopId) {
+    // A null filter would take every window's messages.
+    if (window == nullptr) return false;
+    const HWND stop = GetDlgItem(window, stopId);
+    bool cancel = false;
+    MSG msg;
+    while (PeekMessageA(&msg, window, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE | PM_NOYIELD))
+        cancel = cancel || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE);
+    while (PeekMessageA(&msg, window, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE | PM_NOYIELD))
+        cancel = cancel || (stop != nullptr && msg.hwnd == stop && msg.message == WM_LBUTTONDOWN);
+    // Bounded: a window that does not validate its region would come back at once.
+    for (int i = 0; i < 64 && PeekMessageA(&msg, window, WM_PAINT, WM_PAINT, PM_REMOVE | PM_NOYIELD); ++i)
+        DispatchMessageA(&msg);
+    return cancel;
+}
