@@ -19,8 +19,6 @@ namespace {
 // The folder the server reports after a failed change can be long; the
 // panel takes it whole.
 constexpr int kReportedFolderSize = 65535;
-// Not in the string table: the listing shows it where a folder shows "<dir>".
-constexpr const char* kLinkText = "<link>";
 
 FILETIME StartOfUtcDay(SYSTEMTIME today) {
     today.wHour = today.wMinute = today.wSecond = today.wMilliseconds = 0;
@@ -75,7 +73,7 @@ void CFtpRemoteFileList::ReadFolder() {
         CFtpFileList::ReadFolder();
         return;
     }
-    const std::string folderText = LoadResourceString(IDS_DIR);
+    const SizeTexts texts = {LoadResourceString(IDS_DIR), LoadResourceString(IDS_LINK)};
     CWaitCursor wait;
     m_bSpaceAsked = FALSE;
     std::vector<char> reported(kReportedFolderSize + 1, '\0');
@@ -110,20 +108,20 @@ void CFtpRemoteFileList::ReadFolder() {
     CUT_DIRINFO record;
     for (int i = 0; i < count; ++i) {
         if (GetRemoteEntry(i, &record) != 0) continue;
-        AddRemoteEntry(record, folderText, RemoteListedTime(record, utcNow), &parentListed);
+        AddRemoteEntry(record, texts, RemoteListedTime(record, utcNow), &parentListed);
     }
     if (m_strPath != "/" && !parentListed) {
         auto parent = std::make_unique<FileEntry>();
         parent->nImage = IMG_PARENT;
         parent->strName = "..";
-        parent->strSize = folderText;
+        parent->strSize = texts.folder;
         parent->ftModified = StartOfUtcDay(utcNow);
         parent->strModified = FormatTimeText(parent->ftModified);
         m_entries.push_back(parent.release());
     }
 }
 
-void CFtpRemoteFileList::AddRemoteEntry(const CUT_DIRINFO& record, const std::string& folderText,
+void CFtpRemoteFileList::AddRemoteEntry(const CUT_DIRINFO& record, const SizeTexts& texts,
                                         const FILETIME& listed, bool* parentListed) {
     const std::string name = record.fileName;
     auto entry = std::make_unique<FileEntry>();
@@ -139,7 +137,7 @@ void CFtpRemoteFileList::AddRemoteEntry(const CUT_DIRINFO& record, const std::st
             *parentListed = true;
         }
         entry->nImage = name == ".." ? IMG_PARENT : record.fileType == kDirEntryLink ? IMG_LINK : IMG_FOLDER;
-        entry->strSize = entry->nImage == IMG_LINK ? kLinkText : folderText;
+        entry->strSize = entry->nImage == IMG_LINK ? texts.link : texts.folder;
     }
     entry->ftModified = FileTimeFromInt64(FileTimeToInt64(listed) + GetClockOffset());
     entry->strModified = FormatTimeText(entry->ftModified);

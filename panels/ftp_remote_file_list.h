@@ -55,7 +55,11 @@ public:
 private:
     struct TreeWalk;
     int ShowFailure(int code) const;
-    void AddRemoteEntry(const CUT_DIRINFO& record, const std::string& folderText, const FILETIME& now,
+    struct SizeTexts {
+        std::string folder;  // "<dir>"
+        std::string link;    // "<link>"
+    };
+    void AddRemoteEntry(const CUT_DIRINFO& record, const SizeTexts& texts, const FILETIME& now,
                         bool* parentListed);
     int CopyFolderRecords(const std::string& folder, TreeWalk& walk, std::vector<CUT_DIRINFO>* records);
     int RemoveTree(const std::string& folder, TreeWalk& walk, int depth);

@@ -14,6 +14,8 @@
 #include "ftp_panel_owner.h"
 #include "ftp_session.h"
 #include "message_boxes.h"
+#include "message_text.h"
+#include "module.h"
 #include "resource.h"
 #include "session_ops.h"
 #include "wait_cursor.h"
@@ -80,8 +82,7 @@ int CFtpRemoteFileList::CopyFolderRecords(const std::string& folder, TreeWalk& w
         if (IsPlainName(record.fileName)) {
             records->push_back(record);
         } else if (std::string(record.fileName) != "." && std::string(record.fileName) != "..") {
-            session.LogText("Skipped \"" + std::string(record.fileName) + "\" in " + folder +
-                            ": the server listed a name that is not a plain name.");
+            session.LogText(InsertTexts(LoadResourceString(IDS_LOG_SKIPPED_NAME), record.fileName, folder));
         }
     }
     return 0;
@@ -127,8 +128,7 @@ int CFtpRemoteFileList::RemoveFolder(const std::string& path) {
     const int relisted = ReadRemoteListing(nullptr);
     if (r == 0) r = relisted;
     if (!walk.loopFolder.empty()) {
-        TheSession().LogText("Stopped in " + walk.loopFolder +
-                             ": the server's folders contain themselves or nest too deep.");
+        TheSession().LogText(InsertTexts(LoadResourceString(IDS_LOG_DELETE_STOPPED), walk.loopFolder, ""));
         ShowError(OwnerWindow(), IDS_CANNOT_DELETE_FOLDER, path, "");
         return -4;
     }
@@ -165,6 +165,5 @@ void CFtpRemoteFileList::GetFolderSize(const std::string& folder, uint64_t& tota
     if (!start.empty()) ChangeTo(start, nullptr);
     ReadRemoteListing(nullptr);
     if (!walk.loopFolder.empty())
-        TheSession().LogText("Size counted up to " + walk.loopFolder +
-                             ": the server's folders contain themselves or nest too deep.");
+        TheSession().LogText(InsertTexts(LoadResourceString(IDS_LOG_SIZE_STOPPED), walk.loopFolder, ""));
 }

@@ -7,6 +7,9 @@
 #include <cstdio>
 
 #include "ftp_session.h"
+#include "message_text.h"
+#include "module.h"
+#include "resource.h"
 #include "session_ops.h"
 
 namespace {
@@ -76,7 +79,7 @@ BOOL CFtpRemoteFileList::ViewFile(const std::string& name) {
     // A name from the server that is not a plain name could write (and open)
     // a file outside the temporary folder.
     if (!IsPlainName(name)) {
-        TheSession().LogText("Not viewed: \"" + name + "\" is not a plain file name.");
+        TheSession().LogText(InsertTexts(LoadResourceString(IDS_LOG_NOT_VIEWED), name, ""));
         return -4;
     }
     const std::string localPath = CFtpFileList::MakePath(temp, name);

@@ -267,3 +267,9 @@
 #define IDS_LABEL_HOST 180
 #define IDS_LABEL_USER 181
 #define IDS_LABEL_PASSWORD 182
+// The remote panel: the size text of a link and its notes in the log.
+#define IDS_LINK 191
+#define IDS_LOG_SKIPPED_NAME 192
+#define IDS_LOG_DELETE_STOPPED 193
+#define IDS_LOG_SIZE_STOPPED 194
+#define IDS_LOG_NOT_VIEWED 195
