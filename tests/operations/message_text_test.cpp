@@ -37,13 +37,15 @@ TEST(MessageText, InsertsAreReplacedOnceAndNeverSearchedAgain) {
     EXPECT_EQ("%3 %% % aab", InsertTexts("%3 %% % %1%1%2", "a", "b"));
 }
 
+struct TextCase {
+    std::string input;
+    const LeadBytes* lead;
+    std::string expected;
+};
+
 TEST(MessageText, ServerLinesAreOneLineEachLongOnesCutAndSixteenCutsAtMost) {
     const std::string x65(65, 'x');
-    struct Case {
-        std::string message;
-        const LeadBytes* lead;
-        std::string expected;
-    } const cases[] = {
+    const TextCase cases[] = {
         {"550 No such file.\r\n550-Second line\r\n\r\n\n550 end\r\n", &kSingle,
          "    550 No such file.    550-Second line    550 end"},
         {"", &kSingle, ""},
@@ -57,22 +59,18 @@ TEST(MessageText, ServerLinesAreOneLineEachLongOnesCutAndSixteenCutsAtMost) {
         // Short lines between long ones are kept until the sixteenth cut.
         {Repeat(x65 + "\nok\n", 17), &kSingle, Repeat("    " + std::string(60, 'x') + "...    ok", 15) + "    " + std::string(60, 'x') + "..."},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.expected, ShapeServerLines(c.message, *c.lead)) << c.message;
+    for (const TextCase& c : cases) EXPECT_EQ(c.expected, ShapeServerLines(c.input, *c.lead)) << c.input;
 }
 
 TEST(MessageText, LongNamesShowTheirFirstTwelveBytesWithoutSplittingACharacter) {
-    struct Case {
-        std::string name;
-        const LeadBytes* lead;
-        std::string expected;
-    } const cases[] = {
+    const TextCase cases[] = {
         {"sixteen-chars-16", &kSingle, "sixteen-chars-16"},
         {"a-long-name-17.ht", &kSingle, "a-long-name-..."},
         {"abcdefghijk" + kTable + "defgh", &kJapanese, "abcdefghijk..."},
         {"abcdefghij" + kKanjiA + "defgh", &kJapanese, "abcdefghij" + kKanjiA + "..."},
         {Repeat(kTable, 9), &kJapanese, Repeat(kTable, 6) + "..."},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.expected, ShortName(c.name, *c.lead)) << c.name;
+    for (const TextCase& c : cases) EXPECT_EQ(c.expected, ShortName(c.input, *c.lead)) << c.input;
 }
 
 TEST(MessageText, SeparatorsAndLettersAreFoundByCharacter) {

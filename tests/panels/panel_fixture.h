@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -43,13 +44,10 @@ inline void MakeFile(const std::string& path, size_t size, long long minutesAgo 
 
 // A sparse file: its size without the disk space.
 inline bool MakeSparseFile(const std::string& path, long long size) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    LARGE_INTEGER end;
-    end.QuadPart = size;
-    const bool made = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-    CloseHandle(file);
-    return made;
+    testfiles::WriteFile(path, "");
+    std::error_code error;
+    std::filesystem::resize_file(path, static_cast<uintmax_t>(size), error);
+    return !error;
 }
 
 inline bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
