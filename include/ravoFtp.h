@@ -111,6 +111,20 @@ typedef int(WINAPI *FTP_PATH_FN)(LPCSTR);          /* MakeDir, RemoveDir, Remove
 typedef int(WINAPI *FTP_TWO_PATHS_FN)(LPCSTR, LPCSTR);  /* Get/Put/Send/ReceiveFile, Rename */
 typedef int(WINAPI *FTP_GETLASTMESSAGE_FN)(LPSTR, int);
 
+/* ---- The file manager "FTP Quill" (ordinals 801, 804) ---------------- */
+
+/* Runs the file manager modally, owned by parent (may be null), and
+ * returns 0 when it closes, whatever happened inside. A second call while
+ * it runs returns 0 at once. */
+RAVOFTP_API int WINAPI FTP_ApplDlg(HWND parent);
+
+/* The same; when localFolder names an existing folder, both panels start
+ * there (it wins over the folders the window remembers). */
+RAVOFTP_API int WINAPI FTP_ApplDlg2(HWND parent, LPCSTR localFolder);
+
+typedef int(WINAPI *FTP_APPLDLG_FN)(HWND);
+typedef int(WINAPI *FTP_APPLDLG2_FN)(HWND, LPCSTR);
+
 /* ---- Dial-up connection control (ordinals 810-813) ------------------- */
 
 /* Non-zero when the system reports an Internet connection. *byModem gets 1

@@ -1,0 +1,132 @@
+// CFtpMainDlg: the file manager "FTP Quill" on template 102: the top panel
+// (the site while a session is open, else a local folder), the bottom panel
+// (a local folder), the command buttons, the hint and progress area and the
+// protocol log. Panels and the session reach it through IFtpPanelOwner and
+// IFtpLogWindow; the operation feedback through its IFtpFeedbackWindow part.
+//
+// Where each group lives:
+//   ftp_main_dlg.cpp           construction, OnInitDialog, bitmaps,
+//                              ArrangeControls, colour change, commands 1007-1014
+//   ftp_main_dlg_state.cpp     UpdateTitle, SetActivePanel and its enable
+//                              rules, SetBusy, panel focus notifications
+//   ftp_main_dlg_paint.cpp     DrawPanelFrame, OnPaint, OnQueryDragIcon
+//   ftp_main_dlg_close.cpp     Close, Escape and system Close; OnOK, OnCancel,
+//                              OnDestroy with the placement and dial-up steps
+//   ftp_main_dlg_log.cpp       IFtpLogWindow: log lines, progress, waits
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "combo_box.h"
+#include "ftp_bitmap_button.h"
+#include "ftp_file_list.h"
+#include "ftp_layout.h"
+#include "ftp_panel_owner.h"
+#include "ftp_remote_file_list.h"
+#include "log_window.h"
+#include "operation_feedback.h"
+#include "resource.h"
+
+class CFtpMainDlg : public CFtpLayout, public IFtpPanelOwner, public IFtpLogWindow {
+public:
+    // Frame modes of DrawPanelFrame.
+    static constexpr int kFrameErase = 1;
+    static constexpr int kFrameRaised = 4;
+    // The log pane's height in pixels, left out of the saved window height.
+    static constexpr int kLogPaneHeight = 82;
+
+    explicit CFtpMainDlg(HWND parent);
+    ~CFtpMainDlg() override;
+
+    // The window of the running modal file manager, or null.
+    static CFtpMainDlg* s_pRunning;
+
+    // ---- ftp_main_dlg.cpp ----
+    BOOL OnInitDialog() override;
+    void LoadBitmaps();
+    // The layout rules of every control that moves with the window; with
+    // `relayout` the controls keep the start rectangles they have.
+    void ArrangeControls(bool relayout);
+
+    // ---- ftp_main_dlg_state.cpp ----
+    HWND GetOwnerWindow() const override { return m_hWnd; }
+    void UpdateTitle(int percent) override;
+    void SetActivePanel(CFtpFileList* panel) override;
+    CFtpFileList* GetActivePanel() const override { return m_pActivePanel; }
+    CFtpFileList* GetOtherPanel() const override { return m_pOtherPanel; }
+    void SetBusy(bool busy);
+
+    // ---- ftp_main_dlg_paint.cpp ----
+    void DrawPanelFrame(int mode);
+
+    // ---- ftp_main_dlg_close.cpp ----
+    // Close confirmed: histories, session closed, the dialog ends with IDOK.
+    void OnOK() override;
+    // Escape confirmed: ends with IDCANCEL.
+    void OnCancel() override;
+
+    // ---- ftp_main_dlg_log.cpp ----
+    void AppendLogLine(const char* text, int kind) override;
+    void EnableLogOutput(bool enable) override { m_bLogEnabled = enable; }
+    int ShowTransferProgress(unsigned long bytes, int direction) override;
+    int PumpWhileWaiting() override;
+
+    BEGIN_MSG_MAP(CFtpMainDlg, CFtpLayout)
+        ON_COMMAND(IDOK, OnCloseCommand)
+        ON_COMMAND(IDCANCEL, OnEscapeCommand)
+        ON_COMMAND_RANGE(IDC_DOWNLOAD, IDC_REFRESH, OnPanelCommand)
+        ON_NOTIFY(NM_SETFOCUS, IDC_TOP_PANEL, OnPanelFocus)
+        ON_NOTIFY(NM_SETFOCUS, IDC_BOTTOM_PANEL, OnPanelFocus)
+        ON_NOTIFY(LVN_ITEMCHANGED, IDC_TOP_PANEL, OnPanelItemChanged)
+        ON_NOTIFY(LVN_ITEMCHANGED, IDC_BOTTOM_PANEL, OnPanelItemChanged)
+        ON_WM_SYSCOMMAND()
+        ON_WM_PAINT()
+        ON_WM_QUERYDRAGICON()
+        ON_WM_SYSCOLORCHANGE()
+        ON_WM_DESTROY()
+    END_MSG_MAP()
+
+    CFtpRemoteFileList m_top;
+    CFtpFileList m_bottom;
+    CComboBox m_topPath;
+    CComboBox m_bottomPath;
+    CFtpOperationFeedback m_feedback{*this};
+    std::string m_strHost;          // the connected site's host; empty when none
+    std::string m_strInitialLocal;  // the folder a host asked for (FTP_ApplDlg2)
+    bool m_bBusy = false;
+    bool m_bLogShown = false;
+    bool m_bLogEnabled = true;
+
+private:
+    struct ButtonBitmaps;
+    static const ButtonBitmaps kButtonBitmaps[];
+
+    void ReadLocalHistory();
+    void ChooseStartFolder();
+    void RestorePlacement();
+    void ApplyEnableRules();
+    void Enable(int id, bool enable) const { ::EnableWindow(GetDlgItem(id), enable ? TRUE : FALSE); }
+    bool PanelHasFocus() const;
+
+    void OnCloseCommand();
+    void OnEscapeCommand();
+    void OnPanelCommand(UINT id);
+    void OnPanelFocus(NMHDR* header, LRESULT* result);
+    void OnPanelItemChanged(NMHDR* header, LRESULT* result);
+    void OnSysCommand(UINT id, LPARAM lParam);
+    void OnPaint();
+    HICON OnQueryDragIcon() { return m_hIcon; }
+    void OnSysColorChange();
+    void OnDestroy();
+    void SavePlacement();
+
+    CFtpBitmapButton m_buttons[17];
+    CFtpFileList* m_pActivePanel = nullptr;
+    CFtpFileList* m_pOtherPanel = nullptr;
+    CFtpBitmapButton* m_pLitButton = nullptr;
+    HICON m_hIcon = nullptr;
+};

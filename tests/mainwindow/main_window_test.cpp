@@ -1,0 +1,218 @@
+// The file manager: its states driven directly on a window of the test's
+// own, and its whole life (closing questions, placement, start folder)
+// through the DLL's export 801/804 by ordinal, as a host runs it.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "dialog_driver.h"
+#include "ftp_main_dlg.h"
+#include "ravoFtp.h"
+#include "settings_location.h"
+#include "test_files.h"
+
+namespace {
+
+bool Enabled(HWND dlg, int id) { return IsWindowEnabled(GetDlgItem(dlg, id)) != FALSE; }
+bool Visible(HWND dlg, int id) { return IsWindowVisible(GetDlgItem(dlg, id)) != FALSE; }
+
+// A modeless file manager on two panels over one folder: "..", a folder, two files.
+struct Window {
+    testfiles::TempFolder folder;
+    CFtpMainDlg dlg{nullptr};
+    Window() {
+        CreateDirectoryA(folder.Path("sub").c_str(), nullptr);
+        testfiles::WriteFile(folder.Path("a.txt"), "a");
+        testfiles::WriteFile(folder.Path("b.txt"), "b");
+        dlg.m_strInitialLocal = folder.Root();
+        dlg.Create(nullptr);
+    }
+    ~Window() { DestroyWindow(dlg.m_hWnd); }
+    std::string Text() const {
+        char text[256] = "";
+        GetWindowTextA(dlg.m_hWnd, text, sizeof text);
+        return text;
+    }
+};
+
+TEST(MainWindow, TitleShowsHostAndPercentCappedAt100) {
+    struct Case {
+        const char* host;
+        int percent;
+        const char* title;
+    } const cases[] = {
+        {"", 0, "FTP Quill"},          {"", 150, "FTP Quill  (100%)"},      {"", -3, "FTP Quill"},
+        {"", 0x10007, "FTP Quill  (7%)"}, {"ftp.example", 42, "FTP Quill - ftp.example  (42%)"},
+        {"ftp.example", 0, "FTP Quill - ftp.example"},
+    };
+    Window w;
+    for (const Case& c : cases) {
+        w.dlg.m_strHost = c.host;
+        w.dlg.UpdateTitle(c.percent);
+        EXPECT_EQ(c.title, w.Text()) << c.host << " " << c.percent;
+    }
+}
+
+// Which command buttons each state enables.
+TEST(MainWindow, CommandsFollowTheActivePanelAndItsSelection) {
+    struct Case {
+        bool top;      // the active panel
+        int selected;  // rows selected after ".."
+        bool download, upload, view, parent, selectAll;
+    } const cases[] = {
+        {false, 0, false, false, false, true, true},
+        {false, 2, false, true, true, true, true},
+        {true, 1, true, false, true, true, true},
+        {true, 0, false, false, false, true, true},
+    };
+    Window w;
+    HWND h = w.dlg.m_hWnd;
+    for (const Case& c : cases) {
+        CFtpFileList& panel = c.top ? static_cast<CFtpFileList&>(w.dlg.m_top) : w.dlg.m_bottom;
+        w.dlg.SetActivePanel(&panel);
+        panel.SetItemState(-1, 0, LVIS_SELECTED);
+        for (int row = 1; row <= c.selected; ++row) panel.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+        w.dlg.SetActivePanel(&panel);
+        const bool seen[] = {Enabled(h, IDC_DOWNLOAD), Enabled(h, IDC_UPLOAD), Enabled(h, IDC_VIEW),
+                             Enabled(h, IDC_PARENT), Enabled(h, IDC_SELECT_ALL)};
+        const bool expected[] = {c.download, c.upload, c.view, c.parent, c.selectAll};
+        for (size_t i = 0; i < std::size(seen); ++i)
+            EXPECT_EQ(expected[i], seen[i]) << "top " << c.top << " selected " << c.selected << " button " << i;
+        EXPECT_EQ(c.top ? &w.dlg.m_bottom : static_cast<CFtpFileList*>(&w.dlg.m_top), w.dlg.GetOtherPanel());
+    }
+    w.dlg.SetActivePanel(&w.dlg.m_top);  // a new active panel: the old one's selection goes
+    EXPECT_EQ(0u, w.dlg.m_bottom.GetSelectedCount());
+}
+
+TEST(MainWindow, BusyDisablesEveryCommandAndIdleRestoresTheRules) {
+    Window w;
+    HWND h = w.dlg.m_hWnd;
+    w.dlg.SetActivePanel(&w.dlg.m_bottom);
+    w.dlg.m_bottom.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    w.dlg.SetActivePanel(&w.dlg.m_bottom);
+    const int commands[] = {IDOK,         IDC_UPLOAD,     IDC_DOWNLOAD, IDC_VIEW,        IDC_PARENT,      IDC_NEW,
+                            IDC_REFRESH,  IDC_CONNECT,    IDC_BROWSE,   IDC_TOP_PANEL,   IDC_BOTTOM_PATH, IDC_SELECT_ALL};
+    std::vector<bool> before;
+    for (int id : commands) before.push_back(Enabled(h, id));
+    w.dlg.SetBusy(true);
+    for (int id : commands) EXPECT_FALSE(Enabled(h, id)) << id;
+    EXPECT_TRUE(Visible(h, IDC_STOP) || !IsWindowVisible(h));
+    w.dlg.SetBusy(false);
+    for (size_t i = 0; i < std::size(commands); ++i) EXPECT_EQ(before[i], Enabled(h, commands[i])) << commands[i];
+    EXPECT_FALSE(Visible(h, IDC_STOP));
+}
+
+TEST(MainWindow, LogLinesAreMarkedByKindAndStopWhileOutputIsOff) {
+    Window w;
+    w.dlg.AppendLogLine("USER anonymous", 1);
+    w.dlg.AppendLogLine("331 Password required", 2);
+    w.dlg.EnableLogOutput(false);
+    w.dlg.AppendLogLine("PWD", 1);
+    w.dlg.EnableLogOutput(true);
+    w.dlg.AppendLogLine("Connected.", 0);
+    EXPECT_EQ("\r\n> USER anonymous\r\n< 331 Password required\r\n~ Connected.",
+              DialogWatcher::ControlText(w.dlg.m_hWnd, IDC_LOG));
+}
+
+// ---- Through the DLL ----------------------------------------------------
+
+struct Dll {
+    HMODULE module = LoadLibraryA("ravoFtp.dll");
+    FTP_APPLDLG_FN Open = reinterpret_cast<FTP_APPLDLG_FN>(
+        reinterpret_cast<void*>(GetProcAddress(module, MAKEINTRESOURCEA(801))));
+    FTP_APPLDLG2_FN Open2 = reinterpret_cast<FTP_APPLDLG2_FN>(
+        reinterpret_cast<void*>(GetProcAddress(module, MAKEINTRESOURCEA(804))));
+};
+
+std::string IniPath() { return settings::FindExistingSettingsFile("ravoFtp.ini", settings::SystemSettingsFolders()); }
+int IniInt(const char* key) { return static_cast<int>(GetPrivateProfileIntA("Defaults", key, 0, IniPath().c_str())); }
+
+// Runs the file manager; `drive` plays the user on the open window, then
+// it is closed with Close and OK. The exit questions seen are returned.
+std::vector<std::string> RunWindow(const std::function<void(HWND)>& drive, const char* folder = nullptr) {
+    const DWORD thread = GetCurrentThreadId();
+    std::vector<std::string> questions;
+    DialogWatcher boxes([thread] { return DialogWatcher::ThreadDialog(thread, 0xFFFF); },
+                        [&](HWND box) {
+                            questions.push_back(DialogWatcher::ControlText(box, 0xFFFF));
+                            DialogWatcher::Click(box, IDOK);
+                        },
+                        true, 10000);
+    DialogDriver driver("FTP Quill", [&](HWND window) {
+        drive(window);
+        DialogWatcher::Click(window, IDOK);
+    });
+    Dll dll;
+    EXPECT_NE(nullptr, dll.Open2);
+    if (dll.Open2 != nullptr) {
+        EXPECT_EQ(0, folder ? dll.Open2(nullptr, folder) : dll.Open(nullptr));
+    }
+    driver.Stop();
+    boxes.Stop();
+    return questions;
+}
+
+TEST(MainWindowExport, ClosingAsksFirstAndOnlyOkCloses) {
+    struct Case {
+        UINT message;
+        WPARAM command;
+    } const cases[] = {{WM_COMMAND, IDOK}, {WM_COMMAND, IDCANCEL}, {WM_SYSCOMMAND, SC_CLOSE}};
+    for (const Case& c : cases) {
+        const DWORD thread = GetCurrentThreadId();
+        std::vector<std::string> questions;
+        std::atomic<bool> openAfterCancel{false};
+        std::atomic<int> asked{0};
+        DialogWatcher boxes([thread] { return DialogWatcher::ThreadDialog(thread, 0xFFFF); },
+                            [&](HWND box) {
+                                questions.push_back(DialogWatcher::ControlText(box, 0xFFFF));
+                                DialogWatcher::Click(box, ++asked == 1 ? IDCANCEL : IDOK);
+                            },
+                            true, 10000);
+        DialogDriver driver("FTP Quill", [&](HWND window) {
+            PostMessageA(window, c.message, c.command, 0);
+            while (asked < 1) Sleep(10);
+            Sleep(300);
+            openAfterCancel = IsWindowVisible(window) != FALSE;
+            PostMessageA(window, c.message, c.command, 0);
+        });
+        Dll dll;
+        ASSERT_NE(nullptr, dll.Open);
+        EXPECT_EQ(0, dll.Open(nullptr));
+        driver.Stop();
+        boxes.Stop();
+        EXPECT_TRUE(openAfterCancel) << c.command;
+        EXPECT_EQ(std::vector<std::string>(2, "Do you wish to exit?"), questions) << c.command;
+    }
+}
+
+TEST(MainWindowExport, PlacementAndStartFolderComeBackNextTime) {
+    testfiles::TempFolder first, second;
+    DeleteFileA(IniPath().c_str());
+    RunWindow([](HWND window) { MoveWindow(window, 40, 50, 820, 600, TRUE); }, first.Root().c_str());
+    EXPECT_EQ(40, IniInt("WindowX"));
+    EXPECT_EQ(600, IniInt("WindowH"));
+
+    RECT restored = {};
+    std::string bottomPath;
+    RunWindow([&](HWND window) {  // the history's folder, the saved place; maximised saves nothing
+        GetWindowRect(window, &restored);
+        bottomPath = DialogWatcher::ControlText(window, IDC_BOTTOM_PATH);
+        ShowWindow(window, SW_MAXIMIZE);
+    });
+    EXPECT_EQ(860, restored.right);
+    EXPECT_EQ(50, restored.top);
+    EXPECT_EQ(first.Root(), bottomPath);
+    EXPECT_EQ(820, IniInt("WindowW"));
+
+    RunWindow([&](HWND window) { bottomPath = DialogWatcher::ControlText(window, IDC_BOTTOM_PATH); },
+              second.Root().c_str());
+    EXPECT_EQ(second.Root(), bottomPath) << "a folder the host names wins over the history";
+}
+
+}  // namespace
