@@ -14,7 +14,7 @@ using namespace testing_support;
 
 void WriteNoDial(const std::string& path, const char* value) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    WriteTextFile(path, std::string("[Defaults]\r\nNo Dial=") + value + "\r\n");
+    WriteFile(path, std::string("[Defaults]\r\nNo Dial=") + value + "\r\n");
 }
 
 TEST(NoDial, ReadFromTheCurrentSettingsElseFromTheFileTheyWouldUse) {
