@@ -151,6 +151,7 @@ void CFtpMainDlg::RestorePlacement() {
     if (GetDlgItem(IDC_SHOW_LOG) != nullptr)
         CheckDlgButton(m_hWnd, IDC_SHOW_LOG, settings->GetDefaultInt(settings::kShowLogWindowKey) ? BST_CHECKED : 0);
     if (x != 0 && y != 0 && w != 0 && h != 0) ::MoveWindow(m_hWnd, x, y, w, h, TRUE);
+    if (IsDlgButtonChecked(m_hWnd, IDC_SHOW_LOG) == BST_CHECKED) ToggleLogWindow();
 }
 
 void CFtpMainDlg::ArrangeControls(bool relayout) {

@@ -13,6 +13,8 @@
 //   ftp_main_dlg_close.cpp     Close, Escape and system Close; OnOK, OnCancel,
 //                              OnDestroy with the placement and dial-up steps
 //   ftp_main_dlg_log.cpp       IFtpLogWindow: log lines, progress, waits
+//   ftp_main_dlg_controls.cpp  hints and tips, panel buttons, F2 and F9,
+//                              ToggleLogWindow
 #pragma once
 
 #include <windows.h>
@@ -69,6 +71,10 @@ public:
     // Escape confirmed: ends with IDCANCEL.
     void OnCancel() override;
 
+    // ---- ftp_main_dlg_controls.cpp ----
+    BOOL PreTranslateMessage(MSG* msg) override;
+    void ToggleLogWindow();
+
     // ---- ftp_main_dlg_log.cpp ----
     void AppendLogLine(const char* text, int kind) override;
     void EnableLogOutput(bool enable) override { m_bLogEnabled = enable; }
@@ -83,6 +89,10 @@ public:
         ON_NOTIFY(NM_SETFOCUS, IDC_BOTTOM_PANEL, OnPanelFocus)
         ON_NOTIFY(LVN_ITEMCHANGED, IDC_TOP_PANEL, OnPanelItemChanged)
         ON_NOTIFY(LVN_ITEMCHANGED, IDC_BOTTOM_PANEL, OnPanelItemChanged)
+        ON_COMMAND_RANGE(IDC_TOP_PANEL_BUTTON, IDC_BOTTOM_PANEL_BUTTON, OnPanelButton)
+        ON_BN_CLICKED(IDC_SHOW_LOG, ToggleLogWindow)
+        ON_NOTIFY_CODE(TTN_NEEDTEXTA, OnToolTipText)
+        ON_WM_MOUSEMOVE()
         ON_WM_SYSCOMMAND()
         ON_WM_PAINT()
         ON_WM_QUERYDRAGICON()
@@ -118,6 +128,9 @@ private:
     void OnPanelFocus(NMHDR* header, LRESULT* result);
     void OnPanelItemChanged(NMHDR* header, LRESULT* result);
     void OnSysCommand(UINT id, LPARAM lParam);
+    void OnToolTipText(NMHDR* header, LRESULT* result);
+    void OnMouseMove(UINT flags, POINT point);
+    void OnPanelButton(UINT id);
     void OnPaint();
     HICON OnQueryDragIcon() { return m_hIcon; }
     void OnSysColorChange();
@@ -129,4 +142,5 @@ private:
     CFtpFileList* m_pOtherPanel = nullptr;
     CFtpBitmapButton* m_pLitButton = nullptr;
     HICON m_hIcon = nullptr;
+    std::string m_strTip;  // the text of the tip shown last
 };

@@ -63,8 +63,10 @@ void CFtpMainDlg::ApplyEnableRules() {
 void CFtpMainDlg::SetBusy(bool busy) {
     m_bBusy = busy;
     SetDlgItemTextA(m_hWnd, IDC_HINT_GROUP, LoadResourceString(busy ? IDS_PROGRESS : IDS_HINT).c_str());
-    // The hint text and the progress controls share the group's place.
-    ::ShowWindow(GetDlgItem(IDC_HINT_TEXT), busy ? SW_HIDE : SW_SHOW);
+    // The hint text and the progress controls share the group's place; after
+    // an operation the box stays hidden until a control asks for its hint.
+    ::ShowWindow(GetDlgItem(IDC_HINT_GROUP), busy ? SW_SHOW : SW_HIDE);
+    ::ShowWindow(GetDlgItem(IDC_HINT_TEXT), SW_HIDE);
     for (int id : {IDC_STOP, IDC_FILE_LINE, IDC_ACTIVITY_LINE, IDC_SIZE_LINE, IDC_PROGRESS})
         ::ShowWindow(GetDlgItem(id), busy ? SW_SHOW : SW_HIDE);
     if (busy) ::SetFocus(GetDlgItem(IDC_STOP));

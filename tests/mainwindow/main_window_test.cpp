@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dialog_driver.h"
+#include "module.h"
 #include "ftp_main_dlg.h"
 #include "ravoFtp.h"
 #include "settings_location.h"
@@ -120,6 +121,39 @@ TEST(MainWindow, LogLinesAreMarkedByKindAndStopWhileOutputIsOff) {
               DialogWatcher::ControlText(w.dlg.m_hWnd, IDC_LOG));
 }
 
+TEST(MainWindow, LogPaneGrowsTheWindowAndTwoTogglesGiveItsHeightBack) {
+    Window w;
+    HWND h = w.dlg.m_hWnd;
+    auto height = [h] {
+        RECT r;
+        GetWindowRect(h, &r);
+        return r.bottom - r.top;
+    };
+    const int start = height();
+    const int heights[] = {start + 82, start, start + 82, start};
+    for (int expected : heights) {
+        SendDlgItemMessageA(h, IDC_SHOW_LOG, BM_CLICK, 0, 0);
+        EXPECT_EQ(expected, height());
+        EXPECT_EQ(expected != start, w.dlg.m_bLogShown);
+    }
+}
+
+TEST(MainWindow, ConnectHintFollowsTheConnection) {
+    Window w;
+    for (BOOL remote : {FALSE, TRUE}) {
+        w.dlg.m_top.m_bRemote = remote;
+        NMTTDISPINFOA info = {};
+        info.hdr.hwndFrom = w.dlg.m_hWnd;
+        info.hdr.idFrom = reinterpret_cast<UINT_PTR>(w.dlg.GetDlgItem(IDC_CONNECT));
+        info.hdr.code = TTN_NEEDTEXTA;
+        info.uFlags = TTF_IDISHWND;
+        SendMessageA(w.dlg.m_hWnd, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+        EXPECT_EQ(LoadResourceString(remote ? IDS_HINT_DISCONNECT : IDS_HINT_CONNECT),
+                  DialogWatcher::ControlText(w.dlg.m_hWnd, IDC_HINT_TEXT));
+    }
+    w.dlg.m_top.m_bRemote = FALSE;
+}
+
 // ---- Through the DLL ----------------------------------------------------
 
 struct Dll {
@@ -134,7 +168,7 @@ std::string IniPath() { return settings::FindExistingSettingsFile("ravoFtp.ini",
 int IniInt(const char* key) { return static_cast<int>(GetPrivateProfileIntA("Defaults", key, 0, IniPath().c_str())); }
 
 // Runs the file manager; `drive` plays the user on the open window, then
-// it is closed with Close and OK. The exit questions seen are returned.
+// it is closed with the system's Close and OK. The exit questions seen are returned.
 std::vector<std::string> RunWindow(const std::function<void(HWND)>& drive, const char* folder = nullptr) {
     const DWORD thread = GetCurrentThreadId();
     std::vector<std::string> questions;
@@ -146,7 +180,7 @@ std::vector<std::string> RunWindow(const std::function<void(HWND)>& drive, const
                         true, 10000);
     DialogDriver driver("FTP Quill", [&](HWND window) {
         drive(window);
-        DialogWatcher::Click(window, IDOK);
+        PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);  // Close would view in a focused panel
     });
     Dll dll;
     EXPECT_NE(nullptr, dll.Open2);
@@ -194,9 +228,14 @@ TEST(MainWindowExport, ClosingAsksFirstAndOnlyOkCloses) {
 TEST(MainWindowExport, PlacementAndStartFolderComeBackNextTime) {
     testfiles::TempFolder first, second;
     DeleteFileA(IniPath().c_str());
-    RunWindow([](HWND window) { MoveWindow(window, 40, 50, 820, 600, TRUE); }, first.Root().c_str());
+    RunWindow([](HWND window) {
+        MoveWindow(window, 40, 50, 820, 600, TRUE);
+        CheckDlgButton(window, IDC_SHOW_LOG, BST_CHECKED);  // the pane is not the window's own height
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_SHOW_LOG, BN_CLICKED), 0);
+    }, first.Root().c_str());
     EXPECT_EQ(40, IniInt("WindowX"));
     EXPECT_EQ(600, IniInt("WindowH"));
+    EXPECT_EQ(1, IniInt("Show Log Window"));
 
     RECT restored = {};
     std::string bottomPath;
@@ -205,13 +244,29 @@ TEST(MainWindowExport, PlacementAndStartFolderComeBackNextTime) {
         bottomPath = DialogWatcher::ControlText(window, IDC_BOTTOM_PATH);
         ShowWindow(window, SW_MAXIMIZE);
     });
-    EXPECT_EQ(860, restored.right);
-    EXPECT_EQ(50, restored.top);
+    EXPECT_EQ((std::vector<LONG>{40, 50, 860, 732}),
+              (std::vector<LONG>{restored.left, restored.top, restored.right, restored.bottom}));
     EXPECT_EQ(first.Root(), bottomPath);
     EXPECT_EQ(820, IniInt("WindowW"));
 
-    RunWindow([&](HWND window) { bottomPath = DialogWatcher::ControlText(window, IDC_BOTTOM_PATH); },
-              second.Root().c_str());
+    std::vector<HWND> focus;  // panel buttons and F2 move the focus between the panels
+    RunWindow([&](HWND window) {
+        bottomPath = DialogWatcher::ControlText(window, IDC_BOTTOM_PATH);
+        auto step = [&](UINT message, WPARAM wParam) {
+            PostMessageA(message == WM_KEYDOWN ? DialogWatcher::FocusOf(window) : window, message, wParam, 0);
+            Sleep(200);
+            focus.push_back(DialogWatcher::FocusOf(window));
+        };
+        step(WM_COMMAND, IDC_BOTTOM_PANEL_BUTTON);
+        step(WM_KEYDOWN, VK_F2);
+        step(WM_KEYDOWN, VK_F2);
+        step(WM_COMMAND, IDC_BOTTOM_PANEL_BUTTON);  // already active: a beep, nothing moves
+        focus.push_back(GetDlgItem(window, IDC_TOP_PANEL));
+        focus.push_back(GetDlgItem(window, IDC_BOTTOM_PANEL));
+    }, second.Root().c_str());
+    ASSERT_EQ(6u, focus.size());
+    EXPECT_EQ((std::vector<HWND>{focus[5], focus[4], focus[5], focus[5]}),
+              std::vector<HWND>(focus.begin(), focus.begin() + 4));
     EXPECT_EQ(second.Root(), bottomPath) << "a folder the host names wins over the history";
 }
 
