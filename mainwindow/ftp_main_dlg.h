@@ -14,7 +14,7 @@
 //                              OnDestroy with the placement and dial-up steps
 //   ftp_main_dlg_log.cpp       IFtpLogWindow: log lines, progress, waits
 //   ftp_main_dlg_controls.cpp  hints and tips, panel buttons, F2 and F9,
-//                              ToggleLogWindow
+//                              ToggleLogWindow, a path chosen in a path box
 #pragma once
 
 #include <windows.h>
@@ -92,6 +92,8 @@ public:
         ON_COMMAND_RANGE(IDC_TOP_PANEL_BUTTON, IDC_BOTTOM_PANEL_BUTTON, OnPanelButton)
         ON_BN_CLICKED(IDC_SHOW_LOG, ToggleLogWindow)
         ON_NOTIFY_CODE(TTN_NEEDTEXTA, OnToolTipText)
+        ON_CBN_SELCHANGE(IDC_TOP_PATH, OnTopPathChosen)
+        ON_CBN_SELCHANGE(IDC_BOTTOM_PATH, OnBottomPathChosen)
         ON_WM_MOUSEMOVE()
         ON_WM_SYSCOMMAND()
         ON_WM_PAINT()
@@ -131,6 +133,9 @@ private:
     void OnToolTipText(NMHDR* header, LRESULT* result);
     void OnMouseMove(UINT flags, POINT point);
     void OnPanelButton(UINT id);
+    void OnPathChosen(CComboBox& box, CFtpFileList& panel);
+    void OnTopPathChosen() { OnPathChosen(m_topPath, m_top); }
+    void OnBottomPathChosen() { OnPathChosen(m_bottomPath, m_bottom); }
     void OnPaint();
     HICON OnQueryDragIcon() { return m_hIcon; }
     void OnSysColorChange();

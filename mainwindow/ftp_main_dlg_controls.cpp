@@ -128,3 +128,12 @@ void CFtpMainDlg::ToggleLogWindow() {
     for (int id : kBelowPane) OffsetControl(static_cast<UINT>(id), 0, d);
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
+
+// A folder chosen in a path box: the panel goes there, and the whole text
+// stays selected so that typing replaces it.
+void CFtpMainDlg::OnPathChosen(CComboBox& box, CFtpFileList& panel) {
+    const int chosen = box.GetCurSel();
+    std::string path = chosen >= 0 ? box.GetLBText(chosen) : box.GetWindowText();
+    panel.ShowFolder(path);
+    box.SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+}

@@ -154,6 +154,18 @@ TEST(MainWindow, ConnectHintFollowsTheConnection) {
     w.dlg.m_top.m_bRemote = FALSE;
 }
 
+TEST(MainWindow, AFolderChosenInAPathBoxIsShownByItsPanel) {
+    Window w;
+    testfiles::TempFolder other;
+    for (CComboBox* box : {&w.dlg.m_topPath, &w.dlg.m_bottomPath}) {
+        box->SetCurSel(box->AddString(other.Root()));
+        SendMessageA(w.dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(box->GetDlgCtrlID(), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(box->m_hWnd));
+    }
+    EXPECT_EQ(other.Root(), w.dlg.m_top.m_strPath);
+    EXPECT_EQ(other.Root(), w.dlg.m_bottom.m_strPath);
+}
+
 // ---- Through the DLL ----------------------------------------------------
 
 struct Dll {
