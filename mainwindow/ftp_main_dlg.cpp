@@ -60,8 +60,8 @@ BOOL CFtpMainDlg::OnInitDialog() {
     ModifyStyle(0, WS_MAXIMIZEBOX);
     EnableMenuItem(GetSystemMenu(m_hWnd, FALSE), SC_MAXIMIZE, MF_BYCOMMAND | MF_GRAYED);
 
-    m_topPath.SubclassDlgItem(IDC_TOP_PATH, m_hWnd);
-    m_bottomPath.SubclassDlgItem(IDC_BOTTOM_PATH, m_hWnd);
+    m_topPath.SubclassPathBox(IDC_TOP_PATH, m_hWnd);
+    m_bottomPath.SubclassPathBox(IDC_BOTTOM_PATH, m_hWnd);
     for (size_t i = 0; i < std::size(m_buttons); ++i) m_buttons[i].SubclassDlgItem(kButtonBitmaps[i].id, m_hWnd);
     LoadBitmaps();
     if ((TheApplication().m_nWindowsKind & (FtpApplication::kWin32s | FtpApplication::kOldNT)) != 0)

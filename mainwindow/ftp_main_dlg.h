@@ -14,7 +14,9 @@
 //                              OnDestroy with the placement and dial-up steps
 //   ftp_main_dlg_log.cpp       IFtpLogWindow: log lines, progress, waits
 //   ftp_main_dlg_controls.cpp  hints and tips, panel buttons, F2 and F9,
-//                              ToggleLogWindow, a path chosen in a path box
+//                              ToggleLogWindow, a path chosen in a path box,
+//                              browse, About and Help
+//   ftp_path_combo.cpp         the path boxes' own keys (Enter, Tab, Escape)
 #pragma once
 
 #include <windows.h>
@@ -28,6 +30,7 @@
 #include "ftp_file_list.h"
 #include "ftp_layout.h"
 #include "ftp_panel_owner.h"
+#include "ftp_path_combo.h"
 #include "ftp_remote_file_list.h"
 #include "log_window.h"
 #include "operation_feedback.h"
@@ -94,6 +97,9 @@ public:
         ON_NOTIFY_CODE(TTN_NEEDTEXTA, OnToolTipText)
         ON_CBN_SELCHANGE(IDC_TOP_PATH, OnTopPathChosen)
         ON_CBN_SELCHANGE(IDC_BOTTOM_PATH, OnBottomPathChosen)
+        ON_BN_CLICKED(IDC_BROWSE, OnBrowse)
+        ON_BN_CLICKED(IDC_ABOUT, OnAbout)
+        ON_BN_CLICKED(IDHELP, OnHelp)
         ON_WM_MOUSEMOVE()
         ON_WM_SYSCOMMAND()
         ON_WM_PAINT()
@@ -104,8 +110,8 @@ public:
 
     CFtpRemoteFileList m_top;
     CFtpFileList m_bottom;
-    CComboBox m_topPath;
-    CComboBox m_bottomPath;
+    CFtpPathCombo m_topPath;
+    CFtpPathCombo m_bottomPath;
     CFtpOperationFeedback m_feedback{*this};
     std::string m_strHost;          // the connected site's host; empty when none
     std::string m_strInitialLocal;  // the folder a host asked for (FTP_ApplDlg2)
@@ -136,6 +142,9 @@ private:
     void OnPathChosen(CComboBox& box, CFtpFileList& panel);
     void OnTopPathChosen() { OnPathChosen(m_topPath, m_top); }
     void OnBottomPathChosen() { OnPathChosen(m_bottomPath, m_bottom); }
+    void OnBrowse();
+    void OnAbout();
+    void OnHelp();
     void OnPaint();
     HICON OnQueryDragIcon() { return m_hIcon; }
     void OnSysColorChange();

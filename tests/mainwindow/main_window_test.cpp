@@ -166,6 +166,50 @@ TEST(MainWindow, AFolderChosenInAPathBoxIsShownByItsPanel) {
     EXPECT_EQ(other.Root(), w.dlg.m_bottom.m_strPath);
 }
 
+// Keys typed in a path box's edit field: Enter goes to the typed folder,
+// Escape undoes the typing; either way the field ends on the panel's path.
+TEST(MainWindow, PathBoxKeysGoToTheTypedFolderOrUndoTheTyping) {
+    Window w;
+    testfiles::TempFolder other;
+    const std::string start = w.dlg.m_bottom.m_strPath;
+    struct Case {
+        UINT key;
+        std::string shown;
+    } const cases[] = {{VK_ESCAPE, start}, {VK_RETURN, other.Root()}};
+    HWND edit = w.dlg.m_bottomPath.m_edit.m_hWnd;
+    ASSERT_NE(nullptr, edit);
+    for (const Case& c : cases) {
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(other.Root().c_str()));
+        SendMessageA(edit, WM_KEYDOWN, c.key, 0);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        EXPECT_EQ(c.shown, w.dlg.m_bottom.m_strPath) << c.key;
+        EXPECT_EQ(c.shown, w.dlg.m_bottomPath.GetWindowText()) << c.key;
+    }
+}
+
+// The about box shows its picture and goes away on the first key, well
+// before the watcher would cancel it.
+TEST(MainWindow, AboutBoxShowsThePictureAndClosesOnAKey) {
+    Window w;
+    const DWORD thread = GetCurrentThreadId();
+    std::atomic<bool> picture{false};
+    DialogWatcher watcher([thread] { return DialogWatcher::ThreadDialog(thread, IDC_ABOUT_PICTURE); },
+                          [&picture](HWND about) {
+                              picture = SendDlgItemMessageA(about, IDC_ABOUT_PICTURE, STM_GETIMAGE, IMAGE_BITMAP,
+                                                            0) != 0;
+                              PostMessageA(about, WM_KEYDOWN, VK_SPACE, 0);
+                          },
+                          false, 20000);
+    const DWORD started = GetTickCount();
+    SendMessageA(w.dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_ABOUT, BN_CLICKED), 0);
+    watcher.Stop();
+    EXPECT_TRUE(watcher.Seen());
+    EXPECT_TRUE(picture);
+    EXPECT_LT(GetTickCount() - started, 15000u);
+}
+
 // ---- Through the DLL ----------------------------------------------------
 
 struct Dll {
