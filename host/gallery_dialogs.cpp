@@ -1,37 +1,12 @@
 #include "gallery_dialogs.h"
 
+#include <iterator>
+
+#include "main_buttons.h"
 #include "module.h"
 #include "resource.h"
 
 namespace {
-
-struct ButtonPictures {
-    int id;
-    UINT normal;
-    UINT disabled;
-    int style;
-};
-
-// The file manager's buttons, their picture pairs and styles.
-const ButtonPictures kButtons[] = {
-    {IDC_DOWNLOAD, IDB_DOWNLOAD, IDB_DOWNLOAD_DISABLED, 2},
-    {IDC_UPLOAD, IDB_UPLOAD, IDB_UPLOAD_DISABLED, 2},
-    {IDC_PARENT, IDB_PARENT, IDB_PARENT_DISABLED, 2},
-    {IDC_NEW, IDB_NEW, IDB_NEW_DISABLED, 2},
-    {IDC_VIEW, IDB_VIEW, IDB_VIEW_DISABLED, 2},
-    {IDC_RENAME, IDB_RENAME, IDB_RENAME_DISABLED, 2},
-    {IDC_DELETE, IDB_DELETE, IDB_DELETE_DISABLED, 2},
-    {IDC_REFRESH, IDB_REFRESH, IDB_REFRESH_DISABLED, 2},
-    {IDC_CONNECT, IDB_CONNECT, IDB_CONNECT_DISABLED, 2},
-    {IDC_CLEAR_ALL, IDB_CLEAR_ALL, IDB_CLEAR_ALL_DISABLED, 1},
-    {IDC_SELECT_TRANSFER, IDB_SELECT_TRANSFER, IDB_SELECT_TRANSFER_DISABLED, 1},
-    {IDC_SELECT_UPDATING, IDB_SELECT_UPDATING, IDB_SELECT_UPDATING_DISABLED, 1},
-    {IDC_SELECT_DELETION, IDB_SELECT_DELETION, IDB_SELECT_DELETION_DISABLED, 1},
-    {IDC_SELECT_ALL, IDB_SELECT_ALL, IDB_SELECT_ALL_DISABLED, 1},
-    {IDC_BROWSE, IDB_BROWSE, IDB_BROWSE_DISABLED, 0},
-    {IDC_TOP_PANEL_BUTTON, 0, 0, 3},
-    {IDC_BOTTOM_PANEL_BUTTON, 0, 0, 3},
-};
 
 struct Rule {
     int id;
@@ -120,9 +95,9 @@ BOOL CGalleryMainDlg::OnInitDialog() {
 }
 
 void CGalleryMainDlg::SetUpButtons() {
-    for (size_t i = 0; i < sizeof kButtons / sizeof kButtons[0]; ++i) {
-        m_buttons[i].SubclassDlgItem(static_cast<UINT>(kButtons[i].id), m_hWnd);
-        m_buttons[i].SetBitmaps(kButtons[i].normal, kButtons[i].disabled, kButtons[i].style);
+    for (size_t i = 0; i < std::size(kMainButtons); ++i) {
+        m_buttons[i].SubclassDlgItem(kMainButtons[i].id, m_hWnd);
+        m_buttons[i].SetBitmaps(kMainButtons[i].normal, kMainButtons[i].disabled, kMainButtons[i].style);
     }
     // The bottom panel is the active one; a smart selection has just run.
     for (CFtpBitmapButton& button : m_buttons) {

@@ -5,37 +5,9 @@
 #include "current_settings.h"
 #include "ftp_application.h"
 #include "ftp_session.h"
+#include "main_buttons.h"
 #include "module.h"
 #include "settings_keys.h"
-
-struct CFtpMainDlg::ButtonBitmaps {
-    UINT id;
-    UINT normal;
-    UINT disabled;
-    int style;
-};
-
-// The pictures of the bitmap buttons, loaded at start and again after a
-// system colour change (they map light grey to the button face).
-const CFtpMainDlg::ButtonBitmaps CFtpMainDlg::kButtonBitmaps[] = {
-    {IDC_DOWNLOAD, IDB_DOWNLOAD, IDB_DOWNLOAD_DISABLED, 2},
-    {IDC_UPLOAD, IDB_UPLOAD, IDB_UPLOAD_DISABLED, 2},
-    {IDC_PARENT, IDB_PARENT, IDB_PARENT_DISABLED, 2},
-    {IDC_NEW, IDB_NEW, IDB_NEW_DISABLED, 2},
-    {IDC_VIEW, IDB_VIEW, IDB_VIEW_DISABLED, 2},
-    {IDC_RENAME, IDB_RENAME, IDB_RENAME_DISABLED, 2},
-    {IDC_DELETE, IDB_DELETE, IDB_DELETE_DISABLED, 2},
-    {IDC_REFRESH, IDB_REFRESH, IDB_REFRESH_DISABLED, 2},
-    {IDC_CONNECT, IDB_CONNECT, IDB_CONNECT_DISABLED, 2},
-    {IDC_CLEAR_ALL, IDB_CLEAR_ALL, IDB_CLEAR_ALL_DISABLED, 1},
-    {IDC_SELECT_TRANSFER, IDB_SELECT_TRANSFER, IDB_SELECT_TRANSFER_DISABLED, 1},
-    {IDC_SELECT_UPDATING, IDB_SELECT_UPDATING, IDB_SELECT_UPDATING_DISABLED, 1},
-    {IDC_SELECT_DELETION, IDB_SELECT_DELETION, IDB_SELECT_DELETION_DISABLED, 1},
-    {IDC_SELECT_ALL, IDB_SELECT_ALL, IDB_SELECT_ALL_DISABLED, 1},
-    {IDC_BROWSE, IDB_BROWSE, IDB_BROWSE_DISABLED, 0},
-    {IDC_BOTTOM_PANEL_BUTTON, 0, 0, 3},
-    {IDC_TOP_PANEL_BUTTON, 0, 0, 3},
-};
 
 CFtpMainDlg* CFtpMainDlg::s_pRunning = nullptr;
 
@@ -62,7 +34,7 @@ BOOL CFtpMainDlg::OnInitDialog() {
 
     m_topPath.SubclassPathBox(IDC_TOP_PATH, m_hWnd);
     m_bottomPath.SubclassPathBox(IDC_BOTTOM_PATH, m_hWnd);
-    for (size_t i = 0; i < std::size(m_buttons); ++i) m_buttons[i].SubclassDlgItem(kButtonBitmaps[i].id, m_hWnd);
+    for (size_t i = 0; i < std::size(m_buttons); ++i) m_buttons[i].SubclassDlgItem(kMainButtons[i].id, m_hWnd);
     LoadBitmaps();
     if ((TheApplication().m_nWindowsKind & (FtpApplication::kWin32s | FtpApplication::kOldNT)) != 0)
         Enable(IDC_BROWSE, false);
@@ -99,7 +71,7 @@ BOOL CFtpMainDlg::OnInitDialog() {
 
 void CFtpMainDlg::LoadBitmaps() {
     for (size_t i = 0; i < std::size(m_buttons); ++i)
-        m_buttons[i].SetBitmaps(kButtonBitmaps[i].normal, kButtonBitmaps[i].disabled, kButtonBitmaps[i].style);
+        m_buttons[i].SetBitmaps(kMainButtons[i].normal, kMainButtons[i].disabled, kMainButtons[i].style);
 }
 
 // The "Local History" ring from its stored position round to it again,

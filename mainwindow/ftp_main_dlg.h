@@ -120,9 +120,6 @@ public:
     bool m_bLogEnabled = true;
 
 private:
-    struct ButtonBitmaps;
-    static const ButtonBitmaps kButtonBitmaps[];
-
     void ReadLocalHistory();
     void ChooseStartFolder();
     void RestorePlacement();
