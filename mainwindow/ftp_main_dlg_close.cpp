@@ -1,25 +1,12 @@
 #include "current_settings.h"
 #include "ftp_application.h"
+#include "ftp_help.h"
 #include "ftp_main_dlg.h"
 #include "ftp_session.h"
 #include "message_boxes.h"
 #include "ravoFtp.h"
 #include "session_ops.h"
 #include "settings_keys.h"
-
-namespace {
-
-// Closes every help window, when help was ever opened in this process.
-void CloseAllHelp() {
-    HMODULE help = GetModuleHandleA("hhctrl.ocx");
-    if (help == nullptr) return;
-    using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
-    auto htmlHelp = reinterpret_cast<HtmlHelpFn>(reinterpret_cast<void*>(GetProcAddress(help, "HtmlHelpA")));
-    constexpr UINT kCloseAll = 0x12;
-    if (htmlHelp != nullptr) htmlHelp(nullptr, nullptr, kCloseAll, 0);
-}
-
-}  // namespace
 
 bool CFtpMainDlg::PanelHasFocus() const {
     HWND focus = ::GetFocus();

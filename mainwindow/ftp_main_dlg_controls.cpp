@@ -3,6 +3,7 @@
 #include "ftp_main_dlg.h"
 #include "ftp_about_dlg.h"
 #include "ftp_application.h"
+#include "ftp_help.h"
 #include "ftp_folder_browser.h"
 #include "module.h"
 
@@ -151,32 +152,6 @@ void CFtpMainDlg::OnBrowse() {
 
 void CFtpMainDlg::OnAbout() { CFtpAboutDlg(m_hWnd).DoModal(); }
 
-// Help: the help file's folder becomes the current folder (its pages name
-// their neighbours relative to it), then its contents open, or topic 3 of
-// the publishing tool's help. The help viewer is loaded only now, and a help
-// file that is not there gives only the warning beep.
-void CFtpMainDlg::OnHelp() {
-    const FtpApplication& app = TheApplication();
-    const std::string& file = app.m_strHelpPath;
-    if (::GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        ::MessageBeep(MB_ICONEXCLAMATION);
-        return;
-    }
-    const size_t slash = file.find_last_of('\\');
-    if (slash != std::string::npos) ::SetCurrentDirectoryA(file.substr(0, slash).c_str());
-    HMODULE viewer = ::LoadLibraryA("hhctrl.ocx");
-    using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
-    auto htmlHelp = viewer == nullptr ? nullptr
-                                      : reinterpret_cast<HtmlHelpFn>(
-                                            reinterpret_cast<void*>(::GetProcAddress(viewer, "HtmlHelpA")));
-    if (htmlHelp == nullptr) {
-        ::MessageBeep(MB_ICONEXCLAMATION);
-        return;
-    }
-    constexpr UINT kDisplayToc = 0x0001;
-    constexpr UINT kHelpContext = 0x000F;
-    if (app.m_bHelpKind)
-        htmlHelp(m_hWnd, file.c_str(), kDisplayToc, 0);
-    else
-        htmlHelp(m_hWnd, file.c_str(), kHelpContext, 3);
-}
+// Help: the contents of the library's help file, or topic 3 of the
+// publishing tool's help when only that one exists.
+void CFtpMainDlg::OnHelp() { ShowHelpTopic(m_hWnd, TheApplication().m_bHelpKind ? 0 : 3); }

@@ -1,0 +1,14 @@
+// The help viewer: the library's help file shown by contents or by topic.
+// The viewer is loaded only when help is first asked for.
+#pragma once
+
+#include <windows.h>
+
+// Shows topic `context` of the help file (the contents when `context` is 0).
+// The help file's folder becomes the current folder first: its pages name
+// their neighbours relative to it. A missing help file or viewer gives the
+// warning beep and returns false.
+bool ShowHelpTopic(HWND owner, int context);
+
+// Closes every help window, when help was ever opened in this process.
+void CloseAllHelp();
