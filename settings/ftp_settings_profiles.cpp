@@ -16,9 +16,25 @@ std::string SectionName(int index) { return "Profile" + std::to_string(index); }
 
 std::string HostHistoryKey(int number) { return "Host" + std::to_string(number); }
 
+// The name as the settings file gives it back: the platform's reads drop the
+// blanks at both ends of a value and one pair of quotes around it. Storing
+// the name so keeps it matching its own section on the next save.
+std::string StoredName(const std::string& name) {
+    const char* const blanks = " \t";
+    size_t first = name.find_first_not_of(blanks);
+    if (first == std::string::npos) return std::string();
+    size_t last = name.find_last_not_of(blanks);
+    if (last > first && (name[first] == '"' || name[first] == '\'') && name[last] == name[first]) {
+        ++first;
+        --last;
+    }
+    return first > last ? std::string() : name.substr(first, last - first + 1);
+}
+
 }  // namespace
 
-int FtpSettings::FindProfileSection(const std::string& name) const {
+int FtpSettings::FindProfileSection(const std::string& given) const {
+    const std::string name = StoredName(given);
     if (name.empty()) {
         return -1;
     }
@@ -34,7 +50,8 @@ int FtpSettings::FindProfileSection(const std::string& name) const {
 
 // The profile's own section, else the first free one, else the one after
 // the section written last, so that full storage is overwritten in turn.
-int FtpSettings::ChooseProfileSection(const std::string& name) const {
+int FtpSettings::ChooseProfileSection(const std::string& given) const {
+    const std::string name = StoredName(given);
     const settings::IniFile ini(m_iniPath);
     int firstFree = -1;
     for (int index = 0; index <= m_profileLimit; ++index) {
@@ -78,15 +95,16 @@ int FtpSettings::ReadProfile(const std::string& name, FtpProfile* profile) const
 }
 
 void FtpSettings::WriteProfile(const FtpProfile& profile) {
-    if (profile.m_name.empty()) {
+    const std::string name = StoredName(profile.m_name);
+    if (name.empty()) {
         return;
     }
-    const int index = ChooseProfileSection(profile.m_name);
+    const int index = ChooseProfileSection(name);
     const std::string section = SectionName(index);
     const settings::IniFile ini(m_iniPath);
     // When the file cannot be written this first write fails, and the
     // profile stored in the section is left whole.
-    if (!ini.Write(section.c_str(), kNameKey, profile.m_name)) {
+    if (!ini.Write(section.c_str(), kNameKey, name)) {
         return;
     }
     for (const settings::ProfileField& field : settings::kProfileFields) {
@@ -100,7 +118,7 @@ void FtpSettings::WriteProfile(const FtpProfile& profile) {
         }
     }
     ini.Write(settings::kDefaultsSection, settings::kLastProfileIndexKey, std::to_string(index));
-    ini.Write(settings::kDefaultsSection, settings::kLastProfileKey, profile.m_name);
+    ini.Write(settings::kDefaultsSection, settings::kLastProfileKey, name);
     AddHostHistory(section, profile.m_host);
 }
 

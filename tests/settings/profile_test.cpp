@@ -55,6 +55,19 @@ TEST_F(Profiles, EmptyNameIsNeverStoredOrFound) {
     EXPECT_EQ(0, Settings().ReadProfile("x", nullptr));
 }
 
+// The file gives names back without edge blanks and surrounding quotes: a
+// name saved as typed must still find its own section on the next save.
+TEST_F(Profiles, NamesAreStoredTrimmedSoEachSaveFindsItsSection) {
+    for (const char* name : {" Site ", " Site ", "\"Site\"", "Site"}) Settings().WriteProfile(MakeProfile(name));
+    EXPECT_EQ("Site", Raw("Profile0", "Name"));
+    EXPECT_EQ("", Raw("Profile1", "Name"));
+    std::string last;
+    Settings().GetLastProfile(&last);
+    EXPECT_EQ("Site", last);
+    FtpProfile read;
+    EXPECT_EQ(1, Settings().ReadProfile("  site\t", &read));
+}
+
 TEST_F(Profiles, NamesCompareIgnoringCaseByLocaleAndByCharacter) {
     Settings().WriteProfile(MakeProfile("My Caf\xE9", "old.example.com"));  // Latin-1 e acute
     Settings().WriteProfile(MakeProfile("MY CAF\xC9", "new.example.com"));
