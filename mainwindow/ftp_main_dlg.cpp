@@ -175,7 +175,3 @@ void CFtpMainDlg::OnSysColorChange() {
     LoadBitmaps();
     Default();
 }
-
-// The operations behind these buttons come with their own parts; each
-// handler ends with the title, which drops an operation's percentage.
-void CFtpMainDlg::OnPanelCommand(UINT) { UpdateTitle(0); }

@@ -89,6 +89,12 @@ public:
         ON_COMMAND(IDCANCEL, OnEscapeCommand)
         ON_COMMAND_RANGE(IDC_DOWNLOAD, IDC_REFRESH, OnPanelCommand)
         ON_NOTIFY(NM_SETFOCUS, IDC_TOP_PANEL, OnPanelFocus)
+        // commands (ftp_main_dlg_commands.cpp): the smart-select buttons
+        ON_COMMAND_RANGE(IDC_CLEAR_ALL, IDC_CLEAR_ALL, OnSmartSelectButton)
+        ON_COMMAND_RANGE(IDC_SELECT_TRANSFER, IDC_SELECT_TRANSFER, OnSmartSelectButton)
+        ON_COMMAND_RANGE(IDC_SELECT_UPDATING, IDC_SELECT_UPDATING, OnSmartSelectButton)
+        ON_COMMAND_RANGE(IDC_SELECT_DELETION, IDC_SELECT_DELETION, OnSmartSelectButton)
+        ON_COMMAND_RANGE(IDC_SELECT_ALL, IDC_SELECT_ALL, OnSmartSelectButton)
         ON_NOTIFY(NM_SETFOCUS, IDC_BOTTOM_PANEL, OnPanelFocus)
         ON_NOTIFY(LVN_ITEMCHANGED, IDC_TOP_PANEL, OnPanelItemChanged)
         ON_NOTIFY(LVN_ITEMCHANGED, IDC_BOTTOM_PANEL, OnPanelItemChanged)
@@ -134,7 +140,9 @@ private:
     void OnPanelItemChanged(NMHDR* header, LRESULT* result);
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnToolTipText(NMHDR* header, LRESULT* result);
+    // ---- commands (ftp_main_dlg_commands.cpp): 1007-1014 and smart select ----
     void OnMouseMove(UINT flags, POINT point);
+    void OnSmartSelectButton(UINT id);
     void OnPanelButton(UINT id);
     void OnPathChosen(CComboBox& box, CFtpFileList& panel);
     void OnTopPathChosen() { OnPathChosen(m_topPath, m_top); }

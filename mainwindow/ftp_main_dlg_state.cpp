@@ -2,6 +2,7 @@
 
 #include "ftp_main_dlg.h"
 #include "module.h"
+#include "smart_select.h"
 
 void CFtpMainDlg::UpdateTitle(int percent) {
     std::string title = LoadResourceString(IDS_CAPTION);
@@ -18,7 +19,7 @@ void CFtpMainDlg::UpdateTitle(int percent) {
 
 void CFtpMainDlg::SetActivePanel(CFtpFileList* panel) {
     if (panel != m_pActivePanel) {
-        if (m_pActivePanel != nullptr) m_pActivePanel->SetItemState(-1, 0, LVIS_SELECTED);
+        if (m_pActivePanel != nullptr) SmartSelect(m_pActivePanel, kSmartClear, m_pOtherPanel);
         DrawPanelFrame(kFrameErase);
         m_pActivePanel = panel;
         DrawPanelFrame(kFrameRaised);
