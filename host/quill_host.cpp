@@ -1,6 +1,7 @@
-// ravo_quill: shows the file manager to be photographed, idle (quill-idle)
-// or in the middle of an operation (quill-busy), both panels on the
-// Windows folder and no settings file.
+// ravo_quill: shows the file manager to be photographed, idle (quill-idle),
+// in the middle of an operation (quill-busy), with the protocol log shown
+// (quill-log) or maximised (quill-max), both panels on the Windows folder
+// and no settings file.
 //
 //   ravo_quill --list          the names, one a line
 //   ravo_quill NAME [READY]    as ravo_gallery: with READY, writes the
@@ -22,12 +23,14 @@ namespace {
 // photographer's Escape without the exit question.
 class CQuillPose : public CFtpMainDlg {
 public:
-    explicit CQuillPose(bool busy) : CFtpMainDlg(nullptr), m_bPoseBusy(busy) {}
+    explicit CQuillPose(const std::string& pose) : CFtpMainDlg(nullptr), m_strPose(pose) {}
 
     BOOL OnInitDialog() override {
         CFtpMainDlg::OnInitDialog();
         SetActivePanel(&m_bottom);
-        if (m_bPoseBusy) {
+        if (m_strPose == "quill-log") ShowLog();
+        if (m_strPose == "quill-max") ::PostMessageA(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+        if (m_strPose == "quill-busy") {
             SetBusy(true);
             SetDlgItemTextA(m_hWnd, IDC_FILE_LINE, "photo.jpg");
             SetDlgItemTextA(m_hWnd, IDC_SIZE_LINE, "154,321 bytes");
@@ -43,7 +46,17 @@ public:
     END_MSG_MAP()
 
 private:
-    bool m_bPoseBusy;
+    void ShowLog() {
+        CheckDlgButton(m_hWnd, IDC_SHOW_LOG, BST_CHECKED);
+        ToggleLogWindow();
+        AppendLogLine("USER anonymous", 1);
+        AppendLogLine("230 Login successful.", 2);
+        AppendLogLine("PWD", 1);
+        AppendLogLine("257 \"/\" is the current directory", 2);
+        AppendLogLine("Connected to 127.0.0.1.", 3);
+    }
+
+    std::string m_strPose;
 };
 
 void Photograph(CFtpMainDlg* window, const std::string& readyFile) {
@@ -58,18 +71,19 @@ void Photograph(CFtpMainDlg* window, const std::string& readyFile) {
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::string(argv[1]) == "--list") {
-        std::printf("quill-idle\nquill-busy\n");
+        std::printf("quill-idle\nquill-busy\nquill-log\nquill-max\n");
         return 0;
     }
     const std::string name = argc >= 2 ? argv[1] : "";
-    if (argc < 2 || argc > 3 || (name != "quill-idle" && name != "quill-busy")) {
-        std::fprintf(stderr, "usage: ravo_quill --list | quill-idle|quill-busy [READY_FILE]\n");
+    const bool known = name == "quill-idle" || name == "quill-busy" || name == "quill-log" || name == "quill-max";
+    if (argc < 2 || argc > 3 || !known) {
+        std::fprintf(stderr, "usage: ravo_quill --list | quill-idle|quill-busy|quill-log|quill-max [READY_FILE]\n");
         return 2;
     }
     SetCursorPos(2000, 2000);  // out of the way of the buttons
     char windows[MAX_PATH] = "";
     GetWindowsDirectoryA(windows, sizeof windows);
-    CQuillPose window(name == "quill-busy");
+    CQuillPose window(name);
     window.m_strInitialLocal = windows;
     std::thread photographer(Photograph, &window, argc == 3 ? std::string(argv[2]) : std::string());
     const INT_PTR result = window.DoModal();

@@ -14,7 +14,7 @@
 //                              OnDestroy with the placement and dial-up steps
 //   ftp_main_dlg_log.cpp       IFtpLogWindow: log lines, progress, waits
 //   ftp_main_dlg_controls.cpp  hints and tips, panel buttons, F2 and F9,
-//                              ToggleLogWindow, a path chosen in a path box,
+//                              ToggleLogWindow, size changes, a path chosen in a path box,
 //                              browse, About and Help
 //   ftp_path_combo.cpp         the path boxes' own keys (Enter, Tab, Escape)
 #pragma once
@@ -76,7 +76,8 @@ public:
 
     // ---- ftp_main_dlg_controls.cpp ----
     BOOL PreTranslateMessage(MSG* msg) override;
-    void ToggleLogWindow();
+    void ToggleLogWindow(bool resizeWindow = true);
+    void OnSize(UINT type, int cx, int cy);
 
     // ---- ftp_main_dlg_log.cpp ----
     void AppendLogLine(const char* text, int kind) override;
@@ -88,13 +89,13 @@ public:
         ON_COMMAND(IDOK, OnCloseCommand)
         ON_COMMAND(IDCANCEL, OnEscapeCommand)
         ON_COMMAND_RANGE(IDC_DOWNLOAD, IDC_REFRESH, OnPanelCommand)
-        ON_NOTIFY(NM_SETFOCUS, IDC_TOP_PANEL, OnPanelFocus)
         // commands (ftp_main_dlg_commands.cpp): the smart-select buttons
         ON_COMMAND_RANGE(IDC_CLEAR_ALL, IDC_CLEAR_ALL, OnSmartSelectButton)
         ON_COMMAND_RANGE(IDC_SELECT_TRANSFER, IDC_SELECT_TRANSFER, OnSmartSelectButton)
         ON_COMMAND_RANGE(IDC_SELECT_UPDATING, IDC_SELECT_UPDATING, OnSmartSelectButton)
         ON_COMMAND_RANGE(IDC_SELECT_DELETION, IDC_SELECT_DELETION, OnSmartSelectButton)
         ON_COMMAND_RANGE(IDC_SELECT_ALL, IDC_SELECT_ALL, OnSmartSelectButton)
+        ON_NOTIFY(NM_SETFOCUS, IDC_TOP_PANEL, OnPanelFocus)
         ON_NOTIFY(NM_SETFOCUS, IDC_BOTTOM_PANEL, OnPanelFocus)
         ON_NOTIFY(LVN_ITEMCHANGED, IDC_TOP_PANEL, OnPanelItemChanged)
         ON_NOTIFY(LVN_ITEMCHANGED, IDC_BOTTOM_PANEL, OnPanelItemChanged)
@@ -107,6 +108,7 @@ public:
         ON_BN_CLICKED(IDC_ABOUT, OnAbout)
         ON_BN_CLICKED(IDHELP, OnHelp)
         ON_WM_MOUSEMOVE()
+        ON_WM_SIZE()
         ON_WM_SYSCOMMAND()
         ON_WM_PAINT()
         ON_WM_QUERYDRAGICON()
@@ -123,6 +125,9 @@ public:
     std::string m_strInitialLocal;  // the folder a host asked for (FTP_ApplDlg2)
     bool m_bBusy = false;
     bool m_bLogShown = false;
+    bool m_bLogShownBeforeZoom = true;  // the pane as it was when the window was last maximised
+    bool m_bZoomed = false;
+    SIZE m_sizeBeforeZoom = {};  // the window's restored size when it was last maximised
     bool m_bLogEnabled = true;
 
 private:
@@ -135,14 +140,14 @@ private:
 
     void OnCloseCommand();
     void OnEscapeCommand();
+    // ---- commands (ftp_main_dlg_commands.cpp): 1007-1014 and smart select ----
     void OnPanelCommand(UINT id);
+    void OnSmartSelectButton(UINT id);
     void OnPanelFocus(NMHDR* header, LRESULT* result);
     void OnPanelItemChanged(NMHDR* header, LRESULT* result);
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnToolTipText(NMHDR* header, LRESULT* result);
-    // ---- commands (ftp_main_dlg_commands.cpp): 1007-1014 and smart select ----
     void OnMouseMove(UINT flags, POINT point);
-    void OnSmartSelectButton(UINT id);
     void OnPanelButton(UINT id);
     void OnPathChosen(CComboBox& box, CFtpFileList& panel);
     void OnTopPathChosen() { OnPathChosen(m_topPath, m_top); }

@@ -105,8 +105,10 @@ BOOL CFtpMainDlg::PreTranslateMessage(MSG* msg) {
 
 // Shows or hides the log pane below the window as check box 1134 says: the
 // window grows or shrinks by the pane, and the row of buttons below the
-// panels' area moves with its bottom edge.
-void CFtpMainDlg::ToggleLogWindow() {
+// panels' area moves with its bottom edge. While the window is maximised, or
+// coming back from it, the window keeps its size (`resizeWindow` false) and
+// the panels give up or take back the pane's height instead.
+void CFtpMainDlg::ToggleLogWindow(bool resizeWindow) {
     HWND log = GetDlgItem(IDC_LOG);
     if (log == nullptr || GetDlgItem(IDC_SHOW_LOG) == nullptr) return;
     m_bLogShown = IsDlgButtonChecked(m_hWnd, IDC_SHOW_LOG) == BST_CHECKED;
@@ -116,10 +118,12 @@ void CFtpMainDlg::ToggleLogWindow() {
 
     RemoveAllControls();  // the resize below must not move anything
     m_rcInitial.bottom += d;
-    RECT window = {};
-    ::GetWindowRect(m_hWnd, &window);
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, window.right - window.left, window.bottom - window.top + d,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (resizeWindow) {
+        RECT window = {};
+        ::GetWindowRect(m_hWnd, &window);
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, window.right - window.left, window.bottom - window.top + d,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     static const int kBelowPane[] = {IDC_KEYS_TEXT, IDC_LOG_SEPARATOR, IDC_ABOUT, IDHELP, IDOK};
     for (int id : kBelowPane) {
         HWND control = GetDlgItem(id);
@@ -131,6 +135,47 @@ void CFtpMainDlg::ToggleLogWindow() {
     ArrangeControls(true);
     for (int id : kBelowPane) OffsetControl(static_cast<UINT>(id), 0, d);
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+// Size changes. Maximising shows the log pane (the screen has room for it)
+// and locks its check box; restoring hides the pane again if it was hidden
+// before. The window's restored size never included the pane then, so the
+// pane goes without shrinking the window. Every size change lays the
+// controls out again with the active panel's frame redrawn around them.
+void CFtpMainDlg::OnSize(UINT type, int cx, int cy) {
+    if (type == SIZE_MINIMIZED) {
+        Default();
+        return;
+    }
+    if (type == SIZE_MAXIMIZED && !m_bZoomed) {
+        m_bZoomed = true;
+        m_bLogShownBeforeZoom = m_bLogShown;
+        WINDOWPLACEMENT placement = {};
+        placement.length = sizeof placement;
+        ::GetWindowPlacement(m_hWnd, &placement);
+        m_sizeBeforeZoom = {placement.rcNormalPosition.right - placement.rcNormalPosition.left,
+                            placement.rcNormalPosition.bottom - placement.rcNormalPosition.top};
+        if (!m_bLogShown) {
+            CheckDlgButton(m_hWnd, IDC_SHOW_LOG, BST_CHECKED);
+            ToggleLogWindow(false);
+        }
+        Enable(IDC_SHOW_LOG, false);
+    } else if (type == SIZE_RESTORED && m_bZoomed) {
+        m_bZoomed = false;
+        if (!m_bLogShownBeforeZoom) {
+            CheckDlgButton(m_hWnd, IDC_SHOW_LOG, BST_UNCHECKED);
+            ToggleLogWindow(false);
+            // The restore was held to the minimum size that still had the
+            // pane; the window goes back to its size from before.
+            ::SetWindowPos(m_hWnd, nullptr, 0, 0, m_sizeBeforeZoom.cx, m_sizeBeforeZoom.cy,
+                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        m_bLogShownBeforeZoom = true;
+        Enable(IDC_SHOW_LOG, true);
+    }
+    DrawPanelFrame(kFrameErase);
+    CFtpLayout::OnSize(type, cx, cy);
+    DrawPanelFrame(kFrameRaised);
 }
 
 // A folder chosen in a path box: the panel goes there, and the whole text

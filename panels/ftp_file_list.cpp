@@ -1,5 +1,7 @@
 #include "ftp_file_list.h"
 
+#include <algorithm>
+
 #include "file_time.h"
 #include "ftp_panel_owner.h"
 #include "module.h"
@@ -57,7 +59,12 @@ void CFtpFileList::InitPanel() {
     const int modifiedWidth = timeWidth + 24;
     // The system's dialog base unit, not the dialog font's.
     const int baseUnit = LOWORD(GetDialogBaseUnits());
-    const int nameWidth = MulDiv(client.right, baseUnit, 8) - 16 - sizeWidth - modifiedWidth;
+    // The base unit is 8 on the systems the panel was laid out for; a larger
+    // one would push the Modified column out of sight behind a horizontal
+    // scroll bar, so Name never takes more than the room beside the other
+    // two and a vertical scroll bar.
+    const int roomForName = client.right - ::GetSystemMetrics(SM_CXVSCROLL) - 1 - sizeWidth - modifiedWidth;
+    const int nameWidth = std::min(MulDiv(client.right, baseUnit, 8) - 16 - sizeWidth - modifiedWidth, roomForName);
     InsertColumn(0, LoadResourceString(IDS_COLUMN_NAME).c_str(), LVCFMT_LEFT, nameWidth);
     InsertColumn(1, LoadResourceString(IDS_COLUMN_SIZE).c_str(), LVCFMT_RIGHT, sizeWidth);
     InsertColumn(2, LoadResourceString(IDS_COLUMN_MODIFIED).c_str(), LVCFMT_LEFT, modifiedWidth);

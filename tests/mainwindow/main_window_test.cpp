@@ -138,6 +138,58 @@ TEST(MainWindow, LogPaneGrowsTheWindowAndTwoTogglesGiveItsHeightBack) {
     }
 }
 
+// Maximising shows the log pane inside the screen and locks its check box;
+// restoring gives back the window's height and the pane's former state.
+TEST(MainWindow, MaximiseShowsTheLogPaneAndRestoreBringsBackItsState) {
+    for (bool shownBefore : {false, true}) {
+        Window w;
+        HWND h = w.dlg.m_hWnd;
+        ShowWindow(h, SW_SHOWNORMAL);
+        if (shownBefore) SendDlgItemMessageA(h, IDC_SHOW_LOG, BM_CLICK, 0, 0);
+        RECT before;
+        GetWindowRect(h, &before);
+
+        ShowWindow(h, SW_MAXIMIZE);
+        EXPECT_TRUE(Visible(h, IDC_LOG)) << shownBefore;
+        EXPECT_FALSE(Enabled(h, IDC_SHOW_LOG)) << shownBefore;
+        RECT client, log, panel;
+        GetClientRect(h, &client);
+        GetWindowRect(GetDlgItem(h, IDC_LOG), &log);
+        GetWindowRect(GetDlgItem(h, IDC_BOTTOM_PANEL), &panel);
+        MapWindowPoints(nullptr, h, reinterpret_cast<POINT*>(&log), 2);
+        EXPECT_LE(log.bottom, client.bottom) << "the pane stays on the screen";
+        EXPECT_LE(panel.bottom, log.top) << "the panels make room for the pane";
+
+        ShowWindow(h, SW_RESTORE);
+        RECT after;
+        GetWindowRect(h, &after);
+        EXPECT_EQ(before.bottom - before.top, after.bottom - after.top) << shownBefore;
+        EXPECT_EQ(shownBefore, Visible(h, IDC_LOG));
+        EXPECT_EQ(shownBefore, IsDlgButtonChecked(h, IDC_SHOW_LOG) == BST_CHECKED);
+        EXPECT_TRUE(Enabled(h, IDC_SHOW_LOG)) << shownBefore;
+    }
+}
+
+// At the window's first size both panels show all three columns whole, with
+// a long folder's vertical scroll bar too: no horizontal scroll bar, and the
+// Modified column holds its text.
+TEST(MainWindow, ColumnsFitTheirPanelAtTheFirstSize) {
+    Window w;
+    char windows[MAX_PATH] = "";
+    GetWindowsDirectoryA(windows, sizeof windows);
+    for (CFtpFileList* panel : {static_cast<CFtpFileList*>(&w.dlg.m_top), &w.dlg.m_bottom}) {
+        HWND list = panel->m_hWnd;
+        panel->ShowFolder(windows);
+        ASSERT_GT(ListView_GetItemCount(list), ListView_GetCountPerPage(list));
+        EXPECT_EQ(0, GetWindowLongA(list, GWL_STYLE) & WS_HSCROLL);
+        char text[64] = "";
+        ListView_GetItemText(list, 1, 2, text, sizeof text);
+        const int textWidth = ListView_GetStringWidth(list, text);
+        EXPECT_GT(textWidth, 0) << text;
+        EXPECT_GE(ListView_GetColumnWidth(list, 2), textWidth + 12) << text;
+    }
+}
+
 TEST(MainWindow, ConnectHintFollowsTheConnection) {
     Window w;
     for (BOOL remote : {FALSE, TRUE}) {
