@@ -125,6 +125,52 @@ RAVOFTP_API int WINAPI FTP_ApplDlg2(HWND parent, LPCSTR localFolder);
 typedef int(WINAPI *FTP_APPLDLG_FN)(HWND);
 typedef int(WINAPI *FTP_APPLDLG2_FN)(HWND, LPCSTR);
 
+/* ---- Connection profiles (ordinals 802, 803) ------------------------- */
+
+/* Every text buffer of the two profile functions holds at least this many
+ * bytes. Texts are read from them on entry up to that length, and written
+ * back cut to it (terminator included), so a buffer of this size is never
+ * overrun whatever the settings file holds. */
+#define FTP_PROFILE_TEXT_SIZE 260
+
+/* Reads or edits a connection profile of the settings file.
+ *
+ * Without a parent (NULL) nothing is shown: the profile called name (the
+ * last used one when name is "") is read into the buffers, and the result is
+ * 1 when it exists, 0 when it does not (the buffers then get the defaults:
+ * port 21, time-out 60, firewall type "none", ...).
+ *
+ * With a parent the "Connection Profile" dialog opens on name; the other
+ * arguments are what a new profile starts with. After OK the profile is
+ * saved (unless it has no name), the computer is dialed onto the Internet if
+ * it is not connected, and the result is 1 with the buffers filled; Cancel
+ * or a failed dial gives 0 and leaves the buffers alone.
+ *
+ * Text buffers (name, host, user, password, localFolder, remoteFolder,
+ * wwwAddress, wwwPage, firewallType, firewallHost, firewallUser,
+ * firewallPassword): FTP_PROFILE_TEXT_SIZE bytes each, in and out.
+ * port and firewallPort are written when the profile's value lies from 0 to
+ * 32000; timeout when above 5 (above 0 for a silent read). firewallPassive
+ * gets 1 for passive transfers, else 0. The five firewall buffers
+ * (firewallHost to firewallPassive) may be NULL: then they are not written,
+ * and the dialog shows no Firewall page when all five are NULL. Any other
+ * NULL buffer returns 0 at once. */
+RAVOFTP_API int WINAPI FTP_InitDlg(HWND parent, LPSTR name, LPSTR host, LPSTR user, LPSTR password,
+                                   LPSTR localFolder, LPSTR remoteFolder, WORD *port, WORD *timeout,
+                                   LPSTR wwwAddress, LPSTR wwwPage, LPSTR firewallType, LPSTR firewallHost,
+                                   WORD *firewallPort, LPSTR firewallUser, LPSTR firewallPassword,
+                                   int *firewallPassive);
+
+/* FTP_InitDlg without the firewall: the dialog shows Remote Access, General
+ * and WWW Site. */
+RAVOFTP_API int WINAPI FTP_ProfDlg(HWND parent, LPSTR name, LPSTR host, LPSTR user, LPSTR password,
+                                   LPSTR localFolder, LPSTR remoteFolder, WORD *port, WORD *timeout,
+                                   LPSTR wwwAddress, LPSTR wwwPage);
+
+typedef int(WINAPI *FTP_INITDLG_FN)(HWND, LPSTR, LPSTR, LPSTR, LPSTR, LPSTR, LPSTR, WORD *, WORD *, LPSTR, LPSTR,
+                                    LPSTR, LPSTR, WORD *, LPSTR, LPSTR, int *);
+typedef int(WINAPI *FTP_PROFDLG_FN)(HWND, LPSTR, LPSTR, LPSTR, LPSTR, LPSTR, LPSTR, WORD *, WORD *, LPSTR, LPSTR);
+
 /* ---- Dial-up connection control (ordinals 810-813) ------------------- */
 
 /* Non-zero when the system reports an Internet connection. *byModem gets 1
