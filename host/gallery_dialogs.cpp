@@ -158,49 +158,38 @@ void CGalleryMainDlg::ShowBusy() {
         ::EnableWindow(GetDlgItem(id), FALSE);
 }
 
-CGalleryProfileDlg::CGalleryProfileDlg(int page)
-    : CDialog(IDD_PROFILE, nullptr),
-      m_nPage(page),
-      m_pages{CPropertyPage(IDD_PAGE_REMOTE), CPropertyPage(IDD_PAGE_GENERAL), CPropertyPage(IDD_PAGE_WWW),
-              CPropertyPage(IDD_PAGE_FIREWALL)} {}
+// The profile dialog itself over a settings file of its own in the temporary
+// folder, holding one sample profile with a firewall.
+CGalleryProfileDlg::CGalleryProfileDlg(int page) : CFtpProfileDlg(nullptr), m_nPage(page) {
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    const std::string root = std::string(temp) + "ravo-gallery";
+    CreateDirectoryA(root.c_str(), nullptr);
+    m_settings = std::make_unique<CurrentSettingsScope>(
+        "ravoFtp.ini", settings::SettingsFolders{[root](int) { return root; }, [root] { return root + "\\host.exe"; }});
+    FtpProfile sample;
+    sample.m_name = "Example site";
+    sample.m_host = "ftp.example.com";
+    sample.m_user = "webmaster";
+    sample.m_password = "secret";
+    sample.m_remoteFolder = "/public_html";
+    sample.m_localFolder = "C:\\Sites\\example";
+    sample.m_wwwAddress = "http://www.example.com/";
+    sample.m_wwwPrimaryPage = "index.html";
+    sample.m_fwType = "logon";
+    sample.m_fwHost = "10.0.0.1";
+    sample.m_fwUsername = "gatekeeper";
+    sample.m_fwPassword = "secret";
+    sample.m_fwPassive = "1";
+    if (m_settings->Settings() != nullptr) m_settings->Settings()->WriteProfile(sample);
+    m_caption = LoadResourceString(IDS_PROFILE_CAPTION);
+    m_profile.m_name = sample.m_name;
+    m_showWwwPage = 1;
+}
 
 BOOL CGalleryProfileDlg::OnInitDialog() {
-    CDialog::OnInitDialog();
-    ModifyStyleEx(0, WS_EX_CONTROLPARENT);
-    m_delete.SubclassDlgItem(IDC_DELETE, m_hWnd);
-    m_delete.SetBitmaps(IDB_DELETE, IDB_DELETE_DISABLED, 0);
-    for (CPropertyPage& page : m_pages) m_sheet.AddPage(&page);
-    m_sheet.Create(m_hWnd);
-    RECT frame;
-    ::GetWindowRect(GetDlgItem(IDC_SHEET_FRAME), &frame);
-    ScreenToClient(&frame);
-    m_sheet.SetWindowPos(nullptr, frame.left - 7, frame.top - 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetText(m_hWnd, IDC_PROFILE_NAME, "Example site");
-    m_sheet.SetActivePage(m_nPage);
-    HWND page = m_pages[m_nPage].m_hWnd;
-    switch (m_nPage) {
-    case 0:
-        SetText(page, IDC_PROFILE_HOST, "ftp.example.com");
-        SetText(page, IDC_PROFILE_USER, "webmaster");
-        SetText(page, IDC_PROFILE_PASSWORD, "secret");
-        break;
-    case 1:
-        SetText(page, IDC_REMOTE_FOLDER, "/public_html");
-        SetText(page, IDC_LOCAL_FOLDER, "C:\\Sites\\example");
-        SetText(page, IDC_TIMEOUT, "60");
-        SetText(page, IDC_PORT, LoadResourceString(IDS_DEFAULT_PORT));
-        break;
-    case 2:
-        SetText(page, IDC_WWW_ADDRESS, "http://www.example.com/");
-        SetText(page, IDC_INDEX_PAGE, "index.html");
-        break;
-    default:
-        CheckDlgButton(page, IDC_FW_TYPE_NONE, BST_CHECKED);
-        CheckDlgButton(page, IDC_FW_PASSIVE, BST_CHECKED);
-        SetText(page, IDC_FW_PORT, LoadResourceString(IDS_DEFAULT_PORT));
-        break;
-    }
-    SetWindowText(LoadResourceString(IDS_PROFILE_CAPTION));
+    CFtpProfileDlg::OnInitDialog();
+    ActivatePage(m_nPage);
     return TRUE;
 }
 

@@ -4,17 +4,18 @@
 #pragma once
 
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "current_settings.h"
 #include "dialog.h"
 #include "ftp_bitmap_button.h"
 #include "ftp_layout.h"
+#include "ftp_profile_dlg.h"
 #include "image_list.h"
 #include "list_ctrl.h"
-#include "property_page.h"
-#include "property_sheet.h"
 
 class CGalleryMainDlg : public CFtpLayout {
 public:
@@ -37,7 +38,7 @@ private:
     CImageList m_icons;
 };
 
-class CGalleryProfileDlg : public CDialog {
+class CGalleryProfileDlg : public CFtpProfileDlg {
 public:
     explicit CGalleryProfileDlg(int page);
 
@@ -45,9 +46,7 @@ public:
 
 private:
     int m_nPage;
-    CFtpBitmapButton m_delete;
-    CPropertySheet m_sheet;
-    CPropertyPage m_pages[4];
+    std::unique_ptr<CurrentSettingsScope> m_settings;
 };
 
 // A dialog whose texts are set when it opens: id and text pairs, and the title.
