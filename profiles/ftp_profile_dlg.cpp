@@ -119,10 +119,11 @@ void CFtpProfileDlg::FocusUserBoxIfPlaceholder() {
 }
 
 // Leaving the box with a name in it loads that profile. "None" is what the
-// box shows for no profile: it names none.
+// box shows for no profile: it names none. The profile already loaded is not
+// read again: that would drop what the page shown holds but has not stored.
 void CFtpProfileDlg::OnProfileKillFocus() {
     const std::string text = profiles::TrimBlanks(ProfileBoxText());
-    if (text.empty() || text == LoadResourceString(IDS_NONE)) return;
+    if (text.empty() || text == LoadResourceString(IDS_NONE) || text == m_profile.m_name) return;
     LoadProfile(text, true);
     FocusUserBoxIfPlaceholder();
 }

@@ -21,9 +21,9 @@ struct Dialog {
     testing_support::TestFolders folders;
     CurrentSettingsScope scope{"ravoFtp.ini", folders.Folders()};
     CFtpProfileDlg dlg{nullptr};
-    explicit Dialog(std::initializer_list<FtpProfile> stored = {}) {
+    explicit Dialog(std::initializer_list<FtpProfile> stored = {}, int wwwPage = 1) {
         for (const FtpProfile& profile : stored) scope.Settings()->WriteProfile(profile);
-        dlg.m_showWwwPage = 1;
+        dlg.m_showWwwPage = wwwPage;
         dlg.Create(nullptr);
     }
     ~Dialog() { DestroyWindow(dlg.m_hWnd); }
@@ -110,13 +110,14 @@ TEST(ProfilePages, SwitchesByTheDialogSkipTheFirstTwoPagesChecks) {
 }
 
 // Lists: the users and hosts of an exactly named profile ("anonymous" for any
-// other name), the firewall hosts of every profile.
+// other name), the firewall hosts of every profile (on the main window's
+// page set, where the Firewall page comes third).
 TEST(ProfilePages, ListsOfferWhatTheProfilesUsed) {
     FtpProfile a = MakeProfile("Alpha", "one.example"), b = MakeProfile("Beta"), a2 = MakeProfile("Alpha", "two.example");
     a.m_user = a2.m_user = "ann";
     a.m_fwHost = a2.m_fwHost = "10.0.0.1";
     b.m_fwHost = "10.0.0.2";
-    Dialog d({a, b, a2});
+    Dialog d({a, b, a2}, 0);
     CFtpHostTab1& tab = d.dlg.m_tab1;
     EXPECT_TRUE(tab.FillHostUserLists("Alpha"));
     EXPECT_EQ("2 ann", std::to_string(tab.m_hostBox.GetCount()) + " " + tab.m_userBox.GetLBText(0));
@@ -124,6 +125,7 @@ TEST(ProfilePages, ListsOfferWhatTheProfilesUsed) {
     EXPECT_EQ("1 anonymous", std::to_string(tab.m_userBox.GetCount()) + " " + tab.m_userBox.GetLBText(0));
     d.dlg.LoadProfile("Gamma", true);
     d.dlg.ActivatePage(CFtpProfileDlg::kFirewall);
+    EXPECT_EQ(std::make_pair(3, 2), std::make_pair(d.dlg.m_sheet.GetPageCount(), d.dlg.m_sheet.GetActiveIndex()));
     EXPECT_EQ(2, d.dlg.m_tab4.m_hostBox.GetCount());
 }
 
