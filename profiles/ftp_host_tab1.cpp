@@ -16,6 +16,15 @@ BOOL CFtpHostTab::PreTranslateMessage(MSG* msg) {
     return CPropertyPage::PreTranslateMessage(msg);
 }
 
+void CFtpHostTab::LimitTexts(std::initializer_list<const CWnd*> boxes) {
+    for (const CWnd* box : boxes) {
+        char className[16] = "";
+        GetClassNameA(box->m_hWnd, className, sizeof className);
+        const UINT limit = lstrcmpiA(className, "ComboBox") == 0 ? CB_LIMITTEXT : EM_LIMITTEXT;
+        box->SendMessage(limit, settings::kValueBufferSize - 1);
+    }
+}
+
 CFtpHostTab1::CFtpHostTab1() : CFtpHostTab(IDD_PAGE_REMOTE) {}
 
 void CFtpHostTab1::DoDataExchange(CDataExchange* exchange) {
@@ -59,9 +68,7 @@ void CFtpHostTab1::UseDefaultLabelsUnlessKnown(const std::string& name) {
 
 BOOL CFtpHostTab1::OnInitDialog() {
     CFtpHostTab::OnInitDialog();
-    for (CWnd* box : {static_cast<CWnd*>(&m_hostBox), static_cast<CWnd*>(&m_userBox)})
-        box->SendMessage(CB_LIMITTEXT, settings::kValueBufferSize - 1);
-    m_passwordEdit.LimitText(static_cast<int>(settings::kValueBufferSize) - 1);
+    LimitTexts({&m_hostBox, &m_userBox, &m_passwordEdit});
     std::string last;
     if (CurrentSettings() != nullptr) CurrentSettings()->GetLastProfile(&last);
     UseDefaultLabelsUnlessKnown(last);

@@ -26,6 +26,7 @@ BOOL CFtpHostTab2::OnInitDialog() {
     for (const std::string& port : {LoadResourceString(IDS_DEFAULT_PORT), std::string("21"), std::string("8080"),
                                     std::string("10000")})
         m_portBox.AddString(port);
+    LimitTexts({&m_localEdit, &m_remoteEdit, &m_timeoutEdit, &m_portBox});
     return FALSE;
 }
 

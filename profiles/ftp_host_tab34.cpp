@@ -29,6 +29,7 @@ void CFtpHostTab3::DoDataExchange(CDataExchange* exchange) {
 BOOL CFtpHostTab3::OnInitDialog() {
     CFtpHostTab::OnInitDialog();
     for (const char* page : kIndexPages) m_pageBox.AddString(page);
+    LimitTexts({&m_pageBox, &m_addressEdit});
     return FALSE;
 }
 
@@ -73,6 +74,7 @@ BOOL CFtpHostTab4::OnInitDialog() {
         if (store->ReadProfileField(index, "FW Port", &value) && m_portBox.FindStringExact(-1, value) < 0)
             m_portBox.AddString(value);
     }
+    LimitTexts({&m_hostBox, &m_portBox, &m_userEdit, &m_passwordEdit});
     return FALSE;
 }
 

@@ -10,6 +10,7 @@
 //   ftp_host_tab34.cpp WWW Site and Firewall
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "button.h"
@@ -28,6 +29,10 @@ public:
     BOOL PreTranslateMessage(MSG* msg) override;
 
     CFtpProfileDlg* m_pDlg = nullptr;  // set by the dialog before the sheet is made
+
+protected:
+    // Each box takes no more than the settings file gives back for a value.
+    static void LimitTexts(std::initializer_list<const CWnd*> boxes);
 };
 
 // Remote Access.
