@@ -116,6 +116,8 @@ int CUT_FTPClient::SetOtherOptions() {
     return kOk;
 }
 
+bool CUT_FTPClient::IsConnected() const { return m_impl->control.IsOpen(); }
+
 int CUT_FTPClient::Close() {
     Impl& s = *m_impl;
     // A connection still dropping a stopped transfer's replies is closed

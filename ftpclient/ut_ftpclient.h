@@ -54,6 +54,8 @@ public:
     int SetOtherOptions();
     int GetLastMessage(char* buffer, int maxLength);
     int Close();
+    // The control connection is open: false once either side closed it.
+    bool IsConnected() const;
 
     int ChDir(const char* path);
     int MkDir(const char* path);

@@ -59,13 +59,14 @@ BOOL CFtpMainDlg::OnInitDialog() {
     m_top.InitPanel();
     m_bottom.InitPanel();
 
-    ReadLocalHistory();
+    ReadHistory(settings::kLocalHistorySection, {&m_topPath, &m_bottomPath});
     ChooseStartFolder();
 
     SetResizable(TRUE, TRUE);
     ArrangeControls(false);
     RestorePlacement();
     EnableToolTips(TRUE);
+    if (m_bConnectAtStart) PostMessage(WM_COMMAND, MAKEWPARAM(IDC_CONNECT, BN_CLICKED), 0);
     return TRUE;
 }
 
@@ -74,21 +75,17 @@ void CFtpMainDlg::LoadBitmaps() {
         m_buttons[i].SetBitmaps(kMainButtons[i].normal, kMainButtons[i].disabled, kMainButtons[i].style);
 }
 
-// The "Local History" ring from its stored position round to it again,
-// into both path boxes.
-void CFtpMainDlg::ReadLocalHistory() {
+void CFtpMainDlg::ReadHistory(const char* section, std::initializer_list<CComboBox*> boxes) {
     const FtpSettings* settings = CurrentSettings();
     if (settings == nullptr) return;
     const int limit = static_cast<int>(settings->HistoryLimit());
-    int start = settings->GetDefaultInt(settings::kLocalHistorySection);
+    int start = settings->GetDefaultInt(section);
     if (start < 0 || start > limit) start = 0;
     int index = start;
     do {
         std::string path;
-        if (settings->ReadPathHistory(settings::kLocalHistorySection, index, &path) != 0) {
-            m_topPath.AddString(path.c_str());
-            m_bottomPath.AddString(path.c_str());
-        }
+        if (settings->ReadPathHistory(section, index, &path) != 0)
+            for (CComboBox* box : boxes) box->AddString(path.c_str());
         index = index >= limit ? 0 : index + 1;
     } while (index != start);
 }
@@ -107,7 +104,6 @@ void CFtpMainDlg::ChooseStartFolder() {
         m_bottomPath.SetCurSel(count - 1);
         if (!isFolder(start)) start = m_bottomPath.GetLBText(count - 1);
     }
-    m_strInitialLocal.clear();
     if (!isFolder(start)) return;
     m_bottom.ShowFolder(start);
     m_top.ShowFolder(start);

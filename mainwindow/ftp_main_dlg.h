@@ -13,6 +13,8 @@
 //   ftp_main_dlg_close.cpp     Close, Escape and system Close; OnOK, OnCancel,
 //                              OnDestroy with the placement and dial-up steps
 //   ftp_main_dlg_log.cpp       IFtpLogWindow: log lines, progress, waits
+//   ftp_main_dlg_connect.cpp   Connect and disconnect, F9's profile dialog,
+//                              SwitchTopPanel
 //   ftp_main_dlg_controls.cpp  hints and tips, panel buttons, F2 and F9,
 //                              ToggleLogWindow, size changes, a path chosen in a path box,
 //                              browse, About and Help
@@ -23,6 +25,7 @@
 
 #include <commctrl.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "combo_box.h"
@@ -31,6 +34,7 @@
 #include "ftp_layout.h"
 #include "ftp_panel_owner.h"
 #include "ftp_path_combo.h"
+#include "ftp_profile.h"
 #include "ftp_remote_file_list.h"
 #include "log_window.h"
 #include "operation_feedback.h"
@@ -74,6 +78,20 @@ public:
     // Escape confirmed: ends with IDCANCEL.
     void OnCancel() override;
 
+    // ---- ftp_main_dlg_connect.cpp ----
+    void Connect();
+    void Disconnect();
+    // F9: the profiles edited and the one chosen saved, without connecting.
+    void EditProfiles();
+    // The top panel becomes the site or a local panel and shows `path`.
+    void SwitchTopPanel(bool remote, const std::string& path);
+    // The connection closed under an operation: back to the local side,
+    // without questions, once the operation has ended.
+    void SessionLost() override;
+    // Where a session starts when the profile's remote folder is not
+    // absolute: the server's current folder joined with the trimmed folder.
+    static std::string StartFolderFor(const std::string& profileFolder, const std::string& currentFolder);
+
     // ---- ftp_main_dlg_controls.cpp ----
     BOOL PreTranslateMessage(MSG* msg) override;
     void ToggleLogWindow(bool resizeWindow = true);
@@ -101,6 +119,8 @@ public:
         ON_NOTIFY(LVN_ITEMCHANGED, IDC_BOTTOM_PANEL, OnPanelItemChanged)
         ON_COMMAND_RANGE(IDC_TOP_PANEL_BUTTON, IDC_BOTTOM_PANEL_BUTTON, OnPanelButton)
         ON_BN_CLICKED(IDC_SHOW_LOG, ToggleLogWindow)
+        ON_BN_CLICKED(IDC_CONNECT, OnConnectButton)
+        ON_MESSAGE(kSessionLostMessage, OnSessionLost)
         ON_NOTIFY_CODE(TTN_NEEDTEXTA, OnToolTipText)
         ON_CBN_SELCHANGE(IDC_TOP_PATH, OnTopPathChosen)
         ON_CBN_SELCHANGE(IDC_BOTTOM_PATH, OnBottomPathChosen)
@@ -123,6 +143,7 @@ public:
     CFtpOperationFeedback m_feedback{*this};
     std::string m_strHost;          // the connected site's host; empty when none
     std::string m_strInitialLocal;  // the folder a host asked for (FTP_ApplDlg2)
+    bool m_bConnectAtStart = false;  // the window opens with the Connect dialog (the entry points)
     bool m_bBusy = false;
     bool m_bLogShown = false;
     bool m_bLogShownBeforeZoom = true;  // the pane as it was when the window was last maximised
@@ -131,7 +152,15 @@ public:
     bool m_bLogEnabled = true;
 
 private:
-    void ReadLocalHistory();
+    // A path history ring from its stored position round to it again.
+    void ReadHistory(const char* section, std::initializer_list<CComboBox*> boxes);
+    void OnConnectButton();
+    void ReturnToLocalSide();
+    static constexpr UINT kSessionLostMessage = WM_APP + 1;
+    LRESULT OnSessionLost(WPARAM, LPARAM);
+    bool AskProfile(UINT captionId, FtpProfile* profile);
+    void ShowSessionError(int code);
+    void OfferHangUp();
     void ChooseStartFolder();
     void RestorePlacement();
     void ApplyEnableRules();

@@ -47,17 +47,7 @@ void CFtpMainDlg::OnOK() {
 void CFtpMainDlg::OnCancel() { EndDialog(IDCANCEL); }
 
 void CFtpMainDlg::OnDestroy() {
-    int byModem = 0;
-    if (IsInternetConnected(&byModem) != 0 && byModem != 0 &&
-        AskQuestion(m_hWnd, IDS_ASK_CLOSE_CONNECTION, "", "", MB_YESNO) == IDYES) {
-        FtpApplication& app = TheApplication();
-        if (app.m_dwDialup != FtpApplication::kNoDialup) {
-            InternetDisconnect(app.m_dwDialup);
-            app.m_dwDialup = FtpApplication::kNoDialup;
-        } else {
-            InternetAutoDisconnect();
-        }
-    }
+    OfferHangUp();
     CloseAllHelp();
     SavePlacement();
     if (TheSession().LogWindow() == this) TheSession().SetLogWindow(nullptr);

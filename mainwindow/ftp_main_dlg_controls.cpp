@@ -92,14 +92,16 @@ void CFtpMainDlg::OnPanelButton(UINT id) {
                      TRUE);
 }
 
-// F2 switches panels; F9 belongs to the profile dialog, which is not part
-// of this window yet, and is swallowed so that no control acts on it.
+// F2 switches panels; F9 edits the connection profiles.
 BOOL CFtpMainDlg::PreTranslateMessage(MSG* msg) {
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_F2) {
         ::SetFocus(m_pActivePanel == &m_top ? m_bottom.m_hWnd : m_top.m_hWnd);
         return TRUE;
     }
-    if (msg->message == WM_KEYDOWN && msg->wParam == VK_F9) return TRUE;
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_F9) {
+        EditProfiles();
+        return TRUE;
+    }
     return CFtpLayout::PreTranslateMessage(msg);
 }
 

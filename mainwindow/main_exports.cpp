@@ -42,6 +42,7 @@ void RunFileManager(HWND parent, const char* localFolder) {
     client.SetCallback(OnTransferProgress);
     client.SetCallbackTrace(OnProtocolTrace);
     CFtpMainDlg dialog(parent);
+    dialog.m_bConnectAtStart = true;
     if (localFolder != nullptr) dialog.m_strInitialLocal = localFolder;
     RunningDialog running(dialog);
     dialog.DoModal();

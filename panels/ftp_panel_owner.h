@@ -13,6 +13,9 @@ public:
     // The active panel, and the one that is not; null before the first.
     virtual CFtpFileList* GetActivePanel() const = 0;
     virtual CFtpFileList* GetOtherPanel() const = 0;
+    // The server's connection was found closed after a failure was shown:
+    // the window goes back to the local side once the operation has ended.
+    virtual void SessionLost() {}
 
 protected:
     ~IFtpPanelOwner() = default;

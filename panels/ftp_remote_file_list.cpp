@@ -49,6 +49,7 @@ int CFtpRemoteFileList::ShowFailure(int code) const {
     if (code == -4) return -4;
     ShowResultError(OwnerWindow(), code, session.LastMessage());
     session.ClearLastMessage();
+    if (!session.Client().IsConnected() && m_pOwner != nullptr) m_pOwner->SessionLost();
     return -4;
 }
 
@@ -80,8 +81,9 @@ void CFtpRemoteFileList::ReadFolder() {
     const int changed = ChangeRemoteDir(m_strPath.c_str(), reported.data(), kReportedFolderSize);
     if (changed != 0) {
         ShowFailure(changed);
-        // Cannot connect, or stopped: the panel stays as it is.
-        if (changed == -10 || changed == -4) {
+        // Cannot connect, stopped, or the connection is gone: the panel
+        // stays as it is (a listing would only fail once more).
+        if (changed == -10 || changed == -4 || !TheSession().Client().IsConnected()) {
             m_strPath = m_strPrevPath;
             return;
         }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dialog_driver.h"
+#include "quill_runner.h"
 #include "module.h"
 #include "ftp_main_dlg.h"
 #include "ravoFtp.h"
@@ -264,40 +265,14 @@ TEST(MainWindow, AboutBoxShowsThePictureAndClosesOnAKey) {
 
 // ---- Through the DLL ----------------------------------------------------
 
-struct Dll {
-    HMODULE module = LoadLibraryA("ravoFtp.dll");
-    FTP_APPLDLG_FN Open = reinterpret_cast<FTP_APPLDLG_FN>(
-        reinterpret_cast<void*>(GetProcAddress(module, MAKEINTRESOURCEA(801))));
-    FTP_APPLDLG2_FN Open2 = reinterpret_cast<FTP_APPLDLG2_FN>(
-        reinterpret_cast<void*>(GetProcAddress(module, MAKEINTRESOURCEA(804))));
-};
-
-std::string IniPath() { return settings::FindExistingSettingsFile("ravoFtp.ini", settings::SystemSettingsFolders()); }
+using quill::IniPath;
 int IniInt(const char* key) { return static_cast<int>(GetPrivateProfileIntA("Defaults", key, 0, IniPath().c_str())); }
 
-// Runs the file manager; `drive` plays the user on the open window, then
-// it is closed with the system's Close and OK. The exit questions seen are returned.
 std::vector<std::string> RunWindow(const std::function<void(HWND)>& drive, const char* folder = nullptr) {
-    const DWORD thread = GetCurrentThreadId();
-    std::vector<std::string> questions;
-    DialogWatcher boxes([thread] { return DialogWatcher::ThreadDialog(thread, 0xFFFF); },
-                        [&](HWND box) {
-                            questions.push_back(DialogWatcher::ControlText(box, 0xFFFF));
-                            DialogWatcher::Click(box, IDOK);
-                        },
-                        true, 10000);
-    DialogDriver driver("FTP Quill", [&](HWND window) {
-        drive(window);
-        PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);  // Close would view in a focused panel
-    });
-    Dll dll;
-    EXPECT_NE(nullptr, dll.Open2);
-    if (dll.Open2 != nullptr) {
-        EXPECT_EQ(0, folder ? dll.Open2(nullptr, folder) : dll.Open(nullptr));
-    }
-    driver.Stop();
-    boxes.Stop();
-    return questions;
+    quill::Run run;
+    run.drive = drive;
+    run.folder = folder;
+    return quill::RunQuill(run);
 }
 
 TEST(MainWindowExport, ClosingAsksFirstAndOnlyOkCloses) {
@@ -306,30 +281,20 @@ TEST(MainWindowExport, ClosingAsksFirstAndOnlyOkCloses) {
         WPARAM command;
     } const cases[] = {{WM_COMMAND, IDOK}, {WM_COMMAND, IDCANCEL}, {WM_SYSCOMMAND, SC_CLOSE}};
     for (const Case& c : cases) {
-        const DWORD thread = GetCurrentThreadId();
-        std::vector<std::string> questions;
         std::atomic<bool> openAfterCancel{false};
         std::atomic<int> asked{0};
-        DialogWatcher boxes([thread] { return DialogWatcher::ThreadDialog(thread, 0xFFFF); },
-                            [&](HWND box) {
-                                questions.push_back(DialogWatcher::ControlText(box, 0xFFFF));
-                                DialogWatcher::Click(box, ++asked == 1 ? IDCANCEL : IDOK);
-                            },
-                            true, 10000);
-        DialogDriver driver("FTP Quill", [&](HWND window) {
+        quill::Run run;
+        run.answer = [&](const std::string&) { return ++asked == 1 ? IDCANCEL : IDOK; };
+        run.drive = [&](HWND window) {
             PostMessageA(window, c.message, c.command, 0);
             while (asked < 1) Sleep(10);
             Sleep(300);
             openAfterCancel = IsWindowVisible(window) != FALSE;
             PostMessageA(window, c.message, c.command, 0);
-        });
-        Dll dll;
-        ASSERT_NE(nullptr, dll.Open);
-        EXPECT_EQ(0, dll.Open(nullptr));
-        driver.Stop();
-        boxes.Stop();
+        };
+        run.close = false;
+        EXPECT_EQ(std::vector<std::string>(2, "Do you wish to exit?"), quill::RunQuill(run)) << c.command;
         EXPECT_TRUE(openAfterCancel) << c.command;
-        EXPECT_EQ(std::vector<std::string>(2, "Do you wish to exit?"), questions) << c.command;
     }
 }
 
