@@ -16,19 +16,22 @@ std::string SectionName(int index) { return "Profile" + std::to_string(index); }
 
 std::string HostHistoryKey(int number) { return "Host" + std::to_string(number); }
 
+std::string TrimBlanks(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t");
+    return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 // The name as the settings file gives it back: the platform's reads drop the
 // blanks at both ends of a value and one pair of quotes around it. Storing
-// the name so keeps it matching its own section on the next save.
+// the name so keeps it matching its own section on the next save; blanks
+// inside the quotes go too, or the stored name would lose them on its way
+// back.
 std::string StoredName(const std::string& name) {
-    const char* const blanks = " \t";
-    size_t first = name.find_first_not_of(blanks);
-    if (first == std::string::npos) return std::string();
-    size_t last = name.find_last_not_of(blanks);
-    if (last > first && (name[first] == '"' || name[first] == '\'') && name[last] == name[first]) {
-        ++first;
-        --last;
-    }
-    return first > last ? std::string() : name.substr(first, last - first + 1);
+    const std::string trimmed = TrimBlanks(name);
+    const size_t last = trimmed.size() - 1;
+    if (trimmed.size() >= 2 && (trimmed[0] == '"' || trimmed[0] == '\'') && trimmed[last] == trimmed[0])
+        return TrimBlanks(trimmed.substr(1, last - 1));
+    return trimmed;
 }
 
 }  // namespace

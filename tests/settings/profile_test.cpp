@@ -58,7 +58,7 @@ TEST_F(Profiles, EmptyNameIsNeverStoredOrFound) {
 // The file gives names back without edge blanks and surrounding quotes: a
 // name saved as typed must still find its own section on the next save.
 TEST_F(Profiles, NamesAreStoredTrimmedSoEachSaveFindsItsSection) {
-    for (const char* name : {" Site ", " Site ", "\"Site\"", "Site"}) Settings().WriteProfile(MakeProfile(name));
+    for (const char* name : {" Site ", " Site ", "\" Site \"", "Site"}) Settings().WriteProfile(MakeProfile(name));
     EXPECT_EQ("Site  Site", Raw("Profile0", "Name") + " " + Raw("Profile1", "Name") + " " + Raw("Defaults", "Last Profile"));
     FtpProfile read;
     EXPECT_EQ(1, Settings().ReadProfile("  site\t", &read));
