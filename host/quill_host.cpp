@@ -1,7 +1,8 @@
 // ravo_quill: shows the file manager to be photographed, idle (quill-idle),
 // in the middle of an operation (quill-busy), with the protocol log shown
-// (quill-log) or maximised (quill-max), both panels on the Windows folder
-// and no settings file.
+// (quill-log), maximised (quill-max), or connected to the sample site
+// (quill-connected, when RAVO_PANEL_FTP="PORT USER PASSWORD" names its
+// server), the panels on the Windows folder and no settings file.
 //
 //   ravo_quill --list          the names, one a line
 //   ravo_quill NAME [READY]    as ravo_gallery: with READY, writes the
@@ -11,11 +12,14 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <thread>
 
 #include "ftp_main_dlg.h"
+#include "ftp_session.h"
 #include "screenshot_pose.h"
+#include "session_ops.h"
 
 namespace {
 
@@ -30,6 +34,7 @@ public:
         SetActivePanel(&m_bottom);
         if (m_strPose == "quill-log") ShowLog();
         if (m_strPose == "quill-max") ::PostMessageA(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+        if (m_strPose == "quill-connected") ConnectToSampleSite();
         if (m_strPose == "quill-busy") {
             SetBusy(true);
             SetDlgItemTextA(m_hWnd, IDC_FILE_LINE, "photo.jpg");
@@ -46,6 +51,24 @@ public:
     END_MSG_MAP()
 
 private:
+    // What the Connect button does after its dialog, with the sample
+    // site's server as the profile; the log pane shows the real exchange.
+    void ConnectToSampleSite() {
+        char user[64] = "", password[64] = "";
+        int port = 0;
+        const char* server = std::getenv("RAVO_PANEL_FTP");
+        if (server == nullptr || std::sscanf(server, "%d %63s %63s", &port, user, password) != 3) return;
+        CheckDlgButton(m_hWnd, IDC_SHOW_LOG, BST_CHECKED);
+        ToggleLogWindow();
+        TheSession().SetLogWindow(this);
+        TheSession().Client().SetCallbackTrace(OnProtocolTrace);
+        if (ConnectSession(m_hWnd, "127.0.0.1", user, password, port, 20, "none", "", 0, "", "", 1) != 0) return;
+        SwitchTopPanel(true, "/");
+        m_strHost = "127.0.0.1";
+        UpdateTitle(0);
+        SetActivePanel(&m_top);
+    }
+
     void ShowLog() {
         CheckDlgButton(m_hWnd, IDC_SHOW_LOG, BST_CHECKED);
         ToggleLogWindow();
@@ -71,13 +94,15 @@ void Photograph(CFtpMainDlg* window, const std::string& readyFile) {
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::string(argv[1]) == "--list") {
-        std::printf("quill-idle\nquill-busy\nquill-log\nquill-max\n");
+        std::printf(std::getenv("RAVO_PANEL_FTP") != nullptr ? "quill-idle\nquill-busy\nquill-log\nquill-max\nquill-connected\n"
+                                                     : "quill-idle\nquill-busy\nquill-log\nquill-max\n");
         return 0;
     }
     const std::string name = argc >= 2 ? argv[1] : "";
-    const bool known = name == "quill-idle" || name == "quill-busy" || name == "quill-log" || name == "quill-max";
+    const bool known = name == "quill-idle" || name == "quill-busy" || name == "quill-log" || name == "quill-max" ||
+                       name == "quill-connected";
     if (argc < 2 || argc > 3 || !known) {
-        std::fprintf(stderr, "usage: ravo_quill --list | quill-idle|quill-busy|quill-log|quill-max [READY_FILE]\n");
+        std::fprintf(stderr, "usage: ravo_quill --list | quill-idle|quill-busy|quill-log|quill-max|quill-connected [READY_FILE]\n");
         return 2;
     }
     SetCursorPos(2000, 2000);  // out of the way of the buttons
