@@ -13,10 +13,13 @@ bool CFtpMainDlg::PanelHasFocus() const {
     return focus != nullptr && (focus == m_top.m_hWnd || focus == m_bottom.m_hWnd);
 }
 
-// Enter or Close. In a panel, Enter belongs to the panel (viewing its
-// selection comes with the view operation); anywhere else it closes.
+// Enter or Close. In a panel, Enter views the panel's selection; anywhere
+// else it asks and closes.
 void CFtpMainDlg::OnCloseCommand() {
-    if (PanelHasFocus()) return;
+    if (PanelHasFocus()) {
+        OnPanelCommand(IDC_VIEW);
+        return;
+    }
     if (AskQuestion(m_hWnd, IDS_ASK_EXIT, "", "", MB_OKCANCEL) == IDOK) OnOK();
 }
 
