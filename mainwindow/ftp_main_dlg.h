@@ -8,7 +8,7 @@
 //   ftp_main_dlg.cpp           construction, OnInitDialog, bitmaps,
 //                              ArrangeControls, colour change, commands 1007-1014
 //   ftp_main_dlg_state.cpp     UpdateTitle, SetActivePanel and its enable
-//                              rules, SetBusy, panel focus notifications
+//                              rules, SetBusy
 //   ftp_main_dlg_paint.cpp     DrawPanelFrame, OnPaint, OnQueryDragIcon
 //   ftp_main_dlg_close.cpp     Close, Escape and system Close; OnOK, OnCancel,
 //                              OnDestroy with the placement and dial-up steps
@@ -19,6 +19,8 @@
 //                              ToggleLogWindow, size changes, a path chosen in a path box,
 //                              browse, About and Help
 //   ftp_path_combo.cpp         the path boxes' own keys (Enter, Tab, Escape)
+//   ftp_main_dlg_panels.cpp    what the panels ask: selection changes, and
+//                              view, delete, rename and drop run for them
 #pragma once
 
 #include <windows.h>
@@ -103,6 +105,14 @@ public:
     int ShowTransferProgress(unsigned long bytes, int direction) override;
     int PumpWhileWaiting() override;
 
+    // ---- panels (ftp_main_dlg_panels.cpp) ----
+    void OnPanelSelectionChanged(CFtpFileList* panel) override;
+    void ViewSelection(CFtpFileList& panel, int first, int last) override;
+    void DeleteSelection(CFtpFileList& panel, int first, int last) override;
+    bool RenameEntry(CFtpFileList& panel, int row, const std::string& newName) override;
+    void SyncOtherPanel() override;
+    int OnPanelDrop(HWND window) override;
+
     BEGIN_MSG_MAP(CFtpMainDlg, CFtpLayout)
         ON_COMMAND(IDOK, OnCloseCommand)
         ON_COMMAND(IDCANCEL, OnEscapeCommand)
@@ -113,10 +123,6 @@ public:
         ON_COMMAND_RANGE(IDC_SELECT_UPDATING, IDC_SELECT_UPDATING, OnSmartSelectButton)
         ON_COMMAND_RANGE(IDC_SELECT_DELETION, IDC_SELECT_DELETION, OnSmartSelectButton)
         ON_COMMAND_RANGE(IDC_SELECT_ALL, IDC_SELECT_ALL, OnSmartSelectButton)
-        ON_NOTIFY(NM_SETFOCUS, IDC_TOP_PANEL, OnPanelFocus)
-        ON_NOTIFY(NM_SETFOCUS, IDC_BOTTOM_PANEL, OnPanelFocus)
-        ON_NOTIFY(LVN_ITEMCHANGED, IDC_TOP_PANEL, OnPanelItemChanged)
-        ON_NOTIFY(LVN_ITEMCHANGED, IDC_BOTTOM_PANEL, OnPanelItemChanged)
         ON_COMMAND_RANGE(IDC_TOP_PANEL_BUTTON, IDC_BOTTOM_PANEL_BUTTON, OnPanelButton)
         ON_BN_CLICKED(IDC_SHOW_LOG, ToggleLogWindow)
         ON_BN_CLICKED(IDC_CONNECT, OnConnectButton)
@@ -172,8 +178,6 @@ private:
     // ---- commands (ftp_main_dlg_commands.cpp): 1007-1014 and smart select ----
     void OnPanelCommand(UINT id);
     void OnSmartSelectButton(UINT id);
-    void OnPanelFocus(NMHDR* header, LRESULT* result);
-    void OnPanelItemChanged(NMHDR* header, LRESULT* result);
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnToolTipText(NMHDR* header, LRESULT* result);
     void OnMouseMove(UINT flags, POINT point);

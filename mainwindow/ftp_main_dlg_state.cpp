@@ -83,14 +83,3 @@ void CFtpMainDlg::SetBusy(bool busy) {
         Enable(id, !busy);
     if (!busy) SetActivePanel(m_pActivePanel);
 }
-
-void CFtpMainDlg::OnPanelFocus(NMHDR* header, LRESULT*) {
-    SetActivePanel(header->idFrom == IDC_TOP_PANEL ? static_cast<CFtpFileList*>(&m_top) : &m_bottom);
-}
-
-// A selection change in the active panel changes what its commands can do.
-void CFtpMainDlg::OnPanelItemChanged(NMHDR* header, LRESULT*) {
-    const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
-    if ((change->uChanged & LVIF_STATE) == 0 || m_bBusy) return;
-    if (m_pActivePanel != nullptr && m_pActivePanel->m_hWnd == header->hwndFrom) ApplyEnableRules();
-}

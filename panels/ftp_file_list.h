@@ -13,6 +13,8 @@
 //   ftp_file_list_local.cpp      GetParentPath, MakePath, ViewFile, ReadFolder
 //   ftp_file_list_local_ops.cpp  CreateFolder ... GetFolderSize (slots 5-11)
 //   ftp_file_list_status.cpp     ShowEntryStatus (the owner's status lines)
+//   ftp_file_list_events.cpp     the user's side: clicks and focus, keys,
+//                                double-click, label editing, drag and drop
 #pragma once
 
 #include <windows.h>
@@ -36,6 +38,8 @@ class IFtpPanelOwner;
 // to see what a view would open.
 using ShellOpenFunction = INT_PTR (*)(HWND owner, const char* file, const char* parameters);
 INT_PTR ShellOpenDefault(HWND owner, const char* file, const char* parameters);
+// How a panel sounds a refused key (MessageBeep's argument); tests count them.
+using BeepFunction = BOOL(WINAPI*)(UINT type);
 
 class CFtpFileList : public CListCtrl {
 public:
@@ -98,6 +102,20 @@ public:
     BEGIN_MSG_MAP(CFtpFileList, CListCtrl)
         ON_NOTIFY_REFLECT(LVN_GETDISPINFOA, OnGetDispInfo)
         ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
+        // the user's side (ftp_file_list_events.cpp)
+        ON_NOTIFY_REFLECT(NM_CLICK, OnActivatingNotify)
+        ON_NOTIFY_REFLECT(NM_SETFOCUS, OnActivatingNotify)
+        ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
+        ON_NOTIFY_REFLECT(LVN_KEYDOWN, OnKeyNotify)
+        ON_NOTIFY_REFLECT(NM_DBLCLK, OnDoubleClick)
+        ON_NOTIFY_REFLECT(LVN_BEGINLABELEDITA, OnBeginLabelEdit)
+        ON_NOTIFY_REFLECT(LVN_ENDLABELEDITA, OnEndLabelEdit)
+        ON_NOTIFY_REFLECT(LVN_BEGINDRAG, OnBeginDrag)
+        ON_WM_SETFOCUS()
+        ON_WM_KILLFOCUS()
+        ON_WM_NCPAINT()
+        ON_WM_MOUSEMOVE()
+        ON_WM_LBUTTONUP()
     END_MSG_MAP()
 
     IFtpPanelOwner* m_pOwner = nullptr;
@@ -117,6 +135,7 @@ public:
     HIMAGELIST m_pDragImage = nullptr;
     // How both views (local and remote) open a file; the shell by default.
     static ShellOpenFunction s_pShellOpen;
+    static BeepFunction s_pBeep;
     // The lead bytes of the code page of local names: separators and cuts
     // are found by character. The process's ANSI code page.
     LeadBytes m_leadBytes = LeadBytesOf(CP_ACP);
@@ -131,6 +150,27 @@ protected:
 private:
     void OnGetDispInfo(NMHDR* header, LRESULT* result);
     void OnColumnClick(NMHDR* header, LRESULT* result);
+    // ---- the user's side (ftp_file_list_events.cpp) ----
+    void OnActivatingNotify(NMHDR* header, LRESULT* result);
+    void OnItemChanged(NMHDR* header, LRESULT* result);
+    void OnKeyNotify(NMHDR* header, LRESULT* result);
+    void OnDoubleClick(NMHDR* header, LRESULT* result);
+    void OnBeginLabelEdit(NMHDR* header, LRESULT* result);
+    void OnEndLabelEdit(NMHDR* header, LRESULT* result);
+    void OnBeginDrag(NMHDR* header, LRESULT* result);
+    void OnSetFocus(HWND lost);
+    void OnKillFocus(HWND gaining);
+    void OnNcPaint();
+    void OnMouseMove(UINT flags, POINT point);
+    void OnLButtonUp(UINT flags, POINT point);
+    // Whether `window` is a child of this panel (its label edit field).
+    bool IsOwnChild(HWND window) const;
+    // The drag steps; `point` is in this panel's client coordinates.
+    bool StartDrag(int item, POINT start);
+    void MoveDrag(POINT point);
+    void Drop(POINT point);
+    // The owner's child window under `point` (owner window coordinates).
+    HWND OwnerChildAt(POINT point) const;
     void AddPathToHistory() const;
     void RankEntries(LPARAM param);
     struct ListingContext;

@@ -1,0 +1,54 @@
+// What the panels ask of the window when the user acts on them: the command
+// states after a selection change, and the file operations started by a key,
+// a double-click, an edited label or a drop. The panels cannot run the
+// operations themselves (the operations are built over the panels).
+#include "ftp_main_dlg.h"
+#include "panel_operations.h"
+#include "sync_other_panel.h"
+
+namespace {
+
+// The window as the file operations see it.
+class PanelOperationWindow : public IFtpOperationWindow {
+public:
+    explicit PanelOperationWindow(CFtpMainDlg& dlg) : m_dlg(dlg) {}
+    void SetBusy(bool busy) override { m_dlg.SetBusy(busy); }
+    CFtpOperationFeedback& Feedback() override { return m_dlg.m_feedback; }
+
+private:
+    CFtpMainDlg& m_dlg;
+};
+
+}  // namespace
+
+// While an operation or a smart selection changes many rows, the states are
+// worked out once at its end instead.
+void CFtpMainDlg::OnPanelSelectionChanged(CFtpFileList* panel) {
+    if (!m_bBusy && panel != nullptr && panel == m_pActivePanel) ApplyEnableRules();
+}
+
+void CFtpMainDlg::ViewSelection(CFtpFileList& panel, int first, int last) {
+    PanelOperationWindow window(*this);
+    CFtpPanelOperations(panel, window).ViewSelection(first, last);
+    UpdateTitle(0);
+}
+
+void CFtpMainDlg::DeleteSelection(CFtpFileList& panel, int first, int last) {
+    PanelOperationWindow window(*this);
+    CFtpPanelOperations(panel, window).DeleteSelection(first, last);
+    UpdateTitle(0);
+}
+
+bool CFtpMainDlg::RenameEntry(CFtpFileList& panel, int row, const std::string& newName) {
+    PanelOperationWindow window(*this);
+    return CFtpPanelOperations(panel, window).RenameEntry(row, newName);
+}
+
+void CFtpMainDlg::SyncOtherPanel() { ::SyncOtherPanel(*this); }
+
+// Only the other panel takes a drop, and only once it shows a folder.
+int CFtpMainDlg::OnPanelDrop(HWND window) {
+    if (window == nullptr || m_pOtherPanel == nullptr || window != m_pOtherPanel->m_hWnd) return 0;
+    if (m_pActivePanel != nullptr && m_pOtherPanel->m_bListed) ::MessageBeep(MB_ICONEXCLAMATION);
+    return 1;
+}
