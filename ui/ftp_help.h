@@ -12,3 +12,10 @@ bool ShowHelpTopic(HWND owner, int context);
 
 // Closes every help window, when help was ever opened in this process.
 void CloseAllHelp();
+
+// What opens a help file: `file` on `context`, its contents for 0. The
+// HTML Help viewer unless replaced; tests put a recorder in its place to see
+// which file and topic Help asks for without a viewer on screen.
+using HelpViewer = void (*)(HWND owner, const char* file, int context);
+// Replaces the viewer (null: the HTML Help viewer again); returns the one before.
+HelpViewer SetHelpViewer(HelpViewer viewer);
