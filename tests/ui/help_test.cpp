@@ -1,12 +1,9 @@
-// Help in the file manager and in the profile dialog: which help file and
-// topic the viewer is asked for, seen through a recorder in the viewer's
-// place. The file is the one the build puts beside ravoFtp.dll.
+// Help in the file manager and the profile dialog, seen through a recorder in
+// the viewer's place: the library's own help file, built beside ravoFtp.dll,
+// on the topic of what is shown.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 #include <string>
-#include <vector>
 
 #include "current_settings.h"
 #include "ftp_application.h"
@@ -17,96 +14,49 @@
 
 namespace {
 
-struct Asked {
-    std::string file;
-    int context;
-};
-std::vector<Asked> g_asked;
+std::string g_asked;  // "file context" of each request
+void Record(HWND, const char* file, int context) { g_asked += std::string(file) + " " + std::to_string(context); }
 
-void Record(HWND, const char* file, int context) { g_asked.push_back({file, context}); }
-
-std::string ProgramFolder() {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
-// The help file the library picks when it is ravoFtp.dll in this folder.
-std::string LibraryHelpFile() {
+TEST(Help, AsksForTheLibrarysFileOnTheTopicShown) {
+    char exe[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, exe, sizeof exe);
+    const std::string folder = std::string(exe).substr(0, std::string(exe).find_last_of('\\') + 1);
     bool kind = true;
-    return ChooseHelpPath(
-        ProgramFolder() + "ravoFtp.dll",
-        [](const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }, &kind);
-}
+    const auto exists = [](const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; };
+    const std::string file = ChooseHelpPath(folder + "ravoFtp.dll", exists, &kind);
+    ASSERT_EQ(folder + "ravoFtp.chm", file);  // the build puts it beside the DLL
 
-// Help goes to the library's help file with the given kind, and to the recorder.
-struct HelpScope {
-    HelpViewer before = SetHelpViewer(Record);
-    explicit HelpScope(bool kind, const std::string& file = LibraryHelpFile()) {
-        TheApplication().m_strHelpPath = file;
-        TheApplication().m_bHelpKind = kind;
-        g_asked.clear();
-    }
-    ~HelpScope() { SetHelpViewer(before); }
-    // What the single request asked, "file context"; "none" when nothing was asked.
-    static std::string Asked() {
-        if (g_asked.size() != 1) return g_asked.empty() ? "none" : "several";
-        return g_asked[0].file + " " + std::to_string(g_asked[0].context);
-    }
-};
-
-TEST(Help, TheLibrarysHelpFileIsBuiltBesideIt) {
-    EXPECT_EQ(ProgramFolder() + "ravoFtp.chm", LibraryHelpFile());
-}
-
-// The file manager's Help: the contents, or topic 3 when only the
-// publishing tool's help is there.
-TEST(Help, MainWindowAsksForTheContentsOrThePublishingToolsTopic) {
     testing_support::TestFolders folders;
     CurrentSettingsScope scope{"ravoFtp.ini", folders.Folders()};
-    CFtpMainDlg dlg{nullptr};
-    dlg.Create(nullptr);
-    for (const auto& c : {std::make_pair(true, 0), std::make_pair(false, 3)}) {
-        HelpScope help(c.first);
-        SendMessageA(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(IDHELP, BN_CLICKED), 0);
-        EXPECT_EQ(LibraryHelpFile() + " " + std::to_string(c.second), HelpScope::Asked()) << c.first;
-    }
-    {
-        HelpScope help(true, ProgramFolder() + "missing.chm");  // no file: a beep, no viewer
-        SendMessageA(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(IDHELP, BN_CLICKED), 0);
-        EXPECT_EQ("none", HelpScope::Asked());
-    }
-    DestroyWindow(dlg.m_hWnd);
-}
-
-// The profile dialog's Help and F1 ask for the topic of the page shown.
-TEST(Help, ProfileDialogAsksForThePageShown) {
-    testing_support::TestFolders folders;
-    CurrentSettingsScope scope{"ravoFtp.ini", folders.Folders()};
+    CFtpMainDlg manager{nullptr};
+    manager.Create(nullptr);
+    using P = CFtpProfileDlg;
     struct Case {
-        int wwwPage;
-        int page;
+        int wwwPage, page;  // of the profile dialog; -1: the file manager
         bool kind;
+        UINT command;
         int context;
-    } const cases[] = {
-        {1, CFtpProfileDlg::kRemoteAccess, true, 7}, {1, CFtpProfileDlg::kGeneral, true, 8},
-        {1, CFtpProfileDlg::kWwwSite, true, 9},      {1, CFtpProfileDlg::kFirewall, true, 10},
-        {0, CFtpProfileDlg::kFirewall, true, 10},    {1, CFtpProfileDlg::kGeneral, false, 3},
-    };
+    } const cases[] = {{-1, -1, true, IDHELP, 0},         {-1, -1, false, IDHELP, 3},
+                       {1, P::kRemoteAccess, true, IDHELP, 7}, {1, P::kGeneral, true, P::kHelpCommand, 8},
+                       {1, P::kWwwSite, true, IDHELP, 9},      {1, P::kFirewall, true, IDHELP, 10},
+                       {0, P::kFirewall, true, IDHELP, 10},    {1, P::kGeneral, false, IDHELP, 3}};
+    const HelpViewer before = SetHelpViewer(Record);
     for (const Case& c : cases) {
-        CFtpProfileDlg dlg{nullptr};
-        dlg.m_showWwwPage = c.wwwPage;
-        dlg.Create(nullptr);
-        dlg.ActivatePage(c.page);
-        for (UINT command : {static_cast<UINT>(IDHELP), CFtpProfileDlg::kHelpCommand}) {
-            HelpScope help(c.kind);
-            SendMessageA(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
-            EXPECT_EQ(LibraryHelpFile() + " " + std::to_string(c.context), HelpScope::Asked())
-                << c.wwwPage << " " << c.page << " " << c.kind << " " << command;
+        P profile{nullptr};
+        profile.m_showWwwPage = c.wwwPage;
+        if (c.wwwPage >= 0) {
+            profile.Create(nullptr);
+            profile.ActivatePage(c.page);
         }
-        DestroyWindow(dlg.m_hWnd);
+        TheApplication().m_strHelpPath = file;
+        TheApplication().m_bHelpKind = c.kind;
+        g_asked.clear();
+        SendMessageA(c.wwwPage >= 0 ? profile.m_hWnd : manager.m_hWnd, WM_COMMAND, c.command, 0);
+        EXPECT_EQ(file + " " + std::to_string(c.context), g_asked) << c.wwwPage << " " << c.page << " " << c.kind;
+        if (profile.m_hWnd != nullptr) DestroyWindow(profile.m_hWnd);
     }
+    SetHelpViewer(before);
+    DestroyWindow(manager.m_hWnd);
 }
 
 }  // namespace
