@@ -24,7 +24,7 @@ IMAGE = re.compile(r"^!\[([^\]]*)\]\(([^)]+)\)$")
 
 
 def inline(text):
-    """Markdown's inline forms used by the guide: code, bold, links."""
+    """Markdown's inline forms used by the guide: code, bold, italics, links."""
     parts = re.split(r"(`[^`]+`)", text)
     out = []
     for part in parts:
@@ -33,6 +33,7 @@ def inline(text):
             continue
         part = html.escape(part, quote=False)
         part = re.sub(r"\*\*([^*]+)\*\*", r"<b>\1</b>", part)
+        part = re.sub(r"\*([^*]+)\*", r"<i>\1</i>", part)
         part = re.sub(r"\[([^\]]+)\]\(([^)]+)\)", r'<a href="\2">\1</a>', part)
         out.append(part)
     return "".join(out)
