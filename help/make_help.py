@@ -171,9 +171,12 @@ def compile_in_jail(work):
             os.makedirs(os.path.dirname(target), exist_ok=True)
             shutil.copy(lib, target)
     jail = ["chroot", work, "/chmcmd", "/ravoFtp.xml"]
-    if os.geteuid() != 0:
-        jail = ["unshare", "-r"] + jail
-    return subprocess.run(jail, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    result = None
+    for command in ([jail] if os.geteuid() == 0 else []) + [["unshare", "-r"] + jail]:
+        result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+        if result.returncode == 0:
+            break
+    return result
 
 
 def main(guide, work, output):
