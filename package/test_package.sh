@@ -10,7 +10,8 @@
 #             same C calling conventions and decorated names) without a C
 #             runtime, and kernel32/user32 come from mingw's import libraries
 # i686 hosts are built and linked, and their imports checked on the file:
-# there is no 32-bit Wine here. Ends with "N passed, M failed".
+# there is no 32-bit Wine here. Also checks each DLL's version block and its
+# help file's context map. Ends with "N passed, M failed".
 #
 #   package/test_package.sh RELEASE_DIR
 set -uo pipefail
@@ -68,6 +69,18 @@ check_imports() {  # exe, kind
   grep -qi 'DLL Name: ravoFtp.dll' <<<"$dump" && grep -qE '[[:space:]]FTP_Open$' <<<"$dump" &&
     grep -qE '[[:space:]]FTP_GetLastMessage$' <<<"$dump" || { echo "$dump" | grep -A4 'DLL Name'; return 1; }
 }
+
+# Each DLL carries the release's version in its version block, and its help
+# file beside it opens the topics the library asks for.
+version=$(sed -nE '1s/^ravoFtp //p' "$release/VERSION.txt")
+for arch in x64 x86; do
+  log=$work/$arch-files.log
+  got=$(strings -el "$release/$arch/ravoFtp.dll" | grep -A1 -x FileVersion | tail -1)
+  { echo "version block: '$got', release: '$version'"; [ -n "$version" ] && [ "$got" = "$version" ]; } >"$log" 2>&1
+  result "$arch DLL version block" $? "$log"
+  python3 "$root/help/check_help.py" "$release/$arch/ravoFtp.chm" >"$log" 2>&1
+  result "$arch help file contexts" $? "$log"
+done
 
 wine=/usr/lib/wine/wine64
 for arch in x64 x86; do
