@@ -4,6 +4,7 @@
 #include "ftp_main_dlg.h"
 #include "panel_operations.h"
 #include "smart_select.h"
+#include "transfer.h"
 
 namespace {
 
@@ -30,14 +31,21 @@ int SmartSelectModeOf(UINT id) {
 
 }  // namespace
 
-// Download and Upload (1007, 1008) come with the transfer operation; every
-// handler ends with the title, which drops an operation's percentage.
+// Download goes from the top panel into the bottom one, Upload the other
+// way; every handler ends with the title, which drops an operation's
+// percentage.
 void CFtpMainDlg::OnPanelCommand(UINT id) {
     if (m_pActivePanel != nullptr) {
         MainWindowOperations window(*this);
         CFtpPanelOperations operations(*m_pActivePanel, window);
         const int last = m_pActivePanel->GetItemCount() - 1;
         switch (id) {
+            case IDC_DOWNLOAD:
+                if (m_pActivePanel == &m_top) CFtpTransfer(m_top, window).TransferSelection(0, last, m_bottom);
+                break;
+            case IDC_UPLOAD:
+                if (m_pActivePanel == &m_bottom) CFtpTransfer(m_bottom, window).TransferSelection(0, last, m_top);
+                break;
             case IDC_PARENT: operations.OpenParentFolder(); break;
             case IDC_NEW: operations.NewFolder(); break;
             case IDC_VIEW: operations.ViewSelection(0, last); break;

@@ -1,0 +1,67 @@
+// CFtpTransfer: Download and Upload, and a drop of rows from one panel on
+// the other: the selected rows of the source panel are copied into the
+// folder of the target panel, files one by one and folders with their whole
+// tree. It works through the panels' virtual file operations, so a copy
+// between two local folders (no session) takes the same road as a real
+// upload; only folder creation and the tree walks know the sides.
+//
+// Where each group lives:
+//   transfer.cpp       TransferSelection, TransferFile, TransferFolder
+//   transfer_tree.cpp  UploadTree, DownloadTree, IsSafeLocalName
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "dirinfo.h"
+#include "ftp_file_list.h"
+#include "panel_operations.h"
+
+class CTransferStopLatch;
+
+// Whether a name listed by a server may become a file of a local folder
+// without leaving it or landing on something else: no separators, drive or
+// stream colons, "." or "..", no character Windows refuses in a name, no
+// trailing dot or blank (Windows drops them) and no device name (CON,
+// NUL.txt...). `lead` tells the second bytes of double-byte characters,
+// which may look like "\".
+bool IsSafeLocalName(const std::string& name, const LeadBytes& lead);
+// The note in the log for a listed name that was not copied.
+void NoteSkippedName(const std::string& name, const std::string& folder);
+
+class CFtpTransfer {
+public:
+    CFtpTransfer(CFtpFileList& source, IFtpOperationWindow& window) : m_source(source), m_window(window) {}
+
+    // Rows first..last of the source; only selected rows count. `dropped`:
+    // the rows were dropped on the target, which asks no question.
+    void TransferSelection(int first, int last, CFtpFileList& target, bool dropped = false);
+    // False ends the whole operation (a failure, already shown, or a stop).
+    bool TransferFile(int row, CFtpFileList& target);
+    // Always true: a failure inside a folder never stops the other rows.
+    bool TransferFolder(int row, CFtpFileList& target);
+    // The content of a local folder into a folder of the target side; false
+    // when a file was not copied (the copy stops there).
+    bool UploadTree(const std::string& targetFolder, const std::string& sourceFolder, CFtpFileList& target);
+    // The content of a remote folder into a local folder; the session is
+    // back in its folder, with its listing, afterwards.
+    bool DownloadTree(const std::string& targetFolder, const std::string& sourceFolder, CFtpFileList& target);
+
+private:
+    HWND Owner() const;
+    bool Selected(int row) const { return (m_source.GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) != 0; }
+    uint64_t SelectionBytes(int first, int last);
+    void ShowRow(int row, FileEntry* entry);
+    int MakeTargetFolder(CFtpFileList& target, const std::string& path) const;
+    // 0 stopped the copy, anything else goes on (a folder not entered is
+    // passed over).
+    int DownloadFolder(const std::string& remote, const std::string& local, CFtpFileList& target, int depth);
+    int KeepFolderRecords(const std::string& remote, std::vector<CUT_DIRINFO>* records);
+
+    bool StopAsked() const;
+
+    CFtpFileList& m_source;
+    IFtpOperationWindow& m_window;
+    const CTransferStopLatch* m_pStop = nullptr;  // while TransferSelection runs
+};

@@ -1,0 +1,203 @@
+// Download and Upload through the file manager's buttons, with the top panel
+// on the bundled pyftpdlib server, or on a local folder when no session is open.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <thread>
+
+#include "dialog_driver.h"
+#include "ftp_main_dlg.h"
+#include "ftp_session.h"
+#include "message_text.h"
+#include "module.h"
+#include "session_ops.h"
+#include "test_files.h"
+#include "test_servers.h"
+#include "transfer.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+// Every file and folder under `root`, "/"-separated, with file sizes.
+Names Tree(const std::string& root) {
+    Names names;
+    for (const auto& e : fs::recursive_directory_iterator(root))
+        names.push_back(e.path().lexically_relative(root).generic_string() +
+                        (e.is_directory() ? "/" : " " + std::to_string(e.file_size())));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void Sized(const std::string& path, int64_t size) {
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(path).close();
+    fs::resize_file(path, static_cast<uintmax_t>(size));
+}
+
+// Bottom panel: a.txt (1,234,567 bytes), b.txt, dir/c.txt, dir/sub/d.txt; the
+// top panel on a fresh folder of the site (or a local one: `server` null).
+struct Window {
+    testfiles::TempFolder local, other;
+    std::string site;
+    CFtpMainDlg dlg{nullptr};
+    explicit Window(const testservers::Server* server) {
+        Sized(local.Path("a.txt"), 1234567), Sized(local.Path("b.txt"), 9);
+        Sized(local.Path("dir\\c.txt"), 100), Sized(local.Path("dir\\sub\\d.txt"), 5);
+        // Process ids come back under Wine: the clock tells runs apart.
+        const std::string name = "xfer-" + std::to_string(GetTickCount64());
+        site = server != nullptr ? server->root + "\\" + name : other.Root();
+        fs::create_directories(site);
+        dlg.m_strInitialLocal = local.Root();
+        dlg.Create(nullptr);
+        TheSession().SetLogWindow(&dlg);
+        if (server != nullptr) {
+            EXPECT_EQ(0, ConnectSession(dlg.m_hWnd, "127.0.0.1", server->user.c_str(), server->password.c_str(),
+                                        server->port, 30, "none", nullptr, 0, nullptr, nullptr, 1));
+            dlg.m_top.m_bRemote = TRUE;
+        }
+        dlg.m_top.ShowFolder(server != nullptr ? "/" + name : site);
+    }
+    ~Window() {
+        if (dlg.m_top.m_bRemote) CloseSession();
+        DestroyWindow(dlg.m_hWnd);
+    }
+    // Selects `select` in `panel`, clicks `button` (or drops) and answers
+    // every box with `answer`; the boxes' texts. `stopWhen` posts a click on
+    // Stop once it holds.
+    Names Run(CFtpFileList& panel, const Names& select, int button, int answer = IDOK,
+              const std::function<bool()>& stopWhen = nullptr) {
+        panel.SetFocus();
+        for (int i = 0; i < panel.GetItemCount(); ++i)
+            panel.SetItemState(i, std::count(select.begin(), select.end(), panel.GetItemText(i, 0)) ? LVIS_SELECTED : 0,
+                               LVIS_SELECTED);
+        Names boxes;
+        DialogWatcher user([t = GetCurrentThreadId()] { return DialogWatcher::ThreadDialog(t); }, [&](HWND d) {
+            boxes.push_back(DialogWatcher::ControlText(d, 0xFFFF));
+            DialogWatcher::Click(d, answer);
+        }, true, 10000);
+        std::thread stopper([&, stop = GetDlgItem(dlg.m_hWnd, IDC_STOP)] {
+            for (int i = 0; stopWhen && i < 20000 && !stopWhen(); ++i) Sleep(1);
+            if (stopWhen) PostMessageA(stop, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        });
+        if (button != 0) {
+            SendMessageA(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+        } else {
+            struct Drop : IFtpOperationWindow {
+                CFtpMainDlg& d;
+                explicit Drop(CFtpMainDlg& dlg) : d(dlg) {}
+                void SetBusy(bool busy) override { d.SetBusy(busy); }
+                CFtpOperationFeedback& Feedback() override { return d.m_feedback; }
+            } drop(dlg);
+            CFtpTransfer(panel, drop).TransferSelection(0, panel.GetItemCount() - 1, dlg.m_top, true);
+        }
+        stopper.join();
+        user.Stop();
+        return boxes;
+    }
+    // The progress bar's upper end: the selection's bytes in units of 256.
+    int BarEnd() { return static_cast<int>(SendDlgItemMessageA(dlg.m_hWnd, IDC_PROGRESS, PBM_GETRANGE, FALSE, 0)); }
+};
+
+// Stop is clicked as the bar first moves forward, on the window's own thread:
+// a click from another thread could land while a pump dispatches, and be
+// taken for an ordinary click.
+HWND g_stop = nullptr;
+WNDPROC g_barProc = nullptr;
+LRESULT CALLBACK ClickStopOnProgress(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == PBM_DELTAPOS && wParam > 0 && g_stop != nullptr)
+        PostMessageA(g_stop, WM_LBUTTONDOWN, MK_LBUTTON, 0), g_stop = nullptr;
+    return CallWindowProcA(g_barProc, bar, message, wParam, lParam);
+}
+std::function<bool()> StopOnProgress(Window& w) {
+    HWND bar = GetDlgItem(w.dlg.m_hWnd, IDC_PROGRESS);
+    g_stop = GetDlgItem(w.dlg.m_hWnd, IDC_STOP);
+    if (g_barProc == nullptr || reinterpret_cast<WNDPROC>(GetWindowLongPtrA(bar, GWLP_WNDPROC)) != ClickStopOnProgress)
+        g_barProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClickStopOnProgress)));
+    return nullptr;
+}
+
+std::string Ask(const std::string& count, const std::string& folder) {
+    return InsertTexts(LoadResourceString(IDS_ASK_TRANSFER), count, folder);
+}
+
+}  // namespace
+
+TEST(Transfer, ListedNamesThatAreNotPlainLocalNames) {
+    LeadBytes lead = SingleByteCharacters();
+    lead[0x95] = true;  // "\x95\\" is one double-byte character
+    for (auto [name, safe] : {std::pair{"a.txt", true}, {"COM10", true}, {"CONSOLE.txt", true}, {"\x95\\", true},
+                              {"", false}, {".", false}, {"..", false}, {"a\\b", false}, {"a/b", false}, {"C:x", false},
+                              {"f:stream", false}, {"CON", false}, {"nul.txt", false}, {"Com1 .log", false},
+                              {"LPT9", false}, {"dot.", false}, {"blank ", false}, {"\x01x", false}, {"a?", false}})
+        EXPECT_EQ(safe, IsSafeLocalName(name, lead)) << name;
+}
+
+// Upload and download of two files and a folder, the parent entry alone, a
+// drop merging into a folder the site has; the bar's end comes from the
+// size texts (separators skipped) and the folder sums.
+TEST(Transfer, FilesAndTreesBothWays) {
+    const testservers::Server server = testservers::Load("pyftpdlib");
+    Window w(&server);
+    const Names up = {"a.txt 1234567", "b.txt 9", "dir/", "dir/c.txt 100", "dir/sub/", "dir/sub/d.txt 5"};
+    EXPECT_EQ(Names{Ask("3", w.dlg.m_top.m_strPath)}, w.Run(w.dlg.m_bottom, {"a.txt", "b.txt", "dir"}, IDC_UPLOAD));
+    EXPECT_EQ(up, Tree(w.site));
+    EXPECT_EQ((1234567 + 9 + 105) / 256, w.BarEnd());
+    EXPECT_EQ(3, w.dlg.m_top.GetItemCount() - 1) << "rows added to the target panel";
+    w.dlg.m_bottom.ShowFolder(w.other.Root());
+    EXPECT_EQ(Names{Ask("1", w.other.Root())}, w.Run(w.dlg.m_top, {".."}, IDC_DOWNLOAD));
+    EXPECT_EQ(Names{}, Tree(w.other.Root()));
+    // Names a local folder cannot hold, put on the site as the server takes them.
+    for (const char* name : {"CON", "nul.txt", "a:b", "b\\c", "dot.", "ok.txt"})
+        TheSession().Client().SendFile(w.local.Path("b.txt").c_str(), (w.dlg.m_top.m_strPath + "/dir/" + name).c_str());
+    w.dlg.m_top.ShowFolder(w.dlg.m_top.m_strPath);
+    EXPECT_EQ(Names{Ask("2", w.other.Root())}, w.Run(w.dlg.m_top, {"dir", "b.txt"}, IDC_DOWNLOAD));
+    EXPECT_EQ(Names({"b.txt 9", "dir/", "dir/c.txt 100", "dir/ok.txt 9", "dir/sub/", "dir/sub/d.txt 5"}),
+              Tree(w.other.Root()));
+    std::string current;
+    EXPECT_EQ(0, GetRemoteCurrentDir(&current));
+    EXPECT_EQ(w.dlg.m_top.m_strPath, current) << "the session's folder after a folder download";
+    EXPECT_EQ(0, w.BarEnd()) << "under 256 bytes";
+    Sized(w.other.Path("dir\\new.txt"), 7);
+    EXPECT_EQ(Names{}, w.Run(w.dlg.m_bottom, {"dir"}, 0));
+    EXPECT_EQ(7u, fs::file_size(w.site + "\\dir\\new.txt")) << "merged";
+}
+
+// Stop during a big file ends the operation without a word: the upload is
+// left as the engine left it; a download leaves the local file it would
+// have replaced as it was, with no partial file beside it.
+TEST(Transfer, StopDuringABigFile) {
+    const testservers::Server server = testservers::Load("pyftpdlib");
+    Window w(&server);
+    constexpr int64_t kBig = 256 << 20;
+    Sized(w.local.Path("big.bin"), kBig), Sized(w.local.Path("z.txt"), 1), Sized(w.site + "\\big2.bin", kBig);
+    testfiles::WriteFile(w.other.Path("big2.bin"), "old");
+    w.dlg.m_bottom.ShowFolder(w.local.Root());
+    EXPECT_EQ(Names{Ask("2", w.dlg.m_top.m_strPath)}, w.Run(w.dlg.m_bottom, {"big.bin", "z.txt"}, IDC_UPLOAD, IDOK, StopOnProgress(w)));
+    std::error_code none;  // the server may drop what it had of an aborted file
+    EXPECT_NE(static_cast<uintmax_t>(kBig), fs::file_size(w.site + "\\big.bin", none));
+    EXPECT_FALSE(fs::exists(w.site + "\\z.txt"));
+    w.dlg.m_top.ShowFolder(w.dlg.m_top.m_strPath), w.dlg.m_bottom.ShowFolder(w.other.Root());
+    EXPECT_EQ(Names{Ask("1", w.other.Root())}, w.Run(w.dlg.m_top, {"big2.bin"}, IDC_DOWNLOAD, IDOK, StopOnProgress(w)));
+    EXPECT_EQ(Names{"big2.bin 3"}, Tree(w.other.Root()));
+    for (const char* name : {"\\big.bin", "\\big2.bin"}) DeleteFileA((w.site + name).c_str());
+}
+
+// No session: both panels local. A folder copy makes the folder and copies
+// its tree; a stop between rows ends before the next; a failed copy says 53.
+TEST(Transfer, LocalCopies) {
+    Window w(nullptr);
+    EXPECT_EQ(Names{Ask("2", w.site)}, w.Run(w.dlg.m_bottom, {"b.txt", "dir"}, IDC_UPLOAD));
+    EXPECT_EQ(Names({"b.txt 9", "dir/", "dir/c.txt 100", "dir/sub/", "dir/sub/d.txt 5"}), Tree(w.site));
+    Sized(w.local.Path("big.bin"), 128 << 20), Sized(w.local.Path("z.txt"), 1);
+    w.dlg.m_bottom.ShowFolder(w.local.Root());
+    w.Run(w.dlg.m_bottom, {"big.bin", "z.txt"}, IDC_UPLOAD, IDOK, [&] { return fs::exists(w.site + "\\big.bin"); });
+    EXPECT_FALSE(fs::exists(w.site + "\\z.txt")) << "stopped between rows";
+    w.dlg.m_top.m_strPath = w.site + "\\missing";
+    EXPECT_EQ(Names({Ask("1", w.site + "\\missing"),
+                     InsertTexts(LoadResourceString(IDS_CANNOT_TRANSFER), w.local.Path("b.txt"), "")}),
+              w.Run(w.dlg.m_bottom, {"b.txt"}, IDC_UPLOAD));
+}
