@@ -5,6 +5,7 @@
 #include "ftp_main_dlg.h"
 #include "panel_operations.h"
 #include "sync_other_panel.h"
+#include "transfer.h"
 
 namespace {
 
@@ -46,9 +47,15 @@ bool CFtpMainDlg::RenameEntry(CFtpFileList& panel, int row, const std::string& n
 
 void CFtpMainDlg::SyncOtherPanel() { ::SyncOtherPanel(*this); }
 
-// Only the other panel takes a drop, and only once it shows a folder.
+// Only the other panel takes a drop, and only once it shows a folder: the
+// rows go down to the bottom panel or up to the top one without a question.
 int CFtpMainDlg::OnPanelDrop(HWND window) {
     if (window == nullptr || m_pOtherPanel == nullptr || window != m_pOtherPanel->m_hWnd) return 0;
-    if (m_pActivePanel != nullptr && m_pOtherPanel->m_bListed) ::MessageBeep(MB_ICONEXCLAMATION);
+    if (m_pActivePanel != nullptr && m_pOtherPanel->m_bListed) {
+        PanelOperationWindow operations(*this);
+        CFtpTransfer(*m_pActivePanel, operations)
+            .TransferSelection(0, m_pActivePanel->GetItemCount() - 1, *m_pOtherPanel, true);
+        UpdateTitle(0);
+    }
     return 1;
 }
