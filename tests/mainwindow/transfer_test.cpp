@@ -1,5 +1,5 @@
 // Download and Upload through the file manager's buttons, with the top panel
-// on the bundled pyftpdlib server, or on a local folder when no session is open.
+// on the bundled pyftpdlib server, or on a local folder with no session.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,7 +21,7 @@ namespace {
 using Names = std::vector<std::string>;
 namespace fs = std::filesystem;
 
-// Every file and folder under `root`, "/"-separated, with file sizes.
+// Every file ("name size") and folder ("name/") under `root`.
 Names Tree(const std::string& root) {
     Names names;
     for (const auto& e : fs::recursive_directory_iterator(root))
@@ -37,8 +37,18 @@ void Sized(const std::string& path, int64_t size) {
     fs::resize_file(path, static_cast<uintmax_t>(size));
 }
 
+// Stop is clicked on the window's own thread as the bar first moves: a click
+// from another thread may come while a pump dispatches, and count as none.
+HWND g_stop = nullptr;
+WNDPROC g_barProc = nullptr;
+LRESULT CALLBACK ClickStopOnProgress(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == PBM_DELTAPOS && wParam > 0 && g_stop != nullptr)
+        PostMessageA(g_stop, WM_LBUTTONDOWN, MK_LBUTTON, 0), g_stop = nullptr;
+    return CallWindowProcA(g_barProc, bar, message, wParam, lParam);
+}
+
 // Bottom panel: a.txt (1,234,567 bytes), b.txt, dir/c.txt, dir/sub/d.txt; the
-// top panel on a fresh folder of the site (or a local one: `server` null).
+// top panel on a new folder of the site, or a local one (`server` null).
 struct Window {
     testfiles::TempFolder local, other;
     std::string site;
@@ -46,12 +56,13 @@ struct Window {
     explicit Window(const testservers::Server* server) {
         Sized(local.Path("a.txt"), 1234567), Sized(local.Path("b.txt"), 9);
         Sized(local.Path("dir\\c.txt"), 100), Sized(local.Path("dir\\sub\\d.txt"), 5);
-        // Process ids come back under Wine: the clock tells runs apart.
-        const std::string name = "xfer-" + std::to_string(GetTickCount64());
+        const std::string name = "xfer-" + std::to_string(GetTickCount64());  // process ids come back
         site = server != nullptr ? server->root + "\\" + name : other.Root();
         fs::create_directories(site);
         dlg.m_strInitialLocal = local.Root();
         dlg.Create(nullptr);
+        g_barProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+            GetDlgItem(dlg.m_hWnd, IDC_PROGRESS), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClickStopOnProgress)));
         TheSession().SetLogWindow(&dlg);
         if (server != nullptr) {
             EXPECT_EQ(0, ConnectSession(dlg.m_hWnd, "127.0.0.1", server->user.c_str(), server->password.c_str(),
@@ -64,11 +75,10 @@ struct Window {
         if (dlg.m_top.m_bRemote) CloseSession();
         DestroyWindow(dlg.m_hWnd);
     }
-    // Selects `select` in `panel`, clicks `button` (or drops) and answers
-    // every box with `answer`; the boxes' texts. `stopWhen` posts a click on
-    // Stop once it holds.
-    Names Run(CFtpFileList& panel, const Names& select, int button, int answer = IDOK,
-              const std::function<bool()>& stopWhen = nullptr) {
+    // Selects `select` in `panel`, clicks `button` (0: drops on the top
+    // panel), answers every box with OK; the boxes' texts. Stop is clicked
+    // once `stopFile` exists (a local copy) or, with "bar", as the bar moves.
+    Names Run(CFtpFileList& panel, const Names& select, int button, const std::string& stopFile = "") {
         panel.SetFocus();
         for (int i = 0; i < panel.GetItemCount(); ++i)
             panel.SetItemState(i, std::count(select.begin(), select.end(), panel.GetItemText(i, 0)) ? LVIS_SELECTED : 0,
@@ -76,49 +86,22 @@ struct Window {
         Names boxes;
         DialogWatcher user([t = GetCurrentThreadId()] { return DialogWatcher::ThreadDialog(t); }, [&](HWND d) {
             boxes.push_back(DialogWatcher::ControlText(d, 0xFFFF));
-            DialogWatcher::Click(d, answer);
+            DialogWatcher::Click(d, IDOK);
         }, true, 10000);
-        std::thread stopper([&, stop = GetDlgItem(dlg.m_hWnd, IDC_STOP)] {
-            for (int i = 0; stopWhen && i < 20000 && !stopWhen(); ++i) Sleep(1);
-            if (stopWhen) PostMessageA(stop, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        if (stopFile == "bar") g_stop = GetDlgItem(dlg.m_hWnd, IDC_STOP);
+        std::thread stopper([&, stop = GetDlgItem(dlg.m_hWnd, IDC_STOP), watch = stopFile != "" && stopFile != "bar"] {
+            for (int i = 0; watch && i < 20000 && !fs::exists(stopFile); ++i) Sleep(1);
+            if (watch) PostMessageA(stop, WM_LBUTTONDOWN, MK_LBUTTON, 0);
         });
-        if (button != 0) {
-            SendMessageA(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-        } else {
-            struct Drop : IFtpOperationWindow {
-                CFtpMainDlg& d;
-                explicit Drop(CFtpMainDlg& dlg) : d(dlg) {}
-                void SetBusy(bool busy) override { d.SetBusy(busy); }
-                CFtpOperationFeedback& Feedback() override { return d.m_feedback; }
-            } drop(dlg);
-            CFtpTransfer(panel, drop).TransferSelection(0, panel.GetItemCount() - 1, dlg.m_top, true);
-        }
+        if (button != 0) SendMessageA(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+        else dlg.OnPanelDrop(dlg.m_top.m_hWnd);
         stopper.join();
         user.Stop();
         return boxes;
     }
-    // The progress bar's upper end: the selection's bytes in units of 256.
+    // The bar's upper end: the selection's bytes in units of 256.
     int BarEnd() { return static_cast<int>(SendDlgItemMessageA(dlg.m_hWnd, IDC_PROGRESS, PBM_GETRANGE, FALSE, 0)); }
 };
-
-// Stop is clicked as the bar first moves forward, on the window's own thread:
-// a click from another thread could land while a pump dispatches, and be
-// taken for an ordinary click.
-HWND g_stop = nullptr;
-WNDPROC g_barProc = nullptr;
-LRESULT CALLBACK ClickStopOnProgress(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == PBM_DELTAPOS && wParam > 0 && g_stop != nullptr)
-        PostMessageA(g_stop, WM_LBUTTONDOWN, MK_LBUTTON, 0), g_stop = nullptr;
-    return CallWindowProcA(g_barProc, bar, message, wParam, lParam);
-}
-std::function<bool()> StopOnProgress(Window& w) {
-    HWND bar = GetDlgItem(w.dlg.m_hWnd, IDC_PROGRESS);
-    g_stop = GetDlgItem(w.dlg.m_hWnd, IDC_STOP);
-    if (g_barProc == nullptr || reinterpret_cast<WNDPROC>(GetWindowLongPtrA(bar, GWLP_WNDPROC)) != ClickStopOnProgress)
-        g_barProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClickStopOnProgress)));
-    return nullptr;
-}
 
 std::string Ask(const std::string& count, const std::string& folder) {
     return InsertTexts(LoadResourceString(IDS_ASK_TRANSFER), count, folder);
@@ -136,21 +119,19 @@ TEST(Transfer, ListedNamesThatAreNotPlainLocalNames) {
         EXPECT_EQ(safe, IsSafeLocalName(name, lead)) << name;
 }
 
-// Upload and download of two files and a folder, the parent entry alone, a
-// drop merging into a folder the site has; the bar's end comes from the
-// size texts (separators skipped) and the folder sums.
+// Two files and a folder up and down, the parent entry alone, names a local
+// folder cannot hold, a drop merging into a folder the site has. The bar's
+// end comes from the size texts (separators skipped) and the folder sums.
 TEST(Transfer, FilesAndTreesBothWays) {
     const testservers::Server server = testservers::Load("pyftpdlib");
     Window w(&server);
-    const Names up = {"a.txt 1234567", "b.txt 9", "dir/", "dir/c.txt 100", "dir/sub/", "dir/sub/d.txt 5"};
     EXPECT_EQ(Names{Ask("3", w.dlg.m_top.m_strPath)}, w.Run(w.dlg.m_bottom, {"a.txt", "b.txt", "dir"}, IDC_UPLOAD));
-    EXPECT_EQ(up, Tree(w.site));
+    EXPECT_EQ(Names({"a.txt 1234567", "b.txt 9", "dir/", "dir/c.txt 100", "dir/sub/", "dir/sub/d.txt 5"}),
+              Tree(w.site));
     EXPECT_EQ((1234567 + 9 + 105) / 256, w.BarEnd());
     EXPECT_EQ(3, w.dlg.m_top.GetItemCount() - 1) << "rows added to the target panel";
     w.dlg.m_bottom.ShowFolder(w.other.Root());
     EXPECT_EQ(Names{Ask("1", w.other.Root())}, w.Run(w.dlg.m_top, {".."}, IDC_DOWNLOAD));
-    EXPECT_EQ(Names{}, Tree(w.other.Root()));
-    // Names a local folder cannot hold, put on the site as the server takes them.
     for (const char* name : {"CON", "nul.txt", "a:b", "b\\c", "dot.", "ok.txt"})
         TheSession().Client().SendFile(w.local.Path("b.txt").c_str(), (w.dlg.m_top.m_strPath + "/dir/" + name).c_str());
     w.dlg.m_top.ShowFolder(w.dlg.m_top.m_strPath);
@@ -166,9 +147,8 @@ TEST(Transfer, FilesAndTreesBothWays) {
     EXPECT_EQ(7u, fs::file_size(w.site + "\\dir\\new.txt")) << "merged";
 }
 
-// Stop during a big file ends the operation without a word: the upload is
-// left as the engine left it; a download leaves the local file it would
-// have replaced as it was, with no partial file beside it.
+// Stop during a big file ends everything without a word; a download leaves
+// the local file it would have replaced as it was, and nothing beside it.
 TEST(Transfer, StopDuringABigFile) {
     const testservers::Server server = testservers::Load("pyftpdlib");
     Window w(&server);
@@ -176,25 +156,25 @@ TEST(Transfer, StopDuringABigFile) {
     Sized(w.local.Path("big.bin"), kBig), Sized(w.local.Path("z.txt"), 1), Sized(w.site + "\\big2.bin", kBig);
     testfiles::WriteFile(w.other.Path("big2.bin"), "old");
     w.dlg.m_bottom.ShowFolder(w.local.Root());
-    EXPECT_EQ(Names{Ask("2", w.dlg.m_top.m_strPath)}, w.Run(w.dlg.m_bottom, {"big.bin", "z.txt"}, IDC_UPLOAD, IDOK, StopOnProgress(w)));
+    EXPECT_EQ(Names{Ask("2", w.dlg.m_top.m_strPath)}, w.Run(w.dlg.m_bottom, {"big.bin", "z.txt"}, IDC_UPLOAD, "bar"));
     std::error_code none;  // the server may drop what it had of an aborted file
     EXPECT_NE(static_cast<uintmax_t>(kBig), fs::file_size(w.site + "\\big.bin", none));
     EXPECT_FALSE(fs::exists(w.site + "\\z.txt"));
     w.dlg.m_top.ShowFolder(w.dlg.m_top.m_strPath), w.dlg.m_bottom.ShowFolder(w.other.Root());
-    EXPECT_EQ(Names{Ask("1", w.other.Root())}, w.Run(w.dlg.m_top, {"big2.bin"}, IDC_DOWNLOAD, IDOK, StopOnProgress(w)));
+    EXPECT_EQ(Names{Ask("1", w.other.Root())}, w.Run(w.dlg.m_top, {"big2.bin"}, IDC_DOWNLOAD, "bar"));
     EXPECT_EQ(Names{"big2.bin 3"}, Tree(w.other.Root()));
     for (const char* name : {"\\big.bin", "\\big2.bin"}) DeleteFileA((w.site + name).c_str());
 }
 
-// No session: both panels local. A folder copy makes the folder and copies
-// its tree; a stop between rows ends before the next; a failed copy says 53.
+// No session: a folder copy makes the folder and copies its tree; a stop
+// between rows ends before the next; a failed copy says string 53.
 TEST(Transfer, LocalCopies) {
     Window w(nullptr);
     EXPECT_EQ(Names{Ask("2", w.site)}, w.Run(w.dlg.m_bottom, {"b.txt", "dir"}, IDC_UPLOAD));
     EXPECT_EQ(Names({"b.txt 9", "dir/", "dir/c.txt 100", "dir/sub/", "dir/sub/d.txt 5"}), Tree(w.site));
     Sized(w.local.Path("big.bin"), 128 << 20), Sized(w.local.Path("z.txt"), 1);
     w.dlg.m_bottom.ShowFolder(w.local.Root());
-    w.Run(w.dlg.m_bottom, {"big.bin", "z.txt"}, IDC_UPLOAD, IDOK, [&] { return fs::exists(w.site + "\\big.bin"); });
+    w.Run(w.dlg.m_bottom, {"big.bin", "z.txt"}, IDC_UPLOAD, w.site + "\\big.bin");
     EXPECT_FALSE(fs::exists(w.site + "\\z.txt")) << "stopped between rows";
     w.dlg.m_top.m_strPath = w.site + "\\missing";
     EXPECT_EQ(Names({Ask("1", w.site + "\\missing"),
