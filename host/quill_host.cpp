@@ -2,7 +2,8 @@
 // in the middle of an operation (quill-busy), with the protocol log shown
 // (quill-log), maximised (quill-max), or connected to the sample site
 // (quill-connected, when RAVO_PANEL_FTP="PORT USER PASSWORD" names its
-// server), the panels on the Windows folder and no settings file.
+// server), the panels on the Windows folder and no settings file; or in the
+// middle of a real upload of a big file to that site (quill-transfer).
 //
 //   ravo_quill --list          the names, one a line
 //   ravo_quill NAME [READY]    as ravo_gallery: with READY, writes the
@@ -20,6 +21,7 @@
 #include "ftp_session.h"
 #include "screenshot_pose.h"
 #include "session_ops.h"
+#include "transfer.h"
 
 namespace {
 
@@ -34,7 +36,8 @@ public:
         SetActivePanel(&m_bottom);
         if (m_strPose == "quill-log") ShowLog();
         if (m_strPose == "quill-max") ::PostMessageA(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-        if (m_strPose == "quill-connected") ConnectToSampleSite();
+        if (m_strPose == "quill-connected" || m_strPose == "quill-transfer") ConnectToSampleSite();
+        if (m_strPose == "quill-transfer") ::PostMessageA(m_hWnd, kUploadMessage, 0, 0);
         if (m_strPose == "quill-busy") {
             SetBusy(true);
             SetDlgItemTextA(m_hWnd, IDC_FILE_LINE, "photo.jpg");
@@ -46,11 +49,41 @@ public:
         return TRUE;
     }
 
+    static constexpr UINT kUploadMessage = WM_APP + 7;
+
     BEGIN_MSG_MAP(CQuillPose, CFtpMainDlg)
         ON_COMMAND(IDCANCEL, OnCancel)
+        ON_MESSAGE(kUploadMessage, OnUpload)
     END_MSG_MAP()
 
 private:
+    // An 80 MiB file (sparse: made at once) dropped on the site, big enough to
+    // be under way when photographed; the photographer then clicks Stop.
+    LRESULT OnUpload(WPARAM, LPARAM) {
+        char temp[MAX_PATH] = "";
+        GetTempPathA(sizeof temp, temp);
+        const std::string folder = std::string(temp) + "ravo-quill-pose";
+        const std::string file = folder + "\\site-archive.zip";
+        CreateDirectoryA(folder.c_str(), nullptr);
+        HANDLE big = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        LARGE_INTEGER size;
+        size.QuadPart = 80LL << 20;
+        SetFilePointerEx(big, size, nullptr, FILE_BEGIN), SetEndOfFile(big), CloseHandle(big);
+        m_bottom.ShowFolder(folder);
+        m_bottom.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+        SetActivePanel(&m_bottom);
+        struct Window : IFtpOperationWindow {
+            CQuillPose& dlg;
+            explicit Window(CQuillPose& pose) : dlg(pose) {}
+            void SetBusy(bool busy) override { dlg.SetBusy(busy); }
+            CFtpOperationFeedback& Feedback() override { return dlg.m_feedback; }
+        } window(*this);
+        CFtpTransfer(m_bottom, window).TransferSelection(0, m_bottom.GetItemCount() - 1, m_top, true);
+        UpdateTitle(0);
+        DeleteFileA(file.c_str()), RemoveDirectoryA(folder.c_str());
+        return 0;
+    }
+
     // What the Connect button does after its dialog, with the sample
     // site's server as the profile; the log pane shows the real exchange.
     void ConnectToSampleSite() {
@@ -88,21 +121,26 @@ void Photograph(CFtpMainDlg* window, const std::string& readyFile) {
          (window->m_hWnd == nullptr || !IsWindowVisible(window->m_hWnd)) && steady_clock::now() < until;)
         std::this_thread::sleep_for(milliseconds(50));
     if (window->m_hWnd != nullptr) PoseForScreenshot(window->m_hWnd, readyFile);
+    // An upload still running is stopped. A click may come while the pump
+    // dispatches and count as none: clicked until the window has gone.
+    for (auto until = steady_clock::now() + seconds(60); window->m_hWnd != nullptr && steady_clock::now() < until;
+         std::this_thread::sleep_for(milliseconds(100)))
+        PostMessageA(GetDlgItem(window->m_hWnd, IDC_STOP), WM_LBUTTONDOWN, MK_LBUTTON, 0);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::string(argv[1]) == "--list") {
-        std::printf(std::getenv("RAVO_PANEL_FTP") != nullptr ? "quill-idle\nquill-busy\nquill-log\nquill-max\nquill-connected\n"
+        std::printf(std::getenv("RAVO_PANEL_FTP") != nullptr ? "quill-idle\nquill-busy\nquill-log\nquill-max\nquill-connected\nquill-transfer\n"
                                                      : "quill-idle\nquill-busy\nquill-log\nquill-max\n");
         return 0;
     }
     const std::string name = argc >= 2 ? argv[1] : "";
     const bool known = name == "quill-idle" || name == "quill-busy" || name == "quill-log" || name == "quill-max" ||
-                       name == "quill-connected";
+                       name == "quill-connected" || name == "quill-transfer";
     if (argc < 2 || argc > 3 || !known) {
-        std::fprintf(stderr, "usage: ravo_quill --list | quill-idle|quill-busy|quill-log|quill-max|quill-connected [READY_FILE]\n");
+        std::fprintf(stderr, "usage: ravo_quill --list | quill-idle|quill-busy|quill-log|quill-max|quill-connected|quill-transfer [READY_FILE]\n");
         return 2;
     }
     SetCursorPos(2000, 2000);  // out of the way of the buttons
