@@ -27,14 +27,16 @@ Names Tree(const std::string& root) {
     for (const auto& e : fs::recursive_directory_iterator(root))
         names.push_back(e.path().lexically_relative(root).generic_string() +
                         (e.is_directory() ? "/" : " " + std::to_string(e.file_size())));
-    std::sort(names.begin(), names.end());
-    return names;
+    return std::sort(names.begin(), names.end()), names;
 }
 
 void Sized(const std::string& path, int64_t size) {
     fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path).close();
-    fs::resize_file(path, static_cast<uintmax_t>(size));
+    std::ofstream(path).close(), fs::resize_file(path, static_cast<uintmax_t>(size));
+}
+
+std::string Ask(const std::string& count, const std::string& folder) {
+    return InsertTexts(LoadResourceString(IDS_ASK_TRANSFER), count, folder);
 }
 
 // Stop is clicked on the window's own thread as the bar first moves: a click
@@ -64,11 +66,9 @@ struct Window {
         g_barProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
             GetDlgItem(dlg.m_hWnd, IDC_PROGRESS), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClickStopOnProgress)));
         TheSession().SetLogWindow(&dlg);
-        if (server != nullptr) {
-            EXPECT_EQ(0, ConnectSession(dlg.m_hWnd, "127.0.0.1", server->user.c_str(), server->password.c_str(),
-                                        server->port, 30, "none", nullptr, 0, nullptr, nullptr, 1));
-            dlg.m_top.m_bRemote = TRUE;
-        }
+        if (server != nullptr)
+            dlg.m_top.m_bRemote = ConnectSession(dlg.m_hWnd, "127.0.0.1", server->user.c_str(), server->password.c_str(),
+                                                 server->port, 30, "none", nullptr, 0, nullptr, nullptr, 1) == 0;
         dlg.m_top.ShowFolder(server != nullptr ? "/" + name : site);
     }
     ~Window() {
@@ -95,17 +95,12 @@ struct Window {
         });
         if (button != 0) SendMessageA(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
         else dlg.OnPanelDrop(dlg.m_top.m_hWnd);
-        stopper.join();
-        user.Stop();
+        stopper.join(), user.Stop();
         return boxes;
     }
     // The bar's upper end: the selection's bytes in units of 256.
     int BarEnd() { return static_cast<int>(SendDlgItemMessageA(dlg.m_hWnd, IDC_PROGRESS, PBM_GETRANGE, FALSE, 0)); }
 };
-
-std::string Ask(const std::string& count, const std::string& folder) {
-    return InsertTexts(LoadResourceString(IDS_ASK_TRANSFER), count, folder);
-}
 
 }  // namespace
 
@@ -120,49 +115,46 @@ TEST(Transfer, ListedNamesThatAreNotPlainLocalNames) {
 }
 
 // Two files and a folder up and down, the parent entry alone, names a local
-// folder cannot hold, a drop merging into a folder the site has. The bar's
-// end comes from the size texts (separators skipped) and the folder sums.
-TEST(Transfer, FilesAndTreesBothWays) {
+// folder cannot hold, a drop merging into a folder the site has; the bar's
+// end from the size texts (separators skipped) and the folder sums. Then a
+// stop during a big file ends everything without a word, and a download
+// leaves the local file it would have replaced as it was.
+TEST(Transfer, FilesAndTreesBothWaysAndStops) {
     const testservers::Server server = testservers::Load("pyftpdlib");
     Window w(&server);
-    EXPECT_EQ(Names{Ask("3", w.dlg.m_top.m_strPath)}, w.Run(w.dlg.m_bottom, {"a.txt", "b.txt", "dir"}, IDC_UPLOAD));
-    EXPECT_EQ(Names({"a.txt 1234567", "b.txt 9", "dir/", "dir/c.txt 100", "dir/sub/", "dir/sub/d.txt 5"}),
-              Tree(w.site));
+    CFtpFileList &top = w.dlg.m_top, &bottom = w.dlg.m_bottom;
+    EXPECT_EQ(Names{Ask("3", top.m_strPath)}, w.Run(bottom, {"a.txt", "b.txt", "dir"}, IDC_UPLOAD));
+    EXPECT_EQ(Names({"a.txt 1234567", "b.txt 9", "dir/", "dir/c.txt 100", "dir/sub/", "dir/sub/d.txt 5"}), Tree(w.site));
     EXPECT_EQ((1234567 + 9 + 105) / 256, w.BarEnd());
-    EXPECT_EQ(3, w.dlg.m_top.GetItemCount() - 1) << "rows added to the target panel";
-    w.dlg.m_bottom.ShowFolder(w.other.Root());
-    EXPECT_EQ(Names{Ask("1", w.other.Root())}, w.Run(w.dlg.m_top, {".."}, IDC_DOWNLOAD));
+    EXPECT_EQ(3, top.GetItemCount() - 1) << "rows added to the target panel";
+    bottom.ShowFolder(w.other.Root());
+    EXPECT_EQ(Names{Ask("1", w.other.Root())}, w.Run(top, {".."}, IDC_DOWNLOAD));
     for (const char* name : {"CON", "nul.txt", "a:b", "b\\c", "dot.", "ok.txt"})
-        TheSession().Client().SendFile(w.local.Path("b.txt").c_str(), (w.dlg.m_top.m_strPath + "/dir/" + name).c_str());
-    w.dlg.m_top.ShowFolder(w.dlg.m_top.m_strPath);
-    EXPECT_EQ(Names{Ask("2", w.other.Root())}, w.Run(w.dlg.m_top, {"dir", "b.txt"}, IDC_DOWNLOAD));
+        TheSession().Client().SendFile(w.local.Path("b.txt").c_str(), (top.m_strPath + "/dir/" + name).c_str());
+    top.ShowFolder(top.m_strPath);
+    EXPECT_EQ(Names{Ask("2", w.other.Root())}, w.Run(top, {"dir", "b.txt"}, IDC_DOWNLOAD));
     EXPECT_EQ(Names({"b.txt 9", "dir/", "dir/c.txt 100", "dir/ok.txt 9", "dir/sub/", "dir/sub/d.txt 5"}),
               Tree(w.other.Root()));
     std::string current;
     EXPECT_EQ(0, GetRemoteCurrentDir(&current));
-    EXPECT_EQ(w.dlg.m_top.m_strPath, current) << "the session's folder after a folder download";
+    EXPECT_EQ(top.m_strPath, current) << "the session's folder after a folder download";
     EXPECT_EQ(0, w.BarEnd()) << "under 256 bytes";
     Sized(w.other.Path("dir\\new.txt"), 7);
-    EXPECT_EQ(Names{}, w.Run(w.dlg.m_bottom, {"dir"}, 0));
+    EXPECT_EQ(Names{}, w.Run(bottom, {"dir"}, 0));
     EXPECT_EQ(7u, fs::file_size(w.site + "\\dir\\new.txt")) << "merged";
-}
 
-// Stop during a big file ends everything without a word; a download leaves
-// the local file it would have replaced as it was, and nothing beside it.
-TEST(Transfer, StopDuringABigFile) {
-    const testservers::Server server = testservers::Load("pyftpdlib");
-    Window w(&server);
     constexpr int64_t kBig = 256 << 20;
-    Sized(w.local.Path("big.bin"), kBig), Sized(w.local.Path("z.txt"), 1), Sized(w.site + "\\big2.bin", kBig);
-    testfiles::WriteFile(w.other.Path("big2.bin"), "old");
-    w.dlg.m_bottom.ShowFolder(w.local.Root());
-    EXPECT_EQ(Names{Ask("2", w.dlg.m_top.m_strPath)}, w.Run(w.dlg.m_bottom, {"big.bin", "z.txt"}, IDC_UPLOAD, "bar"));
+    Sized(w.other.Path("big.bin"), kBig), Sized(w.other.Path("z.txt"), 1), Sized(w.site + "\\big2.bin", kBig);
+    bottom.ShowFolder(w.other.Root());
+    EXPECT_EQ(Names{Ask("2", top.m_strPath)}, w.Run(bottom, {"big.bin", "z.txt"}, IDC_UPLOAD, "bar"));
     std::error_code none;  // the server may drop what it had of an aborted file
     EXPECT_NE(static_cast<uintmax_t>(kBig), fs::file_size(w.site + "\\big.bin", none));
     EXPECT_FALSE(fs::exists(w.site + "\\z.txt"));
-    w.dlg.m_top.ShowFolder(w.dlg.m_top.m_strPath), w.dlg.m_bottom.ShowFolder(w.other.Root());
-    EXPECT_EQ(Names{Ask("1", w.other.Root())}, w.Run(w.dlg.m_top, {"big2.bin"}, IDC_DOWNLOAD, "bar"));
-    EXPECT_EQ(Names{"big2.bin 3"}, Tree(w.other.Root()));
+    testfiles::WriteFile(w.local.Path("big2.bin"), "old");
+    top.ShowFolder(top.m_strPath), bottom.ShowFolder(w.local.Root());
+    EXPECT_EQ(Names{Ask("1", w.local.Root())}, w.Run(top, {"big2.bin"}, IDC_DOWNLOAD, "bar"));
+    EXPECT_EQ("old", testfiles::ReadFile(w.local.Path("big2.bin")));
+    EXPECT_EQ(7u, Tree(w.local.Root()).size()) << "no partial file left";
     for (const char* name : {"\\big.bin", "\\big2.bin"}) DeleteFileA((w.site + name).c_str());
 }
 
