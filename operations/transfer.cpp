@@ -41,9 +41,14 @@ uint64_t CFtpTransfer::SelectionBytes(int first, int last) {
 
 bool CFtpTransfer::StopAsked() const { return m_pStop != nullptr && m_pStop->Stopped(); }
 
+void CFtpTransfer::NextFile() const {
+    if (m_pStop != nullptr) m_pStop->NextFile();
+}
+
 void CFtpTransfer::ShowRow(int row, FileEntry* entry) {
     m_source.EnsureVisible(row, FALSE);
     m_window.Feedback().ShowTransferProgress(0, 0);
+    if (m_pStop != nullptr) m_pStop->NextRow();
     m_source.ShowEntryStatus(entry);
 }
 
@@ -60,7 +65,7 @@ void CFtpTransfer::TransferSelection(int first, int last, CFtpFileList& target, 
     m_source.m_bCancel = FALSE;
     // Every stop the user asks for during the operation, inside a transfer
     // or between the files of a tree, ends the whole operation.
-    CTransferStopLatch stop;
+    CTransferStopLatch stop(m_window.Feedback());
     m_pStop = &stop;
     const uint64_t steps = SelectionBytes(first, last) / kBytesPerStep;
     HWND owner = Owner();
@@ -81,6 +86,7 @@ void CFtpTransfer::TransferSelection(int first, int last, CFtpFileList& target, 
                 if (!TransferFile(row, target)) row = last;
             }
         }
+        stop.Flush();
         const bool pumped = m_window.Feedback().PumpMessages(GetDlgItem(owner, IDC_STOP));
         m_source.m_bCancel = pumped || stop.Stopped();
     }

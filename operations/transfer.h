@@ -60,8 +60,10 @@ private:
     int KeepFolderRecords(const std::string& remote, std::vector<CUT_DIRINFO>* records);
 
     bool StopAsked() const;
+    // The next file of a tree begins: the bar goes on from the files before.
+    void NextFile() const;
 
     CFtpFileList& m_source;
     IFtpOperationWindow& m_window;
-    const CTransferStopLatch* m_pStop = nullptr;  // while TransferSelection runs
+    CTransferStopLatch* m_pStop = nullptr;  // while TransferSelection runs
 };

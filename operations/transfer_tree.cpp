@@ -73,6 +73,7 @@ bool CFtpTransfer::UploadTree(const std::string& targetFolder, const std::string
             MakeTargetFolder(target, childTarget);
             copied = UploadTree(childTarget, childSource, target);
         } else {
+            NextFile();
             copied = !StopAsked() && target.PutFile(childSource, childTarget) == 0;
         }
     } while (copied && FindNextFileA(search, &found));
@@ -124,7 +125,7 @@ int CFtpTransfer::DownloadFolder(const std::string& remote, const std::string& l
         if (record.fileType == kDirEntryFolder) {
             CreateDirectoryA(childLocal.c_str(), nullptr);
             if (DownloadFolder(childRemote, childLocal, target, depth + 1) == 0) return 0;
-        } else if (StopAsked() || m_source.GetFile(childLocal, childRemote) != 0) {
+        } else if (NextFile(), StopAsked() || m_source.GetFile(childLocal, childRemote) != 0) {
             return 0;
         }
     }
