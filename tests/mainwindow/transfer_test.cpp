@@ -71,10 +71,7 @@ struct Window {
                                                  server->port, 30, "none", nullptr, 0, nullptr, nullptr, 1) == 0;
         dlg.m_top.ShowFolder(server != nullptr ? "/" + name : site);
     }
-    ~Window() {
-        if (dlg.m_top.m_bRemote) CloseSession();
-        DestroyWindow(dlg.m_hWnd);
-    }
+    ~Window() { (dlg.m_top.m_bRemote ? CloseSession() : 0), DestroyWindow(dlg.m_hWnd); }
     // Selects `select` in `panel`, clicks `button` (0: drops on the top
     // panel), answers every box with OK; the boxes' texts. Stop is clicked
     // once `stopFile` exists (a local copy) or, with "bar", as the bar moves.
@@ -85,16 +82,15 @@ struct Window {
                                LVIS_SELECTED);
         Names boxes;
         DialogWatcher user([t = GetCurrentThreadId()] { return DialogWatcher::ThreadDialog(t); }, [&](HWND d) {
-            boxes.push_back(DialogWatcher::ControlText(d, 0xFFFF));
-            DialogWatcher::Click(d, IDOK);
+            boxes.push_back(DialogWatcher::ControlText(d, 0xFFFF)), DialogWatcher::Click(d, IDOK);
         }, true, 10000);
         if (stopFile == "bar") g_stop = GetDlgItem(dlg.m_hWnd, IDC_STOP);
         std::thread stopper([&, stop = GetDlgItem(dlg.m_hWnd, IDC_STOP), watch = stopFile != "" && stopFile != "bar"] {
             for (int i = 0; watch && i < 20000 && !fs::exists(stopFile); ++i) Sleep(1);
             if (watch) PostMessageA(stop, WM_LBUTTONDOWN, MK_LBUTTON, 0);
         });
-        if (button != 0) SendMessageA(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-        else dlg.OnPanelDrop(dlg.m_top.m_hWnd);
+        button != 0 ? SendMessageA(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0)
+                    : dlg.OnPanelDrop(dlg.m_top.m_hWnd);
         stopper.join(), user.Stop();
         return boxes;
     }
@@ -136,8 +132,7 @@ TEST(Transfer, FilesAndTreesBothWaysAndStops) {
     EXPECT_EQ(Names({"b.txt 9", "dir/", "dir/c.txt 100", "dir/ok.txt 9", "dir/sub/", "dir/sub/d.txt 5"}),
               Tree(w.other.Root()));
     std::string current;
-    EXPECT_EQ(0, GetRemoteCurrentDir(&current));
-    EXPECT_EQ(top.m_strPath, current) << "the session's folder after a folder download";
+    EXPECT_TRUE(GetRemoteCurrentDir(&current) == 0 && current == top.m_strPath) << "the session's folder: " << current;
     EXPECT_EQ(0, w.BarEnd()) << "under 256 bytes";
     Sized(w.other.Path("dir\\new.txt"), 7);
     EXPECT_EQ(Names{}, w.Run(bottom, {"dir"}, 0));
