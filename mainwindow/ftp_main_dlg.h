@@ -2,11 +2,11 @@
 // (the site while a session is open, else a local folder), the bottom panel
 // (a local folder), the command buttons, the hint and progress area and the
 // protocol log. Panels and the session reach it through IFtpPanelOwner and
-// IFtpLogWindow; the operation feedback through its IFtpFeedbackWindow part.
+// IFtpLogWindow; the file operations through IFtpOperationWindow.
 //
 // Where each group lives:
-//   ftp_main_dlg.cpp           construction, OnInitDialog, bitmaps,
-//                              ArrangeControls, colour change, commands 1007-1014
+//   ftp_main_dlg.cpp           construction, OnInitDialog, bitmaps, histories,
+//                              ArrangeControls, colour change
 //   ftp_main_dlg_state.cpp     UpdateTitle, SetActivePanel and its enable
 //                              rules, SetBusy
 //   ftp_main_dlg_paint.cpp     DrawPanelFrame, OnPaint, OnQueryDragIcon
@@ -14,13 +14,14 @@
 //                              OnDestroy with the placement and dial-up steps
 //   ftp_main_dlg_log.cpp       IFtpLogWindow: log lines, progress, waits
 //   ftp_main_dlg_connect.cpp   Connect and disconnect, F9's profile dialog,
-//                              SwitchTopPanel
-//   ftp_main_dlg_controls.cpp  hints and tips, panel buttons, F2 and F9,
-//                              ToggleLogWindow, size changes, a path chosen in a path box,
-//                              browse, About and Help
-//   ftp_path_combo.cpp         the path boxes' own keys (Enter, Tab, Escape)
+//                              SwitchTopPanel, a connection lost
+//   ftp_main_dlg_commands.cpp  the command buttons 1007-1014 and smart select
 //   ftp_main_dlg_panels.cpp    what the panels ask: selection changes, and
 //                              view, delete, rename and drop run for them
+//   ftp_main_dlg_controls.cpp  hints and tips, panel buttons, F2 and F9,
+//                              ToggleLogWindow, size changes, a path chosen
+//                              in a path box, browse, About and Help
+//   ftp_path_combo.cpp         the path boxes' own keys (Enter, Tab, Escape)
 #pragma once
 
 #include <windows.h>
@@ -40,9 +41,10 @@
 #include "ftp_remote_file_list.h"
 #include "log_window.h"
 #include "operation_feedback.h"
+#include "panel_operations.h"
 #include "resource.h"
 
-class CFtpMainDlg : public CFtpLayout, public IFtpPanelOwner, public IFtpLogWindow {
+class CFtpMainDlg : public CFtpLayout, public IFtpPanelOwner, public IFtpLogWindow, public IFtpOperationWindow {
 public:
     // Frame modes of DrawPanelFrame.
     static constexpr int kFrameErase = 1;
@@ -69,7 +71,8 @@ public:
     void SetActivePanel(CFtpFileList* panel) override;
     CFtpFileList* GetActivePanel() const override { return m_pActivePanel; }
     CFtpFileList* GetOtherPanel() const override { return m_pOtherPanel; }
-    void SetBusy(bool busy);
+    void SetBusy(bool busy) override;
+    CFtpOperationFeedback& Feedback() override { return m_feedback; }
 
     // ---- ftp_main_dlg_paint.cpp ----
     void DrawPanelFrame(int mode);

@@ -8,16 +8,6 @@
 
 namespace {
 
-// The window as the file operations see it.
-class MainWindowOperations : public IFtpOperationWindow {
-public:
-    explicit MainWindowOperations(CFtpMainDlg& dlg) : m_dlg(dlg) {}
-    void SetBusy(bool busy) override { m_dlg.SetBusy(busy); }
-    CFtpOperationFeedback& Feedback() override { return m_dlg.m_feedback; }
-
-private:
-    CFtpMainDlg& m_dlg;
-};
 
 int SmartSelectModeOf(UINT id) {
     switch (id) {
@@ -36,15 +26,14 @@ int SmartSelectModeOf(UINT id) {
 // percentage.
 void CFtpMainDlg::OnPanelCommand(UINT id) {
     if (m_pActivePanel != nullptr) {
-        MainWindowOperations window(*this);
-        CFtpPanelOperations operations(*m_pActivePanel, window);
+        CFtpPanelOperations operations(*m_pActivePanel, *this);
         const int last = m_pActivePanel->GetItemCount() - 1;
         switch (id) {
             case IDC_DOWNLOAD:
-                if (m_pActivePanel == &m_top) CFtpTransfer(m_top, window).TransferSelection(0, last, m_bottom);
+                if (m_pActivePanel == &m_top) CFtpTransfer(m_top, *this).TransferSelection(0, last, m_bottom);
                 break;
             case IDC_UPLOAD:
-                if (m_pActivePanel == &m_bottom) CFtpTransfer(m_bottom, window).TransferSelection(0, last, m_top);
+                if (m_pActivePanel == &m_bottom) CFtpTransfer(m_bottom, *this).TransferSelection(0, last, m_top);
                 break;
             case IDC_PARENT: operations.OpenParentFolder(); break;
             case IDC_NEW: operations.NewFolder(); break;

@@ -9,16 +9,6 @@
 
 namespace {
 
-// The window as the file operations see it.
-class PanelOperationWindow : public IFtpOperationWindow {
-public:
-    explicit PanelOperationWindow(CFtpMainDlg& dlg) : m_dlg(dlg) {}
-    void SetBusy(bool busy) override { m_dlg.SetBusy(busy); }
-    CFtpOperationFeedback& Feedback() override { return m_dlg.m_feedback; }
-
-private:
-    CFtpMainDlg& m_dlg;
-};
 
 }  // namespace
 
@@ -29,20 +19,17 @@ void CFtpMainDlg::OnPanelSelectionChanged(CFtpFileList* panel) {
 }
 
 void CFtpMainDlg::ViewSelection(CFtpFileList& panel, int first, int last) {
-    PanelOperationWindow window(*this);
-    CFtpPanelOperations(panel, window).ViewSelection(first, last);
+    CFtpPanelOperations(panel, *this).ViewSelection(first, last);
     UpdateTitle(0);
 }
 
 void CFtpMainDlg::DeleteSelection(CFtpFileList& panel, int first, int last) {
-    PanelOperationWindow window(*this);
-    CFtpPanelOperations(panel, window).DeleteSelection(first, last);
+    CFtpPanelOperations(panel, *this).DeleteSelection(first, last);
     UpdateTitle(0);
 }
 
 bool CFtpMainDlg::RenameEntry(CFtpFileList& panel, int row, const std::string& newName) {
-    PanelOperationWindow window(*this);
-    return CFtpPanelOperations(panel, window).RenameEntry(row, newName);
+    return CFtpPanelOperations(panel, *this).RenameEntry(row, newName);
 }
 
 void CFtpMainDlg::SyncOtherPanel() { ::SyncOtherPanel(*this); }
@@ -52,8 +39,7 @@ void CFtpMainDlg::SyncOtherPanel() { ::SyncOtherPanel(*this); }
 int CFtpMainDlg::OnPanelDrop(HWND window) {
     if (window == nullptr || m_pOtherPanel == nullptr || window != m_pOtherPanel->m_hWnd) return 0;
     if (m_pActivePanel != nullptr && m_pOtherPanel->m_bListed) {
-        PanelOperationWindow operations(*this);
-        CFtpTransfer(*m_pActivePanel, operations)
+        CFtpTransfer(*m_pActivePanel, *this)
             .TransferSelection(0, m_pActivePanel->GetItemCount() - 1, *m_pOtherPanel, true);
         UpdateTitle(0);
     }

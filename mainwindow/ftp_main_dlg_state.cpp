@@ -19,7 +19,13 @@ void CFtpMainDlg::UpdateTitle(int percent) {
 
 void CFtpMainDlg::SetActivePanel(CFtpFileList* panel) {
     if (panel != m_pActivePanel) {
-        if (m_pActivePanel != nullptr) SmartSelect(m_pActivePanel, kSmartClear, m_pOtherPanel);
+        if (m_pActivePanel != nullptr) {
+            // One state update at the end, not one per row cleared.
+            const bool busy = m_bBusy;
+            m_bBusy = true;
+            SmartSelect(m_pActivePanel, kSmartClear, m_pOtherPanel);
+            m_bBusy = busy;
+        }
         DrawPanelFrame(kFrameErase);
         m_pActivePanel = panel;
         DrawPanelFrame(kFrameRaised);

@@ -48,8 +48,16 @@ bool CFtpOperationFeedback::PumpMessages(HWND stopButton) {
     SetCursor(m_bPointerOverStop ? m_hArrowCursor : m_hWaitCursor);
 
     // The command controls are disabled while an operation runs, so what is
-    // dispatched here cannot start a second one.
+    // dispatched here cannot start a second one. A press of Stop or an
+    // Escape on it that arrived since the checks above still stops: taken
+    // for an ordinary message it would be lost. No key reaches the busy
+    // window.
     while (PeekMessageA(&msg, window, 0, 0, PM_REMOVE | PM_NOYIELD)) {
+        if (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_CHAR) {
+            cancel = cancel || (msg.hwnd == stopButton && msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE);
+            continue;
+        }
+        if (msg.hwnd == stopButton && msg.message == WM_LBUTTONDOWN) cancel = true;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
