@@ -113,8 +113,6 @@ std::vector<DataCase> DataCases() {
         {"GetDroppedKeepsOldFile", Op::kGet,
          {kTypeI, kPasv, kMark, {Action::kSendDataAndDrop, std::string(100000, 'n')}}, kGet, kConnectionClosed, "old"},
         {"PutWithMark", Op::kPut, {kTypeI, kPasv, kMark, kStored, kDone}, kPut, kOk, ""},
-        {"PutFinalWithoutMark", Op::kPut, {kTypeI, kPasv, Answer("226 ok")}, kPut, kNoResponse, ""},
-        {"PutRefused425", Op::kPut, {kTypeI, kPasv, Answer("425 No data")}, kPut, kDataConnectionClosed, ""},
         {"PutDiskFull", Op::kPut, {kTypeI, kPasv, kMark, kStored, {Action::kReply, "552 Quota"}}, kPut,
          kServerDiskFull, ""},
     };

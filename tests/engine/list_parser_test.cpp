@@ -53,11 +53,9 @@ const std::vector<Row> kUnixServers = {
     {"VsftpdLink", "lrwxrwxrwx    1 0     0    11 Mar 03 08:05 latest -> r-1.2", "latest", 11, {0, 3, 3, 8, 5}, kLink},
     {"VsftpdLarge", "-rw-r--r--    1 1000   1000 5000000000 Feb 14 06:30 disk", "disk", 5000000000, {0, 2, 14, 6, 30}},
     {"VsftpdUtf8", "-rw-r--r--    1 1000  1000  12 Apr 30  2024 caf\xc3\xa9 m", "caf\xc3\xa9 m", 12, {2024, 4, 30}},
-    {"PyftpdlibYear", "-rw-r--r--   1 root     root     567890 Nov 11  2019 old", "old", 567890, {2019, 11, 11}},
     {"ProftpdPaddedDay", "-rw-r--r--   1 ftp      ftp      1234 Jan  5 12:00 readme", "readme", 1234, kJan5},
     {"ProftpdEmpty1999", "-rw-r--r--   1 ftp      ftp         0 Oct 31  1999 empty", "empty", 0, {1999, 10, 31}},
     {"ProftpdOwnerIsJan", "-rw-r--r--   1 jan      jan        77 Jan 05 12:00 o-jan", "o-jan", 77, kJan5},
-    {"PureFtpdFile", "-rw-r--r--    1 1000       1000        6 Sep 30 00:01 hello", "hello", 6, {0, 9, 30, 0, 1}},
     {"GnuWithGroup", "-rw-r--r-- 1 alice staff 2048 May 17 07:45 notes.md", "notes.md", 2048, {0, 5, 17, 7, 45}},
     {"GnuWithoutGroup", "-rw-r--r-- 1 alice 2048 May 17 07:45 notes.md", "notes.md", 2048, {0, 5, 17, 7, 45}},
     {"GnuWithoutGroupDirWithYear", "drwxr-xr-x 5 alice 4096 Dec 24  2020 src", "src", 4096, {2020, 12, 24}, kDir},
@@ -105,7 +103,6 @@ const std::vector<Row> kUnixNamesAndSizes = {
 // "ls --time-style=long-iso / full-iso" and hosting panels; numeric dates.
 const std::vector<Row> kUnixNumericDates = {
     {"LongIsoFile", "-rw-r--r-- 1 user group 1234 2005-06-07 21:22 long-iso.txt", "long-iso.txt", 1234, kJun7Y},
-    {"LongIsoDir", "drwxr-xr-x 2 user group 4096 2005-06-07 21:22 long-iso-dir", "long-iso-dir", 4096, kJun7Y, kDir},
     {"LongIsoLink", "lrwxrwxrwx 1 user group 7 2005-06-07 21:22 iso-link -> target", "iso-link", 7, kJun7Y, kLink},
     {"LongIsoNoGroupBlanks", "-rw-r--r-- 1 user 5 2005-06-07 21:22  iso name  blanks", " iso name  blanks", 5, kJun7Y},
     {"FullIsoWithZone", "-rw-r--r-- 1 u g 9 2005-06-07 21:22:33.123456789 +0200 full-iso", "full-iso", 9, kJun7Y},
@@ -124,14 +121,12 @@ const std::vector<Row> kUnixNumericDates = {
 const std::vector<Row> kUnixLocalized = {
     {"GermanMaerzUtf8", "-rw-r--r-- 1 u g 1  7. M\xc3\xa4r 21:22 de-maerz-utf8", "de-maerz-utf8", 1, {0, 3, 7, 21, 22}},
     {"GermanMaerzLatin1", "-rw-r--r-- 1 u g 1 M\xe4r  7  2005 de-latin1", "de-latin1", 1, {2005, 3, 7, 0, 0}},
-    {"GermanOkt", "-rw-r--r-- 1 u g 1 Okt 31 21:22 de-okt", "de-okt", 1, {0, 10, 31, 21, 22}},
     {"GermanDez", "-rw-r--r-- 1 u g 1 24. Dez 2004 de-dez", "de-dez", 1, {2004, 12, 24, 0, 0}},
     {"FrenchFevrUtf8", "-rw-r--r-- 1 u g 1  7 f\xc3\xa9vr. 21:22 fr-fevr-utf8", "fr-fevr-utf8", 1, {0, 2, 7, 21, 22}},
     {"FrenchJuin", "-rw-r--r-- 1 u g 1  7 juin   2005 fr-juin", "fr-juin", 1, {2005, 6, 7, 0, 0}},
     {"FrenchAvrilDayFirst", "-rw-r--r-- 1 u g 1  1 avril  2005 fr-avril", "fr-avril", 1, {2005, 4, 1, 0, 0}},
     {"FrenchAoutLatin1", "-rw-r--r-- 1 u g 1 15 ao\xfbt 21:22 fr-aout-latin1", "fr-aout-latin1", 1, {0, 8, 15, 21, 22}},
     {"SpanishEne", "-rw-r--r-- 1 u g 1 ene  7 21:22 es-ene", "es-ene", 1, {0, 1, 7, 21, 22}},
-    {"SpanishDicDayFirst", "-rw-r--r-- 1 u g 1 24 dic  2005 es-dic", "es-dic", 1, {2005, 12, 24, 0, 0}},
     {"RussianJunUtf8", "-rw-r--r-- 1 u g 1 \xd0\xb8\xd1\x8e\xd0\xbd  7 21:22 ru-utf8", "ru-utf8", 1, kJun7},
     {"RussianMayGenitive", "-rw-r--r-- 1 u g 1 \xd0\xbc\xd0\xb0\xd1\x8f  9  2005 ru-may", "ru-may", 1, {2005, 5, 9}},
     {"RussianJunCp1251", "-rw-r--r-- 1 u g 1 \xe8\xfe\xed  7 21:22 ru-cp1251", "ru-cp1251", 1, kJun7},
@@ -372,7 +367,8 @@ std::vector<CUT_DIRINFO> FeedWhole(const std::string& text, ListFormat format = 
     return FeedInPieces(text, std::max<size_t>(text.size(), 1), format);
 }
 
-// One parser for every line catches state leaking from one line to the next.
+// One parser for every line catches state leaking from one line to the next;
+// fed byte by byte, every place in a line is also the end of a piece.
 TEST(ListStream, AllRowsThroughOneParser) {
     const std::vector<Row> rows = AllListRows();
     for (const char* lineEnd : {"\r\n", "\n"}) {
@@ -392,12 +388,6 @@ void ExpectSameAtEverySplit(const std::string& text, const std::vector<Row>& exp
         parser.Finish();
         ExpectEntries(parser.Entries(), expected);
     }
-}
-
-TEST(ListStream, SplitAtEveryByteBoundary) {
-    const std::vector<Row> rows = {kUnixServers[2], kUnixColumns[0], kUnixRejected[1], kUnixNamesAndSizes[1], kIis[0],
-                                   kVms[0]};
-    ExpectSameAtEverySplit(Join(rows, "\r\n"), rows);
 }
 
 // A long VMS name stands alone on its line, the rest of the entry follows

@@ -66,8 +66,6 @@ std::vector<LoginCase> LoginCases() {
         // time-out (-30); printable text between real replies is only traced.
         {"HttpServerIsNotFtp", 0, 0, nullptr, {{Action::kRaw, "HTTP/1.1 400 Bad Request\r\nServer: x\r\n\r\n"},
          kSilent}, {}, ftp::kNoResponse, 0},
-        {"SshServerIsNotFtp", 0, 0, nullptr, {{Action::kRaw, "SSH-2.0-OpenSSH_9.2p1\r\n"}, kSilent}, {},
-         ftp::kNoResponse, 0},
         {"BinaryWithoutLineEndIsNotFtp", 0, 0, nullptr,
          {{Action::kRaw, std::string("\x16\x03\x01\x00\xa5", 5)}, kSilent}, {}, ftp::kNoResponse, 0},
         {"BinaryAnswerToPasswordIsNotFtp", 0, 0, "secret",
