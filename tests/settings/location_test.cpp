@@ -41,7 +41,6 @@ TEST(SettingsLocation, ChoosesFileAndCopiesDefaults) {
         {"NoUserFolderUsesFileBesideExe", Obstacle::UserFolderUnknown, false, false, true, kBesideExe, kBesideExe},
         {"NoUserFolderAndNoFile", Obstacle::UserFolderUnknown, false, false, false, kBesideExe, kNone},
         {"VendorFolderBlockedUsesAllUsers", Obstacle::VendorNameIsAFile, false, true, true, kAllUsers, kAllUsers},
-        {"VendorFolderBlockedUsesExe", Obstacle::VendorNameIsAFile, false, false, true, kBesideExe, kBesideExe},
         {"FailedCopyUsesAllUsersFile", Obstacle::CopyTargetIsAFolder, false, true, true, kAllUsers, kAllUsers},
         {"FailedCopyUsesFileBesideExe", Obstacle::CopyTargetIsAFolder, false, false, true, kBesideExe, kBesideExe},
     };
