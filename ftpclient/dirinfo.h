@@ -14,6 +14,15 @@ struct CUT_DIRINFO {
     int32_t minute;        // 0..59
     int32_t fileType;      // 0 file, 1 folder, 2 link
     int64_t fileSize64;    // full size, also above 2 GiB
+    int32_t second = 0;     // 0..59, given only with kTimeSeconds
+    int32_t timeFlags = 0;  // DirTimeFlags
+};
+
+// How the listed time is to be read. Without flags it is the server's own
+// clock to the minute (LIST); fact listings give UTC with seconds.
+enum DirTimeFlags : int32_t {
+    kTimeSeconds = 1,  // `second` is given: the time is exact to the second
+    kTimeUtc = 2,      // the time is UTC, not the server's local clock
 };
 
 enum DirEntryType : int32_t {

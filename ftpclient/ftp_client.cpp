@@ -62,6 +62,7 @@ int CUT_FTPClient::Impl::Run(const std::string& line, Command kind, Reply* reply
 void CUT_FTPClient::Impl::ResetConnectionState() {
     serverType = -1;
     epsvRefused = false;
+    utimeRefused = false;
     features = ServerFeatures();
     loginMultiLine.clear();
     entries.clear();
@@ -111,6 +112,7 @@ int CUT_FTPClient::SetOtherOptions() {
         if (word == "EPSV") f.epsv = true;
         if (word == "SIZE") f.size = true;
         if (word == "UTF8") f.utf8 = true;
+        if (word == "MFMT") f.mfmt = true;
     }
     s.features = f;
     return kOk;

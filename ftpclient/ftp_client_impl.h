@@ -19,6 +19,7 @@ struct ServerFeatures {
     bool epsv = false;
     bool size = false;
     bool utf8 = false;
+    bool mfmt = false;
 };
 
 // Calls the wait callback at least every 100 ms while a command, a listing
@@ -42,6 +43,7 @@ struct CUT_FTPClient::Impl {
     int firewallMode = 0;
     int timeoutOverrideMs = 0;  // SetTimeOut; 0 = use the login's time-out
     bool epsvRefused = false;   // EPSV failed once: PASV from then on
+    bool utimeRefused = false;  // SITE UTIME failed once: not asked again
 
     int requestedType = 1;      // SetTransferType
     int serverType = -1;        // TYPE last confirmed by the server; -1 unknown

@@ -30,6 +30,8 @@ void FillEntry(const Entry& entry, CUT_DIRINFO* out) {
     out->day = entry.stamp.day;
     out->hour = entry.stamp.hour;
     out->minute = entry.stamp.minute;
+    out->second = entry.stamp.second;
+    out->timeFlags = entry.stamp.flags;
 }
 
 // LIST output has no format announcement, so each line is tried against
@@ -70,7 +72,7 @@ bool AppendBounded(std::string* buffer, const char* data, size_t length, size_t 
 
 bool ParseListLine(const char* line, size_t length, ListFormat format, CUT_DIRINFO* out) {
     if (out == nullptr) return false;
-    std::memset(out, 0, sizeof(*out));
+    *out = CUT_DIRINFO{};
     if (line == nullptr) return false;
     Entry entry;
     if (!ParseText(string_view(line, length), format, &entry) || entry.name.size() > kMaxNameBytes) return false;

@@ -165,6 +165,8 @@ bool SetFromUnixTime(string_view digits, Stamp* stamp) {
     stamp->year = static_cast<int>(yearOfEra + era * 400 + (stamp->month <= 2 ? 1 : 0));
     stamp->hour = static_cast<int>(seconds % 86400 / 3600);
     stamp->minute = static_cast<int>(seconds % 3600 / 60);
+    stamp->second = static_cast<int>(seconds % 60);
+    stamp->flags = kTimeSeconds | kTimeUtc;
     return true;
 }
 

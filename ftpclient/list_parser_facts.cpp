@@ -41,18 +41,19 @@ bool IsModifyFraction(string_view f) {
     return f.empty() || (f[0] == '.' && IsAllDigits(f.substr(1)));
 }
 
-// "YYYYMMDDHHMMSS" plus optional ".fraction". The time is UTC and is passed
-// on as the server gives it; seconds are not part of CUT_DIRINFO.
+// "YYYYMMDDHHMMSS" plus optional ".fraction": UTC to the second (a leap
+// second counts as 59, the fraction is dropped).
 bool ParseModify(string_view v, Stamp* stamp) {
     if (v.size() < 14 || !IsModifyFraction(v.substr(14))) return false;
     Stamp s;
-    int second = 0;
     const bool ok = ParseYear4(v.substr(0, 4), &s.year) &&
                     ParseBounded(v.substr(4, 2), 2, 1, 12, &s.month) &&
                     ParseBounded(v.substr(6, 2), 2, 1, 31, &s.day) &&
                     ParseBounded(v.substr(8, 2), 2, 0, 24, &s.hour) &&
                     ParseBounded(v.substr(10, 2), 2, 0, 59, &s.minute) &&
-                    ParseBounded(v.substr(12, 2), 2, 0, 60, &second) && IsValidClock(s.hour, s.minute);
+                    ParseBounded(v.substr(12, 2), 2, 0, 60, &s.second) && IsValidClock(s.hour, s.minute);
+    s.second = s.second > 59 ? 59 : s.second;
+    s.flags = kTimeSeconds | kTimeUtc;
     if (ok) *stamp = s;
     return ok;
 }

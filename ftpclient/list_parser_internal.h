@@ -28,6 +28,8 @@ struct Stamp {
     int day = 0;
     int hour = 0;
     int minute = 0;
+    int second = 0;
+    int flags = 0;  // DirTimeFlags
 };
 
 // What a format parser extracted. It is copied into CUT_DIRINFO only on

@@ -63,6 +63,10 @@ public:
     int DeleteFileA(const char* path);
     int RenameFile(const char* oldName, const char* newName);
     int GetCurDir(char* buffer, int maxLength);
+    // Gives a file the modification time `utc` ("YYYYMMDDHHMMSS", UTC): MFMT
+    // where FEAT lists it, else SITE UTIME (after an answered FEAT) until the
+    // server refuses that once. -29 (kRequestDenied) when it takes neither.
+    int SetFileTime(const char* path, const char* utc);
     // Whether `name` exists in the current folder, asked with one command
     // (MLST, or SIZE in binary mode): 1 it does, 0 it does not (550);
     // -29 when the server has neither command or its answer tells nothing,

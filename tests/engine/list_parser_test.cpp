@@ -269,7 +269,7 @@ void ExpectMatches(const Row& row, const CUT_DIRINFO& info) {
 
 void CheckRow(const Row& row, ListFormat format) {
     CUT_DIRINFO info;
-    std::memset(&info, 0xAB, sizeof(info));
+    std::memset(static_cast<void*>(&info), 0xAB, sizeof(info));
     const bool ok = ParseListLine(row.line.data(), row.line.size(), format, &info);
     ASSERT_EQ(ok, row.fileName != nullptr);
     EXPECT_TRUE(ok || AllZero(reinterpret_cast<const char*>(&info), sizeof(info))) << "a refused line leaves zeros";
