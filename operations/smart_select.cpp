@@ -3,8 +3,10 @@
 #include <string>
 #include <unordered_map>
 
+#include "file_time.h"
 #include "ftp_file_list.h"
 #include "name_fold.h"
+#include "remote_time.h"
 
 namespace {
 
@@ -12,7 +14,13 @@ bool IsNamesake(const FileEntry& entry) {
     return entry.nImage != IMG_UNDER_CONSTRUCTION && !IsFolderLike(entry.nImage);
 }
 
-bool Later(const FILETIME& a, const FILETIME& b) { return CompareFileTime(&a, &b) > 0; }
+// Newer only past the coarser unit of the two times: a file and the copy
+// just transferred compare equal although one side keeps seconds and the
+// other only minutes.
+bool Later(const FileEntry& a, const FileEntry& b) {
+    return remote_time::Compare(FileTimeToInt64(a.ftModified), a.nTimeUnit, FileTimeToInt64(b.ftModified),
+                                b.nTimeUnit) > 0;
+}
 
 // The first namesake of each folded name: with 20,000 rows a side, searching
 // the target once per source row meant 400 million comparisons.
@@ -106,7 +114,7 @@ std::vector<bool> SmartSelection(const std::vector<const FileEntry*>& source, in
         }
         if (entry.nImage == IMG_FOLDER) continue;
         const FileEntry* match = indexed ? index.Find(entry.strName) : SearchPlain(target, entry.strName, lead);
-        const bool newer = match != nullptr && Later(entry.ftModified, match->ftModified);
+        const bool newer = match != nullptr && Later(entry, *match);
         if (mode == kSmartTransfer) chosen[i] = match == nullptr || newer;
         if (mode == kSmartUpdating) chosen[i] = newer;
         if (mode == kSmartMissing) chosen[i] = match == nullptr;

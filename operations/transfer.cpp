@@ -4,6 +4,7 @@
 
 #include "ftp_panel_owner.h"
 #include "ftp_session.h"
+#include "listed_time.h"
 #include "message_boxes.h"
 #include "resource.h"
 #include "session_ops.h"
@@ -108,12 +109,23 @@ bool CFtpTransfer::TransferFile(int row, CFtpFileList& target) {
     const int result =
         m_source.m_bRemote ? m_source.GetFile(targetPath, sourcePath) : target.PutFile(sourcePath, targetPath);
     if (result == 0) {
-        CFtpFileList::AddOrUpdateEntry(&target, entry->nImage, entry->strName, entry->strSize, entry->nSize);
+        const bool kept = KeepTime(sourcePath, targetPath, *entry, target);
+        CFtpFileList::AddOrUpdateEntry(&target, entry->nImage, entry->strName, entry->strSize, entry->nSize,
+                                       kept ? entry : nullptr);
         return true;
     }
     // -4: stopped, or the remote side has shown its message already.
     if (result != -4) ShowError(Owner(), IDS_CANNOT_TRANSFER, sourcePath, "");
     return false;
+}
+
+// The copy takes its original's time (a download the site's, an upload
+// the local file's where the server can take it), so that the two compare
+// equal afterwards. Local copies keep it by themselves.
+bool CFtpTransfer::KeepTime(const std::string& source, const std::string& copy, const FileEntry& original,
+                            const CFtpFileList& target) const {
+    if (m_source.m_bRemote) return SetLocalFileTime(copy.c_str(), original.ftModified);
+    return target.m_bRemote && KeepRemoteFileTime(source.c_str(), copy.c_str()) == 0;
 }
 
 bool CFtpTransfer::TransferFolder(int row, CFtpFileList& target) {

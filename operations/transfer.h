@@ -39,6 +39,8 @@ public:
     void TransferSelection(int first, int last, CFtpFileList& target, bool dropped = false);
     // False ends the whole operation (a failure, already shown, or a stop).
     bool TransferFile(int row, CFtpFileList& target);
+    bool KeepTime(const std::string& source, const std::string& copy, const FileEntry& original,
+                  const CFtpFileList& target) const;
     // Always true: a failure inside a folder never stops the other rows.
     bool TransferFolder(int row, CFtpFileList& target);
     // The content of a local folder into a folder of the target side; false

@@ -5,6 +5,7 @@
 
 #include "ftp_remote_file_list.h"
 #include "ftp_session.h"
+#include "listed_time.h"
 #include "message_text.h"
 #include "module.h"
 #include "resource.h"
@@ -75,6 +76,7 @@ bool CFtpTransfer::UploadTree(const std::string& targetFolder, const std::string
         } else {
             NextFile();
             copied = !StopAsked() && target.PutFile(childSource, childTarget) == 0;
+            if (copied && target.m_bRemote) KeepRemoteFileTime(childSource.c_str(), childTarget.c_str());
         }
     } while (copied && FindNextFileA(search, &found));
     FindClose(search);
@@ -127,6 +129,10 @@ int CFtpTransfer::DownloadFolder(const std::string& remote, const std::string& l
             if (DownloadFolder(childRemote, childLocal, target, depth + 1) == 0) return 0;
         } else if (NextFile(), StopAsked() || m_source.GetFile(childLocal, childRemote) != 0) {
             return 0;
+        } else {
+            SYSTEMTIME utcNow;
+            GetSystemTime(&utcNow);
+            SetLocalFileTime(childLocal.c_str(), LocalListedTime(record, utcNow, GetClockOffset()).local);
         }
     }
     return 1;

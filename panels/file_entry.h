@@ -30,6 +30,7 @@ struct FileEntry {
     int64_t nSize = 0;        // bytes of a file, 0 for the others; the Size column sorts on it
     std::u16string nameKey{};  // strName folded once per sort: the Name column compares these
     uint32_t nRank = 0;        // place in the order of the last sort
+    int64_t nTimeUnit = 10000000;  // 100 ns steps ftModified is exact to: a second, a minute for LIST times
 };
 
 // Folders, the parent entry and links are folder-like; every other index is a file.

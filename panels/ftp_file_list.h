@@ -60,9 +60,10 @@ public:
     void FillList();
     // Shows a file or folder that an operation created, copied or renamed
     // without listing again; an existing row of the same icon and name
-    // (letter case ignored) is updated instead.
+    // (letter case ignored) is updated instead. Its time is now, or that of
+    // `timeOf` (the original of a copy that kept its original's time).
     static void AddOrUpdateEntry(CFtpFileList* panel, uint8_t image, const std::string& name, const std::string& sizeText,
-                                 int64_t size);
+                                 int64_t size, const FileEntry* timeOf = nullptr);
     static void GetFileIcon(const std::string& fileName, FileEntry* entry);
     // The record of row `item`, or null.
     FileEntry* EntryAt(int item) const { return reinterpret_cast<FileEntry*>(GetItemData(item)); }

@@ -62,8 +62,9 @@ void CFtpFileList::AddPathToHistory() const {
 }
 
 void CFtpFileList::AddOrUpdateEntry(CFtpFileList* panel, uint8_t image, const std::string& name,
-                                    const std::string& sizeText, int64_t size) {
-    const FILETIME now = LocalNow();
+                                    const std::string& sizeText, int64_t size, const FileEntry* timeOf) {
+    const FILETIME now = timeOf != nullptr ? timeOf->ftModified : LocalNow();
+    const int64_t unit = timeOf != nullptr ? timeOf->nTimeUnit : FileEntry().nTimeUnit;
     const std::string timeText = FormatTimeText(now);
     const int count = panel->GetItemCount();
     for (int item = 0; item < count; ++item) {
@@ -74,11 +75,13 @@ void CFtpFileList::AddOrUpdateEntry(CFtpFileList* panel, uint8_t image, const st
         entry->nSize = size;
         entry->strModified = timeText;
         entry->ftModified = now;
+        entry->nTimeUnit = unit;
         panel->Update(item);
         panel->RedrawItems(item, item);
         return;
     }
     auto* entry = new FileEntry{image, name, sizeText, timeText, now, size};
+    entry->nTimeUnit = unit;
     panel->m_entries.push_back(entry);
     // Not sorted into place: it stays last until the next sort.
     const int row = panel->InsertRow(panel->GetItemCount(), entry);

@@ -29,19 +29,6 @@ FILETIME StartOfUtcDay(SYSTEMTIME today) {
 
 }  // namespace
 
-FILETIME RemoteListedTime(const CUT_DIRINFO& record, const SYSTEMTIME& utcNow) {
-    SYSTEMTIME t = utcNow;
-    t.wSecond = t.wMilliseconds = 0;
-    if (record.year > 0 && record.year < 30828) t.wYear = static_cast<WORD>(record.year);
-    if (record.month > 0 && record.month <= 12) t.wMonth = static_cast<WORD>(record.month);
-    t.wDay = static_cast<WORD>(record.day > 0 && record.day <= 31 ? record.day : 1);
-    t.wHour = static_cast<WORD>(record.hour > 0 && record.hour < 24 ? record.hour : 0);
-    t.wMinute = static_cast<WORD>(record.minute > 0 && record.minute < 60 ? record.minute : 0);
-    FILETIME time = {};
-    if (!SystemTimeToFileTime(&t, &time)) return StartOfUtcDay(utcNow);
-    return time;
-}
-
 int CFtpRemoteFileList::ShowFailure(int code) const {
     if (code == 0) return 0;
     FtpSession& session = TheSession();
@@ -110,7 +97,7 @@ void CFtpRemoteFileList::ReadFolder() {
     CUT_DIRINFO record;
     for (int i = 0; i < count; ++i) {
         if (GetRemoteEntry(i, &record) != 0) continue;
-        AddRemoteEntry(record, texts, RemoteListedTime(record, utcNow), &parentListed);
+        AddRemoteEntry(record, texts, utcNow, &parentListed);
     }
     if (m_strPath != "/" && !parentListed) {
         auto parent = std::make_unique<FileEntry>();
@@ -124,7 +111,7 @@ void CFtpRemoteFileList::ReadFolder() {
 }
 
 void CFtpRemoteFileList::AddRemoteEntry(const CUT_DIRINFO& record, const SizeTexts& texts,
-                                        const FILETIME& listed, bool* parentListed) {
+                                        const SYSTEMTIME& utcNow, bool* parentListed) {
     const std::string name = record.fileName;
     auto entry = std::make_unique<FileEntry>();
     if (record.fileType == kDirEntryFile) {
@@ -141,7 +128,9 @@ void CFtpRemoteFileList::AddRemoteEntry(const CUT_DIRINFO& record, const SizeTex
         entry->nImage = name == ".." ? IMG_PARENT : record.fileType == kDirEntryLink ? IMG_LINK : IMG_FOLDER;
         entry->strSize = entry->nImage == IMG_LINK ? texts.link : texts.folder;
     }
-    entry->ftModified = FileTimeFromInt64(FileTimeToInt64(listed) + GetClockOffset());
+    const ListedTime time = LocalListedTime(record, utcNow, GetClockOffset());
+    entry->ftModified = time.local;
+    entry->nTimeUnit = time.unit;
     entry->strModified = FormatTimeText(entry->ftModified);
     entry->strName = name;
     m_entries.push_back(entry.release());

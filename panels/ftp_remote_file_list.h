@@ -17,12 +17,8 @@
 
 #include "dirinfo.h"
 #include "ftp_file_list.h"
+#include "listed_time.h"
 
-// The time a listed entry shows (before the server's clock offset): what
-// the listing leaves out (year or month 0) is taken from `utcNow`, day 0 is
-// the first, hour 24 is midnight; a date the calendar does not have gives
-// today at midnight. Listed times count as local time.
-FILETIME RemoteListedTime(const CUT_DIRINFO& record, const SYSTEMTIME& utcNow);
 
 class CFtpRemoteFileList : public CFtpFileList {
 public:
@@ -59,7 +55,7 @@ private:
         std::string folder;  // "<dir>"
         std::string link;    // "<link>"
     };
-    void AddRemoteEntry(const CUT_DIRINFO& record, const SizeTexts& texts, const FILETIME& now,
+    void AddRemoteEntry(const CUT_DIRINFO& record, const SizeTexts& texts, const SYSTEMTIME& utcNow,
                         bool* parentListed);
     int CopyFolderRecords(const std::string& folder, TreeWalk& walk, std::vector<CUT_DIRINFO>* records);
     int RemoveTree(const std::string& folder, TreeWalk& walk, int depth);

@@ -11,6 +11,7 @@
 #include "ftp_result.h"
 #include "ftp_session.h"
 #include "list_template.h"
+#include "listed_time.h"
 #include "session_ops.h"
 
 int ReadRemoteListing(const char* pattern) {
@@ -118,7 +119,12 @@ int ListingWalk::Run() {
 void ListingWalk::Write(const CUT_DIRINFO& entry, const std::string& subFolder) {
     OutputText* target = entry.fileType != kDirEntryFile ? m_folders : m_files;
     if (target->length + m_template.size() + std::strlen(entry.fileName) + 20 >= target->size) return;
-    target->Append(ExpandListTemplate(entry, m_template, subFolder, m_now));
+    // The times the remote panel shows: fact listings' UTC in local time,
+    // LIST times with the measured clock offset.
+    SYSTEMTIME utcNow;
+    GetSystemTime(&utcNow);
+    const CUT_DIRINFO shown = WithTime(entry, LocalListedTime(entry, utcNow, GetClockOffset()).local);
+    target->Append(ExpandListTemplate(shown, m_template, subFolder, m_now));
 }
 
 // Lists a top-level sub-folder's files into the file text, then returns to

@@ -1,0 +1,72 @@
+// Round trips through the file manager against each bundled server: after an
+// upload and after a download of a small tree, "Files for updating" selects
+// nothing on either side; a local file touched a minute later, it alone.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "dialog_driver.h"
+#include "ftp_main_dlg.h"
+#include "session_ops.h"
+#include "smart_select.h"
+#include "test_files.h"
+#include "test_servers.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Updating(CFtpFileList& source, CFtpFileList& target) {
+    SmartSelect(&source, kSmartUpdating, &target);
+    std::string names;
+    for (int i = 0; i < source.GetItemCount(); ++i)
+        if (source.GetItemState(i, LVIS_SELECTED)) names += " " + source.GetItemText(i, 0);
+    return names;
+}
+
+// Local a.txt, b.txt and dir/c.txt; the top panel on a new folder of the
+// site, made through the server so that its own user owns it.
+TEST(Times, RoundTripsSelectNothingForUpdating) {
+    for (const char* kind : {"pyftpdlib", "vsftpd", "shifted"}) {
+        SYSTEMTIME now;  // vsftpd takes no times: upload and files in one minute
+        GetSystemTime(&now);
+        if (now.wSecond > 45) Sleep(static_cast<DWORD>(61 - now.wSecond) * 1000);
+        const testservers::Server server = testservers::Load(kind);
+        testfiles::TempFolder local, other;
+        fs::create_directory(local.Path("dir"));
+        for (const char* name : {"a.txt", "b.txt", "dir\\c.txt"}) testfiles::WriteFile(local.Path(name), name);
+        CFtpMainDlg dlg(nullptr);
+        dlg.m_strInitialLocal = local.Root();
+        dlg.Create(nullptr);
+        const std::string site = "/times-" + std::to_string(GetTickCount64());
+        ASSERT_EQ(0, ConnectSession(dlg.m_hWnd, "127.0.0.1", server.user.c_str(), server.password.c_str(), server.port,
+                                    30, "none", nullptr, 0, nullptr, nullptr, 1) + MakeRemoteDir(site.c_str()));
+        dlg.m_top.m_bRemote = TRUE;
+        dlg.m_top.ShowFolder(site);
+        auto run = [&](CFtpFileList& panel, int button) {
+            (&panel == &dlg.m_top ? dlg.m_bottom : dlg.m_top).SetFocus(), panel.SetFocus();  // the active panel
+            for (int i = 0; i < panel.GetItemCount(); ++i) panel.SetItemState(i, i > 0 ? LVIS_SELECTED : 0, LVIS_SELECTED);
+            DialogWatcher user([t = GetCurrentThreadId()] { return DialogWatcher::ThreadDialog(t); },
+                               [](HWND d) { DialogWatcher::Click(d, IDOK); }, true, 10000);
+            SendMessageA(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+            user.Stop();
+        };
+        auto both = [&] {
+            dlg.m_top.ShowFolder(dlg.m_top.m_strPath), dlg.m_bottom.ShowFolder(dlg.m_bottom.m_strPath);
+            return "site{" + Updating(dlg.m_top, dlg.m_bottom) + "} local{" + Updating(dlg.m_bottom, dlg.m_top) + "}";
+        };
+        run(dlg.m_bottom, IDC_UPLOAD);
+        std::string got = "upload " + both();
+        dlg.m_bottom.ShowFolder(other.Root());
+        run(dlg.m_top, IDC_DOWNLOAD);
+        got += ", download " + both();
+        const fs::path touched = other.Path("b.txt");
+        fs::last_write_time(touched, fs::last_write_time(touched) + std::chrono::seconds(60));
+        got += ", touched " + both();
+        std::printf("%s: %s\n", kind, got.c_str()), std::fflush(stdout);
+        EXPECT_EQ("upload site{} local{}, download site{} local{}, touched site{} local{ b.txt}", got) << kind;
+        CloseSession(), DestroyWindow(dlg.m_hWnd);
+    }
+}
+
+}  // namespace
