@@ -45,7 +45,8 @@ TEST(Times, RoundTripsSelectNothingForUpdating) {
         dlg.m_top.ShowFolder(site);
         auto run = [&](CFtpFileList& panel, int button) {
             (&panel == &dlg.m_top ? dlg.m_bottom : dlg.m_top).SetFocus(), panel.SetFocus();  // the active panel
-            for (int i = 0; i < panel.GetItemCount(); ++i) panel.SetItemState(i, i > 0 ? LVIS_SELECTED : 0, LVIS_SELECTED);
+            for (int i = 0; i < panel.GetItemCount(); ++i)  // all but ".."
+                panel.SetItemState(i, i > 0 ? LVIS_SELECTED : 0, LVIS_SELECTED);
             DialogWatcher user([t = GetCurrentThreadId()] { return DialogWatcher::ThreadDialog(t); },
                                [](HWND d) { DialogWatcher::Click(d, IDOK); }, true, 10000);
             SendMessageA(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
