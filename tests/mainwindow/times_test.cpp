@@ -60,12 +60,12 @@ TEST(Times, RoundTripsSelectNothingForUpdating) {
         std::string got = "upload " + both();
         dlg.m_bottom.ShowFolder(other.Root());
         run(dlg.m_top, IDC_DOWNLOAD);
-        got += ", download " + both();
+        got += ", download rows{" + Updating(dlg.m_bottom, dlg.m_top) + "} " + both();
         const fs::path touched = other.Path("b.txt");
         fs::last_write_time(touched, fs::last_write_time(touched) + std::chrono::seconds(60));
         got += ", touched " + both();
         std::printf("%s: %s\n", kind, got.c_str()), std::fflush(stdout);
-        EXPECT_EQ("upload site{} local{}, download site{} local{}, touched site{} local{ b.txt}", got) << kind;
+        EXPECT_EQ("upload site{} local{}, download rows{} site{} local{}, touched site{} local{ b.txt}", got) << kind;
         CloseSession(), DestroyWindow(dlg.m_hWnd);
     }
 }
