@@ -11,6 +11,7 @@ namespace remote_time {
 
 constexpr int64_t kSecond = 10000000;
 constexpr int64_t kMinute = 60 * kSecond;
+constexpr int64_t kDay = 24 * 60 * kMinute;
 
 // Steps since 1601-01-01 00:00:00 of a calendar time (proleptic Gregorian,
 // no time zone applied); month 1..12, day 1..31.

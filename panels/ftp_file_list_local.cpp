@@ -8,6 +8,7 @@
 #include "ftp_panel_owner.h"
 #include "message_boxes.h"
 #include "module.h"
+#include "remote_time.h"
 #include "resource.h"
 #include "size_text.h"
 #include "time_text.h"
@@ -154,8 +155,11 @@ void CFtpFileList::AddFoundEntry(const WIN32_FIND_DATAA& found, ListingContext& 
     FILETIME modified = FileTimeFromInt64(FileTimeToInt64(found.ftLastWriteTime) + context.localOffset);
     // While a site is open its listed times are compared with these; older
     // files carry only their date there, so here too.
-    if (m_bTruncateOldTimes && FileTimeToInt64(context.now) - FileTimeToInt64(modified) > FileTimeToInt64(context.sixMonths))
+    const int64_t age = FileTimeToInt64(context.now) - FileTimeToInt64(modified);
+    if (m_bTruncateOldTimes && age > FileTimeToInt64(context.sixMonths)) {
         modified = StartOfDay(modified);
+        entry->nTimeUnit = remote_time::kDay;  // compared by its date alone
+    }
     entry->ftModified = modified;
     entry->strModified = FormatTimeText(modified);
     entry->strName = name;

@@ -44,8 +44,12 @@ ListedTime LocalListedTime(const CUT_DIRINFO& record, const SYSTEMTIME& utcNow, 
         FileTimeToLocalFileTime(&utc, &local);
         return {local, remote_time::UnitOf(record.timeFlags)};
     }
-    const int64_t listed = FileTimeToInt64(RemoteListedTime(record, utcNow));
-    return {FileTimeFromInt64(listed + remote_time::MinuteOffset(clockOffset)), remote_time::kMinute};
+    const FILETIME listed = RemoteListedTime(record, utcNow);
+    // A year and no time of day: a file older than six months, listed by its
+    // date, which an offset of hours would move to another day.
+    if (record.year > 0 && record.minute == 0 && (record.hour == 0 || record.hour == 24))
+        return {listed, remote_time::kDay};
+    return {FileTimeFromInt64(FileTimeToInt64(listed) + remote_time::MinuteOffset(clockOffset)), remote_time::kMinute};
 }
 
 CUT_DIRINFO WithTime(const CUT_DIRINFO& record, const FILETIME& time) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "dialog_driver.h"
+#include "listed_time.h"
 #include "ftp_main_dlg.h"
 #include "session_ops.h"
 #include "smart_select.h"
@@ -34,14 +35,18 @@ TEST(Times, RoundTripsSelectNothingForUpdating) {
         const testservers::Server server = testservers::Load(kind);
         testfiles::TempFolder local, other;
         fs::create_directory(local.Path("dir"));
-        for (const char* name : {"a.txt", "b.txt", "dir\\c.txt"}) testfiles::WriteFile(local.Path(name), name);
+        for (const char* name : {"a.txt", "b.txt", "dir\\c.txt", "old.txt"}) testfiles::WriteFile(local.Path(name), name);
+        const SYSTEMTIME noon = {2020, 1, 0, 15, 12, 0, 0, 0};  // no offset takes it to another day
+        FILETIME old;
+        SystemTimeToFileTime(&noon, &old), SetLocalFileTime(local.Path("old.txt").c_str(), old);
         CFtpMainDlg dlg(nullptr);
         dlg.m_strInitialLocal = local.Root();
         dlg.Create(nullptr);
         const std::string site = "/times-" + std::to_string(GetTickCount64());
         ASSERT_EQ(0, ConnectSession(dlg.m_hWnd, "127.0.0.1", server.user.c_str(), server.password.c_str(), server.port,
-                                    30, "none", nullptr, 0, nullptr, nullptr, 1) + MakeRemoteDir(site.c_str()));
-        dlg.m_top.m_bRemote = TRUE;
+                                    30, "none", nullptr, 0, nullptr, nullptr, 1));
+        ASSERT_EQ(0, MakeRemoteDir(site.c_str()));
+        dlg.m_top.m_bRemote = dlg.m_bottom.m_bTruncateOldTimes = TRUE;  // files older than six months by their date
         dlg.m_top.ShowFolder(site);
         auto run = [&](CFtpFileList& panel, int button) {
             (&panel == &dlg.m_top ? dlg.m_bottom : dlg.m_top).SetFocus(), panel.SetFocus();  // the active panel
@@ -65,7 +70,10 @@ TEST(Times, RoundTripsSelectNothingForUpdating) {
         fs::last_write_time(touched, fs::last_write_time(touched) + std::chrono::seconds(60));
         got += ", touched " + both();
         std::printf("%s: %s\n", kind, got.c_str()), std::fflush(stdout);
-        EXPECT_EQ("upload site{} local{}, download rows{} site{} local{}, touched site{} local{ b.txt}", got) << kind;
+        // vsftpd keeps an upload's time: there the old file is newer on the site.
+        EXPECT_EQ("upload site{" + std::string(kind == std::string("vsftpd") ? " old.txt" : "") +
+                      "} local{}, download rows{} site{} local{}, touched site{} local{ b.txt}",
+                  got);
         CloseSession(), DestroyWindow(dlg.m_hWnd);
     }
 }
