@@ -35,7 +35,8 @@ TEST(Times, RoundTripsSelectNothingForUpdating) {
         const testservers::Server server = testservers::Load(kind);
         testfiles::TempFolder local, other;
         fs::create_directory(local.Path("dir"));
-        for (const char* name : {"a.txt", "b.txt", "dir\\c.txt", "old.txt"}) testfiles::WriteFile(local.Path(name), name);
+        for (const char* name : {"a.txt", "b.txt", "dir\\c.txt", "old.txt"})
+            testfiles::WriteFile(local.Path(name), name);
         const SYSTEMTIME noon = {2020, 1, 0, 15, 12, 0, 0, 0};  // no offset takes it to another day
         FILETIME old;
         SystemTimeToFileTime(&noon, &old), SetLocalFileTime(local.Path("old.txt").c_str(), old);
