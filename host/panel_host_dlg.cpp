@@ -1,11 +1,10 @@
 #include "panel_host_dlg.h"
 
-#include <cstdio>
-
 #include "ftp_session.h"
 #include "module.h"
 #include "resource.h"
 #include "session_ops.h"
+#include "window_title.h"
 
 CFtpPanelHostDlg::CFtpPanelHostDlg(std::string topFolder, std::string bottomFolder)
     : CDialog(IDD_MAIN, nullptr), m_strTopFolder(std::move(topFolder)), m_strBottomFolder(std::move(bottomFolder)) {}
@@ -46,14 +45,7 @@ void CFtpPanelHostDlg::OnDestroy() {
 
 void CFtpPanelHostDlg::UpdateTitle(int percent) {
     m_titlePercents.push_back(percent);
-    std::string title = LoadResourceString(IDS_CAPTION);
-    const auto shown = static_cast<short>(percent);
-    if (shown > 0) {
-        char part[32];
-        std::snprintf(part, sizeof part, "  (%d%%)", shown > 100 ? 100 : shown);
-        title += part;
-    }
-    SetWindowText(title);
+    SetWindowText(FileManagerTitle("", percent));
 }
 
 void CFtpPanelHostDlg::SetActivePanel(CFtpFileList* panel) {

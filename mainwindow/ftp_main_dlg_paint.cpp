@@ -1,4 +1,5 @@
 #include "ftp_main_dlg.h"
+#include "solid_paint.h"
 
 namespace {
 
@@ -7,22 +8,6 @@ RECT ChildRect(HWND dialog, int id) {
     ::GetWindowRect(::GetDlgItem(dialog, id), &r);
     ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
     return r;
-}
-
-void FillRect(HDC dc, int x, int y, int w, int h, COLORREF colour) {
-    const COLORREF old = ::SetBkColor(dc, colour);
-    const RECT r = {x, y, x + w, y + h};
-    ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
-    ::SetBkColor(dc, old);
-}
-
-void Draw3dRect(HDC dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight) {
-    const int w = r.right - r.left;
-    const int h = r.bottom - r.top;
-    FillRect(dc, r.left, r.top, w - 1, 1, topLeft);
-    FillRect(dc, r.left, r.top, 1, h - 1, topLeft);
-    FillRect(dc, r.right - 1, r.top, 1, h, bottomRight);
-    FillRect(dc, r.left, r.bottom - 1, w, 1, bottomRight);
 }
 
 }  // namespace

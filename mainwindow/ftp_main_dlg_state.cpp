@@ -1,21 +1,9 @@
-#include <cstdio>
-
 #include "ftp_main_dlg.h"
 #include "module.h"
 #include "smart_select.h"
+#include "window_title.h"
 
-void CFtpMainDlg::UpdateTitle(int percent) {
-    std::string title = LoadResourceString(IDS_CAPTION);
-    if (!m_strHost.empty()) title += " - " + m_strHost;
-    // Progress reports a 16-bit percentage: only its low half counts.
-    const auto shown = static_cast<short>(percent);
-    if (shown > 0) {
-        char part[32];
-        std::snprintf(part, sizeof part, "  (%d%%)", shown > 100 ? 100 : shown);
-        title += part;
-    }
-    SetWindowText(title);
-}
+void CFtpMainDlg::UpdateTitle(int percent) { SetWindowText(FileManagerTitle(m_strHost, percent)); }
 
 void CFtpMainDlg::SetActivePanel(CFtpFileList* panel) {
     if (panel != m_pActivePanel) {

@@ -3,27 +3,11 @@
 #include <algorithm>
 #include <string>
 
+#include "solid_paint.h"
+
 CFtpBitmapButton* CFtpBitmapButton::s_pHotButton = nullptr;
 
 namespace {
-
-void FillSolidRect(HDC dc, int x, int y, int cx, int cy, COLORREF colour) {
-    const RECT rc = {x, y, x + cx, y + cy};
-    const COLORREF old = ::SetBkColor(dc, colour);
-    ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
-    ::SetBkColor(dc, old);
-}
-
-// A one-pixel 3-D frame on the edges of `rc`: top and left in `topLeft`,
-// bottom and right in `bottomRight`.
-void Draw3dRect(HDC dc, const RECT& rc, COLORREF topLeft, COLORREF bottomRight) {
-    const int cx = rc.right - rc.left;
-    const int cy = rc.bottom - rc.top;
-    FillSolidRect(dc, rc.left, rc.top, cx - 1, 1, topLeft);
-    FillSolidRect(dc, rc.left, rc.top, 1, cy - 1, topLeft);
-    FillSolidRect(dc, rc.right - 1, rc.top, 1, cy, bottomRight);
-    FillSolidRect(dc, rc.left, rc.bottom - 1, cx, 1, bottomRight);
-}
 
 void DrawPicture(HDC dc, HBITMAP bitmap, POINT at, SIZE size) {
     if (bitmap == nullptr) return;
