@@ -71,6 +71,17 @@ void CUT_FTPClient::Impl::ResetConnectionState() {
 CUT_FTPClient::CUT_FTPClient() : m_impl(new Impl) {}
 CUT_FTPClient::~CUT_FTPClient() = default;
 
+int CUT_FTPClient::SetSecurity(int security) {
+    if (security < kFtpSecurityPlain || security > kFtpSecurityRequired) return kBadArgument;
+    m_impl->security = security;
+    return kOk;
+}
+
+int CUT_FTPClient::SetCertificateCallback(FtpCertificateCallback callback) {
+    m_impl->certificateCallback = callback;
+    return kOk;
+}
+
 int CUT_FTPClient::SetPassiveTransfer(int passive) {
     m_impl->passive = passive != 0;
     return kOk;
@@ -119,6 +130,9 @@ int CUT_FTPClient::SetOtherOptions() {
 }
 
 bool CUT_FTPClient::IsConnected() const { return m_impl->control.IsOpen(); }
+
+// Plain until the TLS layer negotiates the control connection.
+int CUT_FTPClient::IsSecure() const { return 0; }
 
 int CUT_FTPClient::Close() {
     Impl& s = *m_impl;

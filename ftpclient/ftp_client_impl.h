@@ -42,6 +42,8 @@ struct CUT_FTPClient::Impl {
     bool passive = true;
     int firewallMode = 0;
     int timeoutOverrideMs = 0;  // SetTimeOut; 0 = use the login's time-out
+    int security = kFtpSecurityPlain;           // SetSecurity
+    FtpCertificateCallback certificateCallback = nullptr;
     bool epsvRefused = false;   // EPSV failed once: PASV from then on
     bool utimeRefused = false;  // SITE UTIME failed once: not asked again
 

@@ -34,6 +34,10 @@ enum Result : int {
     kTimeout = -30,
     kNoResponse = -31,           // the server answered with nothing usable, or not in FTP
     kListingTooLong = -32,       // a listing passed the entry limit; the entries before it are kept
+    kTlsNotOffered = -33,        // TLS required, but the server refused AUTH TLS; nothing else was sent
+    kTlsFailed = -34,            // the TLS handshake or a TLS record failed, or a protocol below TLS 1.2
+    kCertificateRefused = -35,   // the server's certificate was refused (by the callback or for lack of one)
+    kTlsResumeRequired = -36,    // the server wants the data connection to resume the TLS session (522, or 425 after a TLS data handshake)
 
     // Socket level faults, -500 to -700.
     kSocketInit = -500,

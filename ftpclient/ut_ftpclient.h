@@ -23,6 +23,40 @@ typedef void (*FtpTraceCallback)(const char* text, int kind);
 // returns -4 and the connection stays in step.
 typedef int (*FtpWaitCallback)();
 
+// Security of the connection, chosen before connecting (SetSecurity).
+enum FtpSecurity {
+    kFtpSecurityPlain = 0,        // plain FTP; AUTH is never sent
+    kFtpSecurityWhenOffered = 1,  // AUTH TLS first; plain FTP when the server refuses it
+    kFtpSecurityRequired = 2      // AUTH TLS or nothing: no user name is sent in clear
+};
+
+// Problems the engine found with the server's certificate (bit set).
+enum FtpCertificateProblem {
+    kFtpCertUntrusted = 1,  // no chain to a trusted root (self-signed, private CA)
+    kFtpCertWrongName = 2,  // neither a DNS name nor an IP address matches the host
+    kFtpCertExpired = 4,    // outside its validity dates (expired or not yet valid)
+    kFtpCertRevoked = 8     // revoked, or any other chain fault the platform reports
+};
+
+// What the user needs to decide about a certificate. Texts are NUL-ended
+// and cut to their buffers.
+struct FtpCertificateInfo {
+    char host[256];       // the name or address the connection was made to
+    int port;
+    char subject[512];    // "CN=ftp.example.com, O=..." as the platform formats it
+    char issuer[512];
+    char validFrom[32];   // "YYYY-MM-DD HH:MM:SS UTC"
+    char validTo[32];
+    char sha256[96];      // fingerprint of the DER certificate, "AB:CD:..." (32 bytes)
+    unsigned problems;    // FtpCertificateProblem bits; 0 = valid
+};
+
+// Called during the handshake of the control connection when the certificate
+// has problems (never for a valid one). Return 1 to go on with this
+// certificate for this connection, 0 to refuse it: the connection then ends
+// with -35. Without a callback a certificate with problems is refused.
+typedef int (*FtpCertificateCallback)(const FtpCertificateInfo* info);
+
 class CUT_FTPClient {
 public:
     CUT_FTPClient();
@@ -37,6 +71,11 @@ public:
     // precedence over the 16-bit time-out of ConnectToFirewall, so that waits
     // longer than 65 seconds are possible. 0 returns to that argument.
     int SetTimeOut(int milliseconds);
+    // FtpSecurity: plain (the default), TLS when offered, TLS required.
+    int SetSecurity(int security);
+    int SetCertificateCallback(FtpCertificateCallback callback);
+    // After a login: 1 when the control connection runs over TLS, else 0.
+    int IsSecure() const;
 
     // Connects (directly, or through a proxy in the given firewall mode: 8
     // "USER user@host", 4 "logon", 2 "SITE host", 16 "OPEN host") and sends
