@@ -1,5 +1,6 @@
-// Setting a file's modification time on the server, so that an uploaded
-// file keeps the time of its local original.
+// A file's modification time on the server: set, so that an uploaded file
+// keeps the time of its local original; read, where the listing gives only
+// minutes.
 #include <cstring>
 
 #include "ftp_client_impl.h"
@@ -34,4 +35,16 @@ int CUT_FTPClient::SetFileTime(const char* path, const char* utc) {
     // 500/502/504: the server has no such command; a 550 is about this file.
     if (reply.code != 550) s.utimeRefused = true;
     return kRequestDenied;
+}
+
+int CUT_FTPClient::GetFileTime(const char* path, char* utc, int size) {
+    if (path == nullptr || *path == '\0' || utc == nullptr || size < 15) return kBadArgument;
+    Reply reply;
+    const int r = m_impl->Run("MDTM " + std::string(path), Command::kFileRead, &reply);
+    if (r != kOk) return r == kSyntaxError ? kRequestDenied : r;
+    // "213 YYYYMMDDHHMMSS[.sss]"
+    const std::string stamp = reply.text.size() >= 18 ? reply.text.substr(4, 14) : std::string();
+    if (reply.code != 213 || !IsStamp(stamp.c_str())) return kRequestDenied;
+    std::memcpy(utc, stamp.c_str(), 15);
+    return kOk;
 }

@@ -106,6 +106,11 @@ public:
     // where FEAT lists it, else SITE UTIME (after an answered FEAT) until the
     // server refuses that once. -29 (kRequestDenied) when it takes neither.
     int SetFileTime(const char* path, const char* utc);
+    // Reads a file's modification time with MDTM into `utc` (at least 15
+    // bytes: "YYYYMMDDHHMMSS", UTC, exact to the second; a fraction the
+    // server adds is dropped). -29 when the server has no MDTM or its
+    // answer is not such a time; the reply's code otherwise.
+    int GetFileTime(const char* path, char* utc, int size);
     // Whether `name` exists in the current folder, asked with one command
     // (MLST, or SIZE in binary mode): 1 it does, 0 it does not (550);
     // -29 when the server has neither command or its answer tells nothing,

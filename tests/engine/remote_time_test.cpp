@@ -73,4 +73,24 @@ TEST(RemoteTime, SetFileTime) {
     }
 }
 
+// MDTM: the UTC stamp to the second, a fraction dropped; no such command or
+// an answer that is not a time gives -29, a missing file its own code.
+TEST(RemoteTime, GetFileTime) {
+    const struct { const char* reply; int result; const char* stamp; } cases[] = {
+        {"213 20240105123456", 0, "20240105123456"}, {"213 20240105123456.789", 0, "20240105123456"},
+        {"213 2024", -29, ""},  {"500 MDTM?", -29, ""}, {"550 a b: No such file", -16, ""},
+    };
+    for (const auto& c : cases) {
+        fake::FakeServer server(fake::LoggedIn({fake::Answer(c.reply)}));
+        CUT_FTPClient client;
+        ASSERT_EQ(0, fake::LogIn(client, server));
+        char stamp[15] = "";
+        EXPECT_EQ(-3, client.GetFileTime("a b", stamp, 14));
+        EXPECT_EQ(c.result, client.GetFileTime("a b", stamp, sizeof stamp)) << c.reply;
+        EXPECT_STREQ(c.stamp, stamp) << c.reply;
+        EXPECT_EQ("MDTM a b", server.Commands().back());
+        server.Stop();
+    }
+}
+
 }  // namespace
