@@ -215,6 +215,15 @@
 #define IDS_ERR_SOCKET 125
 #define IDS_ERR_FILE_NAME 126
 #define IDS_ERR_BUSY 190
+// Secure connections: the result codes -33 to -36 and the Remote Access
+// page's security choices, in the order of their levels.
+#define IDS_ERR_TLS_NOT_OFFERED 300
+#define IDS_ERR_TLS_FAILED 301
+#define IDS_ERR_CERT_REFUSED 302
+#define IDS_ERR_TLS_RESUME 303
+#define IDS_SECURITY_PLAIN 304
+#define IDS_SECURITY_WHEN_OFFERED 305
+#define IDS_SECURITY_REQUIRED 306
 
 // ---- Strings: hints (static 1094) and tool tips ---------------------------
 #define IDS_HINT_DOWNLOAD 102
@@ -273,3 +282,29 @@
 #define IDS_LOG_DELETE_STOPPED 193
 #define IDS_LOG_SIZE_STOPPED 194
 #define IDS_LOG_NOT_VIEWED 195
+
+// ---- The server certificate question (template 240) ------------------------
+#define IDD_CERTIFICATE 240
+#define IDC_CERT_ICON 1320
+#define IDC_CERT_INTRO 1321
+#define IDC_CERT_PROBLEMS 1322
+#define IDC_CERT_SUBJECT 1323
+#define IDC_CERT_ISSUER 1324
+#define IDC_CERT_VALID_FROM 1325
+#define IDC_CERT_VALID_TO 1326
+#define IDC_CERT_SHA256 1327
+#define IDC_CERT_TRUST_ONCE 1328
+#define IDC_CERT_TRUST_ALWAYS 1329
+#define IDS_CERT_CAPTION 320
+#define IDS_CERT_INTRO 321
+#define IDS_CERT_UNTRUSTED 322
+#define IDS_CERT_WRONG_NAME 323
+#define IDS_CERT_EXPIRED 324
+#define IDS_CERT_REVOKED 325
+#define IDS_CERT_CHANGED 326
+#define IDS_CERT_NO_WINDOW 327
+#define IDS_CERT_REFUSED 328
+#define IDS_LOG_CERT_REMEMBERED 329
+#define IDS_LOG_CERT_ONCE 330
+#define IDS_LOG_CERT_ALWAYS 331
+#define IDS_CERT_HOST 332

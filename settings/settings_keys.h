@@ -9,6 +9,8 @@ constexpr char kSettingsFileName[] = "ravoFtp.ini";
 constexpr char kDefaultsSection[] = "Defaults";
 constexpr char kLocalHistorySection[] = "Local History";
 constexpr char kRemoteHistorySection[] = "Remote History";
+// Certificates trusted always: "host:port" = SHA-256 fingerprint.
+constexpr char kCertificatesSection[] = "Certificates";
 
 // Keys of "Defaults".
 constexpr char kHistoryLimitKey[] = "Quill.History";

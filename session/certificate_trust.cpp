@@ -1,0 +1,122 @@
+#include "certificate_trust.h"
+
+#include <string>
+
+#include "bounded_copy.h"
+#include "certificate_dlg.h"
+#include "certificate_store.h"
+#include "current_settings.h"
+#include "ftp_result.h"
+#include "ftp_session.h"
+#include "message_text.h"
+#include "module.h"
+#include "settings_keys.h"
+
+namespace {
+
+HWND g_parent = nullptr;
+std::string g_refusal;  // why the last certificate was refused; "" when none was
+
+// The settings file of the dialog run when there is one (the file manager,
+// the profile dialog), else the one a host's own settings would use.
+settings::CertificateStore Store() {
+    if (const FtpSettings* current = CurrentSettings()) return settings::CertificateStore(current->IniPath());
+    return settings::CertificateStore(
+        settings::LocateSettingsFile(settings::kSettingsFileName, settings::SystemSettingsFolders()));
+}
+
+// `text` with "%1" to "%4" replaced in one pass: an insert is never searched.
+std::string InsertFour(const std::string& text, const std::string (&inserts)[4]) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '4') {
+            out += inserts[text[i + 1] - '1'];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// A refusal: its reason goes into the session's last message (and stays
+// pending for KeepCertificateRefusal) and into the log.
+int Refuse(const std::string& reason) {
+    g_refusal = reason;
+    FtpSession& session = TheSession();
+    BoundedCopy(session.LastMessageBuffer(), FtpSession::kMessageSize, reason.c_str());
+    session.LogText(reason);
+    return 0;
+}
+
+void LogNote(UINT id, const FtpCertificateInfo& info) {
+    TheSession().LogText(InsertTexts(LoadResourceString(id), info.host, info.sha256));
+}
+
+int RefuseChanged(const FtpCertificateInfo& info, const std::string& remembered) {
+    const std::string inserts[4] = {info.host, remembered, settings::CertificateStore::NormalFingerprint(info.sha256),
+                                    settings::CertificateStore::Key(info.host, info.port)};
+    const std::string text = InsertFour(LoadResourceString(IDS_CERT_CHANGED), inserts);
+    if (g_parent != nullptr) {
+        MessageBoxA(g_parent, text.c_str(), LoadResourceString(IDS_CERT_CAPTION).c_str(), MB_OK | MB_ICONSTOP);
+    }
+    return Refuse(text);
+}
+
+int Ask(const FtpCertificateInfo& info, const settings::CertificateStore& store) {
+    CFtpCertificateDlg dialog(g_parent, info);
+    const INT_PTR answer = dialog.DoModal();
+    if (answer == CFtpCertificateDlg::kTrustOnce) {
+        LogNote(IDS_LOG_CERT_ONCE, info);
+        return 1;
+    }
+    if (answer == CFtpCertificateDlg::kTrustAlways) {
+        store.Remember(info.host, info.port, info.sha256);
+        LogNote(IDS_LOG_CERT_ALWAYS, info);
+        return 1;
+    }
+    return Refuse(InsertTexts(LoadResourceString(IDS_CERT_REFUSED), info.host, std::string()));
+}
+
+int Decide(const FtpCertificateInfo& info) {
+    const settings::CertificateStore store = Store();
+    std::string remembered;
+    switch (store.Check(info.host, info.port, info.sha256, &remembered)) {
+        case settings::CertificateMatch::kSame:
+            LogNote(IDS_LOG_CERT_REMEMBERED, info);
+            return 1;
+        case settings::CertificateMatch::kChanged:
+            return RefuseChanged(info, remembered);
+        case settings::CertificateMatch::kUnknown:
+            break;
+    }
+    if (g_parent != nullptr) return Ask(info, store);
+    const std::string problems = CFtpCertificateDlg::ProblemText(info);
+    return Refuse(InsertTexts(LoadResourceString(IDS_CERT_NO_WINDOW), info.host, problems));
+}
+
+}  // namespace
+
+void SetCertificateParent(HWND parent) {
+    g_parent = parent;
+    g_refusal.clear();
+}
+
+// Called by the engine on the connecting thread: nothing may escape.
+int OnServerCertificate(const FtpCertificateInfo* info) {
+    if (info == nullptr) return 0;
+    try {
+        FtpCertificateInfo copy = *info;  // every text ends inside its buffer, whatever came in
+        copy.host[sizeof copy.host - 1] = copy.subject[sizeof copy.subject - 1] = '\0';
+        copy.issuer[sizeof copy.issuer - 1] = copy.validFrom[sizeof copy.validFrom - 1] = '\0';
+        copy.validTo[sizeof copy.validTo - 1] = copy.sha256[sizeof copy.sha256 - 1] = '\0';
+        return Decide(copy);
+    } catch (...) {
+        return 0;
+    }
+}
+
+void KeepCertificateRefusal(int result) {
+    if (result != ftp::kCertificateRefused || g_refusal.empty()) return;
+    BoundedCopy(TheSession().LastMessageBuffer(), FtpSession::kMessageSize, g_refusal.c_str());
+}
