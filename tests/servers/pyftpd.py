@@ -86,8 +86,40 @@ class HandOverActiveDTP(ActiveDTP):
             self.socket = None
 
 
+def tls_base(args):
+    """The handler class to derive from: with --tls-cert, explicit TLS
+    (AUTH TLS) demanded for the login and every data connection."""
+    if not args.tls_cert:
+        return FTPHandler
+    # Imported only here: pyOpenSSL is needed by the TLS servers alone.
+    from pyftpdlib.handlers import TLS_DTPHandler, TLS_FTPHandler
+
+    class EarlyHandshakeDTP(TLS_DTPHandler):
+        """A data channel that lets the client start its TLS handshake before
+        sending the transfer command.
+
+        pyftpdlib 1.5.7 takes anything readable on a data connection that
+        has no transfer yet for a disconnect and closes it; a client that
+        connects and handshakes right after PASV (curl does) then loses the
+        connection in mid-handshake, while vsftpd and ProFTPD accept it.
+        """
+
+        def readable(self):
+            return self._ssl_accepting or TLS_DTPHandler.readable(self)
+
+    class TLSHandler(TLS_FTPHandler):
+        dtp_handler = EarlyHandshakeDTP
+        certfile = args.tls_cert
+        keyfile = args.tls_key
+        tls_control_required = True
+        tls_data_required = True
+
+    return TLSHandler
+
+
 def make_handler(args, authorizer):
-    proto_cmds = dict(FTPHandler.proto_cmds)
+    base = tls_base(args)
+    proto_cmds = dict(base.proto_cmds)
     if args.no_mlsd:
         # FEAT, HELP and OPTS MLST all consult proto_cmds, so removing the
         # two commands makes the server behave as one that never had them
@@ -97,7 +129,7 @@ def make_handler(args, authorizer):
 
     banner_lines = args.banner.replace("\r", "").split("\\n") if args.banner else None
 
-    class Handler(FTPHandler):
+    class Handler(base):
         pass
 
     Handler.authorizer = authorizer
@@ -156,6 +188,8 @@ def main():
                    help="do not offer MLSD/MLST (nor list them in FEAT)")
     p.add_argument("--readonly-user", metavar="NAME:PASSWORD:SUBDIR",
                    help="a user who may only list and read the root, but write in SUBDIR")
+    p.add_argument("--tls-cert", help="PEM certificate: TLS required for logins and data")
+    p.add_argument("--tls-key", help="PEM private key of --tls-cert")
     p.add_argument("--ready-file", help="receives the port once listening")
     p.add_argument("--log", help="full protocol log to this file (default: warnings to stderr)")
     args = p.parse_args()
@@ -164,6 +198,8 @@ def main():
         p.error("--user and --password go together")
     if not args.user and not args.anonymous:
         p.error("give --user/--password, --anonymous, or both")
+    if bool(args.tls_cert) != bool(args.tls_key):
+        p.error("--tls-cert and --tls-key go together")
 
     if args.log:
         logging.basicConfig(filename=args.log, level=logging.DEBUG,

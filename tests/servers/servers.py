@@ -10,6 +10,18 @@ Servers (all on 127.0.0.1):
              root DIR/shifted-root
   vsftpd     vsftpd, local user ravoftp, root DIR/vsftpd-root
 
+With explicit TLS required for logins and data (certificates made fresh by
+every start, see certs.py; DIR/ca.pem and DIR/ca.der are the private CA):
+  vsftpd-tls        vsftpd, CA-signed certificate, no session reuse demanded
+  vsftpd-tls-reuse  the same, demanding TLS session reuse on data connections
+  proftpd-tls       ProFTPD, CA-signed certificate, no session reuse demanded
+  pyftpdlib-tls     pyftpdlib, user ravo, CA-signed certificate
+  tls-selfsigned    pyftpdlib, user ravo, self-signed certificate
+  tls-expired       pyftpdlib, user ravo, expired CA-signed certificate
+  tls-wrongname     pyftpdlib, user ravo, CA-signed for another host name
+servers.txt gives each TLS server's certificate fingerprint as
+<name>.sha256 ("AB:CD:...") and the CA as ca.pem= and ca.der=.
+
 Each runs detached in its own session, with output in DIR/<name>.log and its
 PID in DIR/<name>.pid, so a calling CTest neither waits on their pipes nor
 loses track of them. Must run as root (vsftpd needs it).
@@ -23,6 +35,7 @@ import socket
 import subprocess
 import sys
 import time
+import certs
 from ports import port_is_free
 
 HERE = os.path.dirname(os.path.realpath(__file__))
@@ -30,7 +43,13 @@ PYTHON = "/usr/bin/python3"  # the interpreter that has pyftpdlib
 READY_TIMEOUT = 10.0
 STOP_GRACE = 3.0
 PASV_RANGE_SIZE = 100
-NAMES = ("pyftpdlib", "shifted", "welcome", "vsftpd")
+NAMES = ("pyftpdlib", "shifted", "welcome", "vsftpd",
+         "vsftpd-tls", "vsftpd-tls-reuse", "proftpd-tls", "pyftpdlib-tls",
+         "tls-selfsigned", "tls-expired", "tls-wrongname")
+LAUNCHERS = ("pyftpd.py", "vsftpd_run.py", "proftpd_run.py")
+# Daemons that fork a session process per client, found by their config.
+DAEMON_CONFIGS = (("vsftpd", "vsftpd.conf"), ("vsftpd-tls", "vsftpd.conf"),
+                  ("vsftpd-tls-reuse", "vsftpd.conf"), ("proftpd-tls", "proftpd.conf"))
 
 
 def log(msg):
@@ -56,45 +75,65 @@ def pick_passive_ranges(count):
     raise RuntimeError("found no free passive-port ranges")
 
 
-def server_commands(state, pasv):
+def server_commands(state, pasv, certificates):
     def root(name):
         return os.path.join(state, name + "-root")
 
-    def ready(name):
-        return os.path.join(state, name + ".ready")
+    def common(i, name):
+        return ["--port", "0", "--passive-ports", "%d-%d" % pasv[i],
+                "--ready-file", os.path.join(state, name + ".ready")]
 
-    def rng(i):
-        return "%d-%d" % pasv[i]
+    def tls(kind):
+        return ["--tls-cert", certificates[kind]["cert"], "--tls-key", certificates[kind]["key"]]
 
-    pyftpd = [PYTHON, os.path.join(HERE, "pyftpd.py")]
-    return [
-        ("pyftpdlib", pyftpd + ["--root", root("pyftpdlib"), "--user", "ravo",
-                                "--password", "ravo-pw", "--anonymous", "--port", "0",
-                                "--passive-ports", rng(0),
-                                "--ready-file", ready("pyftpdlib")],
-         {"root": root("pyftpdlib"), "user": "ravo", "password": "ravo-pw"}),
-        ("shifted", pyftpd + ["--root", root("shifted"), "--user", "ravo",
-                              "--password", "ravo-pw", "--no-mlsd",
-                              "--time-shift-minutes", "60", "--port", "0",
-                              "--passive-ports", rng(1),
-                              "--ready-file", ready("shifted")],
-         {"root": root("shifted"), "user": "ravo", "password": "ravo-pw"}),
-        # A multi-line greeting, and a user whose login folder is read-only.
-        ("welcome", pyftpd + ["--root", root("welcome"), "--user", "ravo",
-                              "--password", "ravo-pw",
-                              "--readonly-user", "reader:reader-pw:writable",
-                              "--banner", "Welcome to the sample site.\\nPlease be nice.",
-                              "--port", "0", "--passive-ports", rng(2),
-                              "--ready-file", ready("welcome")],
-         {"root": root("welcome"), "user": "ravo", "password": "ravo-pw"}),
-        # vsftpd_run gets a second less than we wait, so its own, more
+    def ravo(name, kind=None):
+        props = {"root": root(name), "user": "ravo", "password": "ravo-pw"}
+        if kind:
+            props["sha256"] = certificates[kind]["sha256"]
+        return props
+
+    def daemon_state(name):
+        # The launcher gets a second less than we wait, so its own, more
         # precise, failure message reaches the log before we give up.
-        ("vsftpd", [PYTHON, os.path.join(HERE, "vsftpd_run.py"), "--root", root("vsftpd"),
-                    "--user", "ravoftp", "--port", "0", "--passive-ports", rng(3),
-                    "--state", os.path.join(state, "vsftpd-state"),
-                    "--timeout", str(READY_TIMEOUT - 1),
-                    "--ready-file", ready("vsftpd")],
-         {"root": root("vsftpd"), "user": "ravoftp", "password": "ravoftp-pw"}),
+        return ["--state", os.path.join(state, name + "-state"),
+                "--timeout", str(READY_TIMEOUT - 1)]
+
+    def vsftpd(i, name, *extra):
+        cmd = [PYTHON, os.path.join(HERE, "vsftpd_run.py"), "--root", root(name),
+               "--user", "ravoftp"] + daemon_state(name) + common(i, name) + list(extra)
+        props = {"root": root(name), "user": "ravoftp", "password": "ravoftp-pw"}
+        if extra:
+            props["sha256"] = certificates["tls"]["sha256"]
+        return (name, cmd, props)
+
+    def pyftpd(i, name, *extra):
+        cmd = [PYTHON, os.path.join(HERE, "pyftpd.py"), "--root", root(name),
+               "--user", "ravo", "--password", "ravo-pw"] + common(i, name) + list(extra)
+        return cmd
+
+    return [
+        ("pyftpdlib", pyftpd(0, "pyftpdlib", "--anonymous"), ravo("pyftpdlib")),
+        ("shifted", pyftpd(1, "shifted", "--no-mlsd", "--time-shift-minutes", "60"),
+         ravo("shifted")),
+        # A multi-line greeting, and a user whose login folder is read-only.
+        ("welcome", pyftpd(2, "welcome", "--readonly-user", "reader:reader-pw:writable",
+                           "--banner", "Welcome to the sample site.\\nPlease be nice."),
+         ravo("welcome")),
+        vsftpd(3, "vsftpd"),
+        vsftpd(4, "vsftpd-tls", *tls("tls")),
+        vsftpd(5, "vsftpd-tls-reuse", *(tls("tls") + ["--tls-reuse"])),
+        ("proftpd-tls",
+         [PYTHON, os.path.join(HERE, "proftpd_run.py"), "--root", root("proftpd-tls"),
+          "--user", "ravoftp", "--password", "ravoftp-pw"] + daemon_state("proftpd-tls")
+         + common(6, "proftpd-tls") + tls("tls"),
+         {"root": root("proftpd-tls"), "user": "ravoftp", "password": "ravoftp-pw",
+          "sha256": certificates["tls"]["sha256"]}),
+        ("pyftpdlib-tls", pyftpd(7, "pyftpdlib-tls", *tls("tls")), ravo("pyftpdlib-tls", "tls")),
+        ("tls-selfsigned", pyftpd(8, "tls-selfsigned", *tls("selfsigned")),
+         ravo("tls-selfsigned", "selfsigned")),
+        ("tls-expired", pyftpd(9, "tls-expired", *tls("expired")), ravo("tls-expired", "expired")),
+        ("tls-wrongname", pyftpd(10, "tls-wrongname", *tls("wrongname")),
+         ravo("tls-wrongname", "wrongname")),
     ]
 
 
@@ -128,7 +167,7 @@ def is_ours(pid, state):
             argv = f.read().decode("utf-8", "replace").split("\0")
     except OSError:
         return False
-    scripts = (os.path.join(HERE, "pyftpd.py"), os.path.join(HERE, "vsftpd_run.py"))
+    scripts = tuple(os.path.join(HERE, name) for name in LAUNCHERS)
     return any(a in scripts for a in argv) and any(a.startswith(state + os.sep) for a in argv)
 
 
@@ -144,8 +183,8 @@ def signal_server(pid, sig):
             pass
 
 
-def leftover_vsftpd(state):
-    """vsftpd processes still using this state folder's config.
+def leftover_daemons(state):
+    """vsftpd or ProFTPD processes still using this state folder's configs.
 
     vsftpd puts every client session into a session of its own, so they
     escape the group signal; the launcher stops them itself, but if the
@@ -153,7 +192,8 @@ def leftover_vsftpd(state):
     by the private config path in their command line, which no other
     process has.
     """
-    conf = os.path.join(state, "vsftpd-state", "vsftpd.conf")
+    confs = [os.path.join(state, name + "-state", conf).encode()
+             for name, conf in DAEMON_CONFIGS]
     found = []
     for entry in os.listdir("/proc"):
         if not entry.isdigit():
@@ -163,7 +203,7 @@ def leftover_vsftpd(state):
                 argv = f.read().split(b"\0")
         except OSError:
             continue
-        if conf.encode() in argv and proc_state(int(entry)) is not None:
+        if any(c in argv for c in confs) and proc_state(int(entry)) is not None:
             found.append(int(entry))
     return found
 
@@ -188,8 +228,8 @@ def stop(state):
         if proc_state(pid):
             log("%s (pid %d) ignored SIGTERM, killing it" % (name, pid))
             signal_server(pid, signal.SIGKILL)
-    for pid in leftover_vsftpd(state):
-        log("killing orphaned vsftpd session %d" % pid)
+    for pid in leftover_daemons(state):
+        log("killing orphaned daemon session %d" % pid)
         try:
             os.kill(pid, signal.SIGKILL)
         except ProcessLookupError:
@@ -198,7 +238,7 @@ def stop(state):
     # leftovers right after `stop` returns see none.
     deadline = time.monotonic() + 2.0
     while time.monotonic() < deadline and (
-            any(proc_state(p) for p in pids.values()) or leftover_vsftpd(state)):
+            any(proc_state(p) for p in pids.values()) or leftover_daemons(state)):
         time.sleep(0.05)
     for name in NAMES:
         for suffix in (".pid", ".ready"):
@@ -227,10 +267,13 @@ def start(state):
     stop(state)
 
     pasv = pick_passive_ranges(len(NAMES))
+    certificates = certs.make_all(state)
     started = []
     info = []
     try:
-        for name, cmd, props in server_commands(state, pasv):
+        # All are launched first and waited for afterwards: each takes a few
+        # tenths of a second to start, and they start side by side.
+        for name, cmd, props in server_commands(state, pasv, certificates):
             ready_file = os.path.join(state, name + ".ready")
             log_path = os.path.join(state, name + ".log")
             try:
@@ -242,23 +285,27 @@ def start(state):
                 proc = subprocess.Popen(cmd, stdin=subprocess.DEVNULL, stdout=out,
                                         stderr=subprocess.STDOUT, close_fds=True,
                                         start_new_session=True)
-            started.append(proc)
+            started.append((name, proc, ready_file, log_path, props))
             with open(os.path.join(state, name + ".pid"), "w") as f:
                 f.write("%d\n" % proc.pid)
+        for name, proc, ready_file, log_path, props in started:
             port = wait_ready(name, proc, ready_file, log_path)
             info.append((name, port, props))
     except RuntimeError as e:
         log(str(e))
         stop(state)
-        for proc in started:
-            proc.poll()  # reap what we can; stop() has signalled them
+        for entry in started:
+            entry[1].poll()  # reap what we can; stop() has signalled them
         return 1
 
     lines = []
     for name, port, props in info:
         lines.append("%s.port=%d" % (name, port))
-        for key in ("root", "user", "password"):
-            lines.append("%s.%s=%s" % (name, key, props[key]))
+        for key in ("root", "user", "password", "sha256"):
+            if key in props:
+                lines.append("%s.%s=%s" % (name, key, props[key]))
+    for form in ("pem", "der"):
+        lines.append("ca.%s=%s" % (form, os.path.join(state, "ca." + form)))
     tmp = os.path.join(state, "servers.txt.tmp")
     with open(tmp, "w") as f:
         f.write("\n".join(lines) + "\n")

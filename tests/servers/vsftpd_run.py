@@ -13,21 +13,15 @@ Example (as root):
 """
 
 import argparse
-import ctypes
 import os
 import pwd
-import random
-import signal
-import socket
 import subprocess
 import sys
 import tempfile
-import time
-from ports import parse_range, port_is_free
+import daemon_run
+from ports import parse_range
 
 VSFTPD = "/usr/sbin/vsftpd"
-PR_SET_PDEATHSIG = 1
-PR_SET_CHILD_SUBREAPER = 36
 
 
 def fail(msg):
@@ -35,49 +29,25 @@ def fail(msg):
     sys.exit(1)
 
 
-
-
-
-
-def free_port():
-    # vsftpd has no "port 0": take one from the kernel and hand it over. The
-    # short window in between is covered by retrying if vsftpd cannot bind.
-    s = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
-    s.bind(("127.0.0.1", 0))
-    port = s.getsockname()[1]
-    s.close()
-    return port
-
-
-def free_range(count=100):
-    # Below the kernel's ephemeral range, so client sockets never sit on it.
-    for _ in range(200):
-        low = random.randrange(20000, 32000 - count)
-        if all(port_is_free(p) for p in range(low, low + count)):
-            return low, low + count - 1
-    fail("found no free passive-port range")
-
-
-def user_can_use(root, user):
-    """True if `user` can enter, list and write `root`.
-
-    vsftpd enters local_root with the user's own ids, so a folder that is
-    fine for root (e.g. below a 0700 temporary folder) can still fail the
-    login with an unhelpful "500 OOPS". Checking it here with a forked child
-    running as the user gives a clear message instead.
-    """
-    pid = os.fork()
-    if pid == 0:
-        try:
-            os.setgroups(os.getgrouplist(user.pw_name, user.pw_gid))
-            os.setgid(user.pw_gid)
-            os.setuid(user.pw_uid)
-            ok = os.access(root, os.R_OK | os.W_OK | os.X_OK)
-            os._exit(0 if ok else 1)
-        except BaseException:
-            os._exit(2)
-    _, status = os.waitpid(pid, 0)
-    return os.WIFEXITED(status) and os.WEXITSTATUS(status) == 0
+def tls_lines(args):
+    """Explicit TLS (AUTH TLS) demanded for the login and every data
+    connection. Session reuse on the data connections is demanded only with
+    --tls-reuse: Wine's Schannel cannot resume sessions."""
+    if not args.tls_cert:
+        return []
+    return [
+        "ssl_enable=YES",
+        "rsa_cert_file=%s" % args.tls_cert,
+        "rsa_private_key_file=%s" % args.tls_key,
+        "allow_anon_ssl=NO",
+        "force_local_logins_ssl=YES",
+        "force_local_data_ssl=YES",
+        "require_ssl_reuse=%s" % ("YES" if args.tls_reuse else "NO"),
+        "ssl_ciphers=HIGH",
+        "ssl_sslv2=NO",
+        "ssl_sslv3=NO",
+        "ssl_tlsv1=YES",
+    ]
 
 
 def write_config(path, args, port, pasv, state):
@@ -124,88 +94,13 @@ def write_config(path, args, port, pasv, state):
     ]
     if args.banner:
         lines.append("ftpd_banner=%s" % args.banner)
+    lines += tls_lines(args)
     tmp = path + ".tmp"
     with open(tmp, "w") as f:
         f.write("\n".join(lines) + "\n")
     # vsftpd refuses a config file not owned by the user running it.
     os.chmod(tmp, 0o600)
     os.replace(tmp, path)
-
-
-def answers_220(port, timeout=1.0):
-    try:
-        with socket.create_connection(("127.0.0.1", port), timeout=timeout) as s:
-            s.settimeout(timeout)
-            data = b""
-            while b"\n" not in data:
-                chunk = s.recv(512)
-                if not chunk:
-                    break
-                data += chunk
-            try:
-                s.sendall(b"QUIT\r\n")
-            except OSError:
-                pass
-            return data.startswith(b"220")
-    except OSError:
-        return False
-
-
-def set_child_death_signal():
-    # Runs in the child before exec: if this launcher is killed outright
-    # (SIGKILL), the kernel still stops the vsftpd listener.
-    libc = ctypes.CDLL(None, use_errno=True)
-    libc.prctl(PR_SET_PDEATHSIG, signal.SIGTERM, 0, 0, 0)
-
-
-def children_of(pid):
-    kids = []
-    for entry in os.listdir("/proc"):
-        if not entry.isdigit():
-            continue
-        try:
-            with open("/proc/%s/stat" % entry) as f:
-                stat = f.read()
-        except OSError:
-            continue
-        # The command name is in parentheses and may hold spaces.
-        fields = stat[stat.rindex(")") + 2:].split()
-        if int(fields[1]) == pid and fields[0] != "Z":
-            kids.append(int(entry))
-    return kids
-
-
-def reap():
-    while True:
-        try:
-            pid, _ = os.waitpid(-1, os.WNOHANG)
-        except ChildProcessError:
-            return
-        if pid == 0:
-            return
-
-
-def stop_all_children(grace=2.0):
-    """Stops vsftpd and every session process it forked.
-
-    The launcher is a child subreaper, so session processes orphaned by the
-    listener's exit are re-parented here and can be found as our children.
-    """
-    sig = signal.SIGTERM
-    deadline = time.monotonic() + grace
-    while True:
-        reap()
-        kids = children_of(os.getpid())
-        if not kids:
-            return
-        for k in kids:
-            try:
-                os.kill(k, sig)
-            except ProcessLookupError:
-                pass
-        if time.monotonic() > deadline:
-            sig = signal.SIGKILL
-        time.sleep(0.05)
 
 
 def main():
@@ -222,7 +117,13 @@ def main():
                    help="also log every command and reply to STATE/vsftpd.log")
     p.add_argument("--timeout", type=float, default=10.0,
                    help="seconds to wait for the 220 greeting")
+    p.add_argument("--tls-cert", help="PEM certificate: TLS required for logins and data")
+    p.add_argument("--tls-key", help="PEM private key of --tls-cert")
+    p.add_argument("--tls-reuse", action="store_true",
+                   help="demand TLS session reuse on data connections")
     args = p.parse_args()
+    if bool(args.tls_cert) != bool(args.tls_key):
+        p.error("--tls-cert and --tls-key go together")
 
     if os.geteuid() != 0:
         fail("must run as root (vsftpd needs it for local-user logins)")
@@ -238,7 +139,7 @@ def main():
     # Open to everyone: the tests create files here as root and must be able
     # to handle what the user uploads, and the other way round.
     os.chmod(args.root, 0o777)
-    if not user_can_use(args.root, user):
+    if not daemon_run.user_can_use(args.root, user):
         fail("user %r cannot enter %s: every parent folder needs o+x"
              % (args.user, args.root))
 
@@ -247,81 +148,18 @@ def main():
     os.makedirs(state, exist_ok=True)
     conf = os.path.join(state, "vsftpd.conf")
     out_path = os.path.join(state, "vsftpd.out")
-    pasv = args.passive_ports or free_range()
-
-    libc = ctypes.CDLL(None, use_errno=True)
-    libc.prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
-
-    stopping = []
-
-    def on_signal(signum, frame):
-        stopping.append(signum)
-
-    for s in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
-        signal.signal(s, on_signal)
-
-    proc = None
-    port = None
     try:
-        # With an auto-picked port another process may grab it first; vsftpd
-        # then exits at once ("could not bind") and we try another port.
-        for attempt in range(5 if args.port == 0 else 1):
-            port = args.port or free_port()
+        pasv = args.passive_ports or daemon_run.free_range()
+
+        def command(port):
             write_config(conf, args, port, pasv, state)
-            with open(out_path, "wb") as out:
-                # vsftpd writes its fatal "500 OOPS" messages to fd 0 (its
-                # control connection in inetd mode), so fd 0 goes to the
-                # output file too, or the reason for a failure would be lost.
-                proc = subprocess.Popen([VSFTPD, conf], stdin=out,
-                                        stdout=out, stderr=subprocess.STDOUT,
-                                        preexec_fn=set_child_death_signal)
-            deadline = time.monotonic() + args.timeout
-            ready = False
-            while not stopping and time.monotonic() < deadline:
-                if proc.poll() is not None:
-                    break
-                if answers_220(port):
-                    ready = True
-                    break
-                time.sleep(0.05)
-            if ready or stopping:
-                break
-            with open(out_path, "rb") as f:
-                output = f.read().decode("utf-8", "replace").strip()
-            if proc.poll() is None:
-                fail("vsftpd did not answer 220 on 127.0.0.1:%d within %.0f s (%s)"
-                     % (port, args.timeout, output or "no output"))
-            if args.port == 0 and "bind" in output:
-                continue
-            fail("vsftpd exited with code %d: %s" % (proc.returncode, output or "no output"))
-        else:
-            fail("vsftpd could not bind a free port after several attempts")
+            return [VSFTPD, conf]
 
-        if stopping:
-            return 0
-        if args.ready_file:
-            tmp = "%s.tmp.%d" % (args.ready_file, os.getpid())
-            with open(tmp, "w") as f:
-                f.write("%d\n" % port)
-            os.replace(tmp, args.ready_file)
-
-        while not stopping and proc.poll() is None:
-            # Polled: the signal handler only sets a flag.
-            time.sleep(0.5)
-        if not stopping:
-            with open(out_path, "rb") as f:
-                output = f.read().decode("utf-8", "replace").strip()
-            sys.stderr.write("vsftpd_run: vsftpd exited by itself with code %d: %s\n"
-                             % (proc.returncode, output or "no output"))
-            return 1
-        return 0
+        return daemon_run.run("vsftpd", command, args.port, out_path, args.timeout,
+                              args.ready_file)
+    except daemon_run.LaunchError as e:
+        fail(str(e))
     finally:
-        stop_all_children()
-        if args.ready_file:
-            try:
-                os.unlink(args.ready_file)
-            except OSError:
-                pass
         if own_state:
             subprocess.call(["rm", "-rf", state])
 
