@@ -31,9 +31,15 @@ int64_t Truncate(int64_t time, int64_t unit) {
 
 int Compare(int64_t a, int64_t unitA, int64_t b, int64_t unitB) {
     const int64_t unit = unitA > unitB ? unitA : unitB;
-    const int64_t ta = Truncate(a, unit);
-    const int64_t tb = Truncate(b, unit);
+    const int64_t phase = unit != kMinute ? 0 : (unitA == kMinute ? a : b) - Truncate(unitA == kMinute ? a : b, kMinute);
+    const int64_t ta = Truncate(a - phase, unit);
+    const int64_t tb = Truncate(b - phase, unit);
     return ta < tb ? -1 : ta > tb ? 1 : 0;
+}
+
+int64_t ListedOffset(int64_t measured, bool toTheSecond) {
+    if (!toTheSecond) return Truncate(measured, kMinute);
+    return Truncate(measured + kSecond / 2, kSecond);
 }
 
 }  // namespace remote_time

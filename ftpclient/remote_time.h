@@ -25,11 +25,17 @@ int64_t Truncate(int64_t time, int64_t unit);
 
 // -1, 0 or 1 as `a` is older, the same or newer than `b` at the coarser of
 // their two units: two copies of one file listed to the minute on one side
-// and to the second on the other compare equal.
+// and to the second on the other compare equal. A time known to the minute
+// stands for the minute that starts at it: listed minutes moved by a clock
+// offset measured to the second start anywhere within a minute.
 int Compare(int64_t a, int64_t unitA, int64_t b, int64_t unitB);
 
-// The measured clock offset as added to times listed to the minute: the
-// probe's own seconds are part of the measure, not of the clocks' distance.
-inline int64_t MinuteOffset(int64_t offset) { return Truncate(offset, kMinute); }
+// The clock offset to add to times listed to the minute, from the measured
+// distance between the probe file's local time and its listed time. With
+// the listed seconds known (`toTheSecond`), to the nearest second, so that
+// a server clock off by part of a minute is corrected too; else in whole
+// minutes, since the probe's own seconds are part of the measure, not of
+// the clocks' distance.
+int64_t ListedOffset(int64_t measured, bool toTheSecond);
 
 }  // namespace remote_time

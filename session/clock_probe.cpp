@@ -1,7 +1,7 @@
 // The server clock offset: an empty test file is uploaded, found in a
 // listing, and its listed time compared with the local file's time. Listed
-// times are the server's, to the minute; the offset turns them into local
-// times for the panels.
+// times are the server's, to the minute (MDTM adds the seconds where the
+// server answers it); the offset turns them into local times for the panels.
 //
 // A user's own "testfile.txt" is never touched: when the remote folder or
 // the program's folder already holds one, the probe takes the first free
@@ -18,6 +18,7 @@
 #include "ftp_session.h"
 #include "resource.h"
 #include "name_compare.h"
+#include "remote_time.h"
 #include "session_ops.h"
 
 namespace {
@@ -100,6 +101,16 @@ int64_t LocalFileTimeOf(const std::string& path) {
     return FileTimeToInt64(local);
 }
 
+// A listing to the minute hides the probe's seconds on the server's clock;
+// MDTM tells them (UTC, but time zones move whole minutes), so the offset
+// can be measured to the second. False when the server does not answer it.
+bool AddServerSeconds(const std::string& name, int64_t* listed) {
+    char stamp[16] = "";
+    if (TheSession().Client().GetFileTime(name.c_str(), stamp, sizeof stamp) != ftp::kOk) return false;
+    *listed += ((stamp[12] - '0') * 10 + (stamp[13] - '0')) * remote_time::kSecond;
+    return true;
+}
+
 // Upload, find, measure, remove. The name is free in the folder, so there
 // is nothing to delete before the upload.
 void MeasureWith(const std::string& localPath, const std::string& name) {
@@ -108,7 +119,9 @@ void MeasureWith(const std::string& localPath, const std::string& name) {
     FILETIME listed;
     const int found = FindRemoteFileTime(name.c_str(), &listed);
     if (found == 1) {
-        session.SetClockOffset(LocalFileTimeOf(localPath) - FileTimeToInt64(listed), true);
+        int64_t server = FileTimeToInt64(listed);
+        const bool toTheSecond = AddServerSeconds(name, &server);
+        session.SetClockOffset(remote_time::ListedOffset(LocalFileTimeOf(localPath) - server, toTheSecond), true);
         RemoveRemoteFile(name.c_str());
     } else if (found == 2) {
         RemoveRemoteFile(name.c_str());

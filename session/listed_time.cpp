@@ -49,7 +49,7 @@ ListedTime LocalListedTime(const CUT_DIRINFO& record, const SYSTEMTIME& utcNow, 
     // date, which an offset of hours would move to another day.
     if (record.year > 0 && record.minute == 0 && (record.hour == 0 || record.hour == 24))
         return {listed, remote_time::kDay};
-    return {FileTimeFromInt64(FileTimeToInt64(listed) + remote_time::MinuteOffset(clockOffset)), remote_time::kMinute};
+    return {FileTimeFromInt64(FileTimeToInt64(listed) + clockOffset), remote_time::kMinute};
 }
 
 CUT_DIRINFO WithTime(const CUT_DIRINFO& record, const FILETIME& time) {

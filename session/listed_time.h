@@ -22,8 +22,9 @@ struct ListedTime {
 
 // UTC times with seconds (fact listings) are converted to local time as
 // they are; times on the server's own clock (LIST) are RemoteListedTime
-// plus the measured clock offset in whole minutes, exact to the minute;
-// LIST dates without a time of day are exact to the day, offset not applied.
+// plus the clock offset (whole minutes, or whole seconds where the probe
+// read the server's seconds), exact to the minute that starts there; LIST
+// dates without a time of day are exact to the day, offset not applied.
 ListedTime LocalListedTime(const CUT_DIRINFO& record, const SYSTEMTIME& utcNow, int64_t clockOffset);
 
 // `record` with its date and time fields replaced by `time` (to the minute).

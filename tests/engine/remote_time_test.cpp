@@ -27,18 +27,23 @@ TEST(RemoteTime, ListedPrecision) {
     }
 }
 
-// Equal within the coarser unit, newer only past it; the probe's seconds
-// leave the clock offset, whole minutes stay.
+// Equal within the coarser unit, newer only past it; a minute moved by a
+// clock offset with seconds starts where the offset puts it. The probe's
+// seconds leave the offset unless the listed seconds are known.
 TEST(RemoteTime, CompareAtTheCoarserUnit) {
     const int64_t t = FromCalendar(2024, 2, 29, 12, 34, 0);
     EXPECT_EQ(133536836400000000, t);
+    const int64_t s = kSecond;
     const struct { int64_t a, unitA, b, unitB; int result; } cases[] = {
-        {t + 59 * kSecond, kSecond, t, kMinute, 0},           {t + 60 * kSecond, kSecond, t + 59 * kSecond, kMinute, 1},
-        {t + 2 * kSecond, kSecond, t + kSecond + 5, kSecond, 1}, {t + kSecond + 5, kSecond, t + kSecond, kSecond, 0},
-        {t - 1, kMinute, t, kSecond, -1},
+        {t + 59 * s, s, t, kMinute, 0},  {t + 60 * s, s, t, kMinute, 1},       {t - 1, s, t, kMinute, -1},
+        {t + 2 * s, s, t + s + 5, s, 1}, {t + s + 5, s, t + s, s, 0},          {t + 79 * s, s, t + 20 * s, kMinute, 0},
+        {t + 80 * s, s, t + 20 * s, kMinute, 1}, {t + 20 * s, kMinute, t + 19 * s, s, 1},
+        {t + 11 * 3600 * s, s, t, kDay, 0}, {t + 12 * 3600 * s, s, t, kDay, 1},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.result, Compare(c.a, c.unitA, c.b, c.unitB)) << (c.a - t);
-    EXPECT_EQ(-3600 * kSecond, MinuteOffset(-3600 * kSecond + 37 * kSecond));
+    for (const auto& c : cases) EXPECT_EQ(c.result, Compare(c.a, c.unitA, c.b, c.unitB)) << (c.a - t) / s;
+    EXPECT_EQ(-3600 * s, ListedOffset(-3600 * s + 37 * s, false));
+    EXPECT_EQ(-20 * s, ListedOffset(-20 * s - 3 * s / 10, true));
+    EXPECT_EQ(-3600 * s + 38 * s, ListedOffset(-3600 * s + 37 * s + 6 * s / 10, true));
 }
 
 // MFMT where FEAT offers it; else SITE UTIME, not asked again once the server
