@@ -12,7 +12,7 @@ namespace {
 std::string TwoLineFingerprint(const std::string& sha256) {
     constexpr size_t kHalf = 16 * 3;  // "AB:" per byte
     if (sha256.size() <= kHalf) return sha256;
-    return sha256.substr(0, kHalf - 1) + "\r\n" + sha256.substr(kHalf);
+    return sha256.substr(0, kHalf) + "\r\n" + sha256.substr(kHalf);
 }
 
 }  // namespace
