@@ -106,3 +106,11 @@ def make_all(folder):
         _write(key_path, key_pem, 0o600)
         result[kind] = {"cert": cert_path, "key": key_path, "sha256": fingerprint(cert)}
     return result
+
+
+if __name__ == "__main__":
+    # certs.py DIR: makes the certificates in DIR and prints "KIND SHA256"
+    # lines (used by bench/tls_run, which runs servers of its own).
+    import sys
+    for kind, made in make_all(sys.argv[1]).items():
+        print(kind, made["sha256"])
