@@ -1,5 +1,7 @@
 #include "ftp_profile.h"
 
+#include <cctype>
+
 namespace settings {
 namespace {
 
@@ -31,11 +33,40 @@ const ProfileField kProfileFields[kProfileFieldCount] = {
     {"Host Label", &FtpProfile::m_hostLabel, false},
     {"User Label", &FtpProfile::m_userLabel, false},
     {"Password Label", &FtpProfile::m_passwordLabel, false},
+    {"Security", &FtpProfile::m_security, false},
 };
 
 const ProfileLabels& DefaultProfileLabels() { return LabelDefaults(); }
 
 void SetDefaultProfileLabels(const ProfileLabels& labels) { LabelDefaults() = labels; }
+
+namespace {
+
+bool SameLetters(const std::string& text, const char* known) {
+    size_t i = 0;
+    for (; i < text.size() && known[i] != '\0'; ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[i])) != known[i]) return false;
+    }
+    return i == text.size() && known[i] == '\0';
+}
+
+}  // namespace
+
+// A hand-edited "Required" must not quietly connect in clear: the texts are
+// compared ignoring letter case.
+int SecurityLevel(const std::string& text) {
+    if (SameLetters(text, kSecurityRequiredText)) return 2;
+    if (SameLetters(text, kSecurityWhenOfferedText)) return 1;
+    return 0;
+}
+
+const char* SecurityText(int level) {
+    switch (level) {
+    case 1: return kSecurityWhenOfferedText;
+    case 2: return kSecurityRequiredText;
+    default: return kSecurityPlainText;
+    }
+}
 
 }  // namespace settings
 
@@ -47,7 +78,8 @@ FtpProfile::FtpProfile()
       m_fwPassive("0"),
       m_hostLabel(settings::DefaultProfileLabels().host),
       m_userLabel(settings::DefaultProfileLabels().user),
-      m_passwordLabel(settings::DefaultProfileLabels().password) {}
+      m_passwordLabel(settings::DefaultProfileLabels().password),
+      m_security(settings::kSecurityPlainText) {}
 
 bool operator==(const FtpProfile& a, const FtpProfile& b) {
     for (const settings::ProfileField& field : settings::kProfileFields) {

@@ -1,5 +1,5 @@
-// One connection profile: the nineteen texts needed to reach one FTP or WWW
-// site, as the profile pages edit them and the settings file stores them.
+// One connection profile: the texts needed to reach one FTP or WWW site, as
+// the profile pages edit them and the settings file stores them.
 #pragma once
 
 #include <string>
@@ -26,6 +26,7 @@ struct FtpProfile {
     std::string m_hostLabel;        // captions of the Remote Access page's boxes
     std::string m_userLabel;
     std::string m_passwordLabel;
+    std::string m_security;         // "plain", "when offered" or "required" (SecurityLevel)
 };
 
 bool operator==(const FtpProfile& a, const FtpProfile& b);
@@ -40,7 +41,7 @@ struct ProfileField {
     bool scrambled;  // a password: stored through EncodePassword
 };
 
-constexpr int kProfileFieldCount = 19;
+constexpr int kProfileFieldCount = 20;
 // In the order the fields are written to a section, "Name" first.
 extern const ProfileField kProfileFields[kProfileFieldCount];
 
@@ -54,5 +55,18 @@ struct ProfileLabels {
 };
 const ProfileLabels& DefaultProfileLabels();
 void SetDefaultProfileLabels(const ProfileLabels& labels);
+
+// The texts of the profile's "Security" key.
+constexpr char kSecurityPlainText[] = "plain";
+constexpr char kSecurityWhenOfferedText[] = "when offered";
+constexpr char kSecurityRequiredText[] = "required";
+
+// The security a "Security" text asks for, counted as the engine counts it:
+// 0 plain FTP, 1 TLS when the server offers it, 2 TLS required. Letter case
+// does not matter; any other text, and no text at all, is plain FTP, so a
+// file written before the key existed connects as it always did.
+int SecurityLevel(const std::string& text);
+// The text stored for a level; plain FTP for anything out of range.
+const char* SecurityText(int level);
 
 }  // namespace settings

@@ -46,6 +46,22 @@ TEST_F(Profiles, FieldsRoundTripUnderTheirKeys) {
     EXPECT_EQ(written, read);
 }
 
+// The three levels go round under "Security"; a file from before the key,
+// and a text this system does not know, connect in plain FTP.
+TEST_F(Profiles, SecurityRoundTripsAndUnknownTextsArePlain) {
+    const std::pair<const char*, int> stored[] = {{"plain", 0}, {"when offered", 1}, {"required", 2},
+                                                  {"Required", 2}, {"tls", 0}, {nullptr, 0}};
+    for (const auto& [text, level] : stored) {
+        FtpProfile profile = MakeProfile("site");
+        profile.m_security = settings::SecurityText(level);
+        Settings().WriteProfile(profile);
+        EXPECT_EQ(settings::SecurityText(level), Raw("Profile0", "Security"));
+        SetRaw("Profile0", "Security", text);
+        ASSERT_EQ(1, Settings().ReadProfile("site", &profile));
+        EXPECT_EQ(level, settings::SecurityLevel(profile.m_security)) << (text ? text : "(no key)");
+    }
+}
+
 TEST_F(Profiles, EmptyNameIsNeverStoredOrFound) {
     Settings().WriteProfile(MakeProfile(""));
     EXPECT_FALSE(FileExists(Path()));
