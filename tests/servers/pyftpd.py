@@ -17,6 +17,7 @@ import logging
 import os
 import signal
 import socket
+import time
 import sys
 import warnings
 
@@ -126,6 +127,8 @@ def make_handler(args, authorizer):
         # (MLSD then gets "500 not understood").
         proto_cmds.pop("MLSD", None)
         proto_cmds.pop("MLST", None)
+    if args.no_mfmt:
+        proto_cmds.pop("MFMT", None)
 
     banner_lines = args.banner.replace("\r", "").split("\\n") if args.banner else None
 
@@ -135,6 +138,15 @@ def make_handler(args, authorizer):
     Handler.authorizer = authorizer
     Handler.active_dtp = HandOverActiveDTP
     Handler.abstracted_fs = make_filesystem(args.time_shift_minutes * 60)
+    if args.clock_ahead_seconds:
+        ahead = args.clock_ahead_seconds
+
+        def on_file_received(self, file):
+            # The server's clock is ahead: an upload is stamped with it.
+            stamp = time.time() + ahead
+            os.utime(file, (stamp, stamp))
+
+        Handler.on_file_received = on_file_received
     Handler.proto_cmds = proto_cmds
     if args.passive_ports:
         Handler.passive_ports = list(range(args.passive_ports[0], args.passive_ports[1] + 1))
@@ -184,6 +196,9 @@ def main():
     p.add_argument("--banner", help='220 greeting; a literal "\\n" starts a new line')
     p.add_argument("--time-shift-minutes", type=int, default=0,
                    help="move listed modification times (LIST, MLSD, MLST)")
+    p.add_argument("--no-mfmt", action="store_true", help="do not offer MFMT")
+    p.add_argument("--clock-ahead-seconds", type=int, default=0,
+                   help="stamp uploaded files this far ahead of the real time")
     p.add_argument("--no-mlsd", action="store_true",
                    help="do not offer MLSD/MLST (nor list them in FEAT)")
     p.add_argument("--readonly-user", metavar="NAME:PASSWORD:SUBDIR",

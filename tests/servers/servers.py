@@ -8,6 +8,8 @@ Servers (all on 127.0.0.1):
   pyftpdlib  pyftpdlib, user ravo + anonymous, MLSD, root DIR/pyftpdlib-root
   shifted    pyftpdlib, user ravo, no MLSD, listed times +60 min,
              root DIR/shifted-root
+  fastclock  pyftpdlib, user ravo, no MLSD, no MFMT, stored times 20 s
+             ahead (a server clock off by part of a minute)
   vsftpd     vsftpd, local user ravoftp, root DIR/vsftpd-root
 
 With explicit TLS required for logins and data (certificates made fresh by
@@ -45,7 +47,7 @@ STOP_GRACE = 3.0
 PASV_RANGE_SIZE = 100
 NAMES = ("pyftpdlib", "shifted", "welcome", "vsftpd",
          "vsftpd-tls", "vsftpd-tls-reuse", "proftpd-tls", "pyftpdlib-tls",
-         "tls-selfsigned", "tls-expired", "tls-wrongname")
+         "tls-selfsigned", "tls-expired", "tls-wrongname", "fastclock")
 LAUNCHERS = ("pyftpd.py", "vsftpd_run.py", "proftpd_run.py")
 # Daemons that fork a session process per client, found by their config.
 DAEMON_CONFIGS = (("vsftpd", "vsftpd.conf"), ("vsftpd-tls", "vsftpd.conf"),
@@ -134,6 +136,9 @@ def server_commands(state, pasv, certificates):
         ("tls-expired", pyftpd(9, "tls-expired", *tls("expired")), ravo("tls-expired", "expired")),
         ("tls-wrongname", pyftpd(10, "tls-wrongname", *tls("wrongname")),
          ravo("tls-wrongname", "wrongname")),
+        # A server clock 20 s ahead that takes no times: LIST only, no MFMT.
+        ("fastclock", pyftpd(11, "fastclock", "--no-mlsd", "--no-mfmt", "--clock-ahead-seconds", "20"),
+         ravo("fastclock")),
     ]
 
 

@@ -51,7 +51,8 @@ int64_t LocalMinusUtc() {
     return FileTimeToInt64(LocalNow()) - FileTimeToInt64(utc);
 }
 
-constexpr int64_t kMinute = 600000000LL;
+constexpr int64_t kSecond = 10000000LL;
+constexpr int64_t kMinute = 60 * kSecond;
 
 // The log shows the probe's note but none of its lines, and no password.
 // The probe lists its file alone (single-file listing) unless the time-out
@@ -66,10 +67,9 @@ TEST(ClockProbe, ServerAnHourAheadGivesMinusOneHour) {
     EXPECT_TRUE(TheSession().SingleFileListing());
     TheSession().SetLogWindow(nullptr);
     ASSERT_TRUE(TheSession().OffsetMeasured());
-    // Listings give minutes: the local file's seconds remain in the offset.
+    // Listings give minutes, MDTM the seconds: the offset is exact to the second.
     const int64_t expected = -36000000000LL + LocalMinusUtc();
-    EXPECT_LE(expected - kMinute, GetClockOffset());
-    EXPECT_GE(expected + kMinute, GetClockOffset());
+    EXPECT_LE(std::llabs(GetClockOffset() - expected), 2 * kSecond);
     EXPECT_STREQ("", TheSession().LastMessage()) << "the probe leaves no message behind";
     ASSERT_GE(log.lines.size(), 5u);
     EXPECT_EQ("0 Connecting...", log.lines.front());
@@ -81,6 +81,15 @@ TEST(ClockProbe, ServerAnHourAheadGivesMinusOneHour) {
     }
     ASSERT_EQ(0, Connect(s, s.user, s.password, 118));
     EXPECT_FALSE(TheSession().SingleFileListing());
+    FTP_Close();
+}
+
+// A clock 20 s ahead on a server that lists minutes: MDTM's seconds make
+// the offset exact (from the minutes alone it would be -1 min or 0).
+TEST(ClockProbe, ServerClockSecondsAheadIsMeasuredToTheSecond) {
+    const auto s = testservers::Load("fastclock");
+    ASSERT_EQ(0, Connect(s, s.user, s.password, 60));
+    EXPECT_LE(std::llabs(GetClockOffset() - (LocalMinusUtc() - 20 * kSecond)), 2 * kSecond) << GetClockOffset();
     FTP_Close();
 }
 
