@@ -40,7 +40,7 @@ def inline(text):
 
 
 def blocks(lines):
-    """Groups lines into (kind, lines) blocks: heading, list, table, image, para."""
+    """Groups lines into (kind, lines) blocks: heading, list, table, image, code, para."""
     block, kind = [], None
     for line in lines + [""]:
         starts_item = re.match(r"^(- |\d+\. )", line)
@@ -55,7 +55,7 @@ def blocks(lines):
             block, kind = [], None
         elif kind is None:
             kind = "list" if starts_item else "table" if line.startswith("|") else \
-                "image" if IMAGE.match(line) else "para"
+                "image" if IMAGE.match(line) else "code" if line.startswith("    ") else "para"
             block = [line]
         elif kind == "list" and starts_item:
             block.append(line)
@@ -78,6 +78,8 @@ def to_html(lines):
             tag = "ol" if block[0][0].isdigit() else "ul"
             items = ["<li>%s</li>" % inline(re.sub(r"^(- |\d+\. )", "", item)) for item in block]
             out.append("<%s>\n%s\n</%s>" % (tag, "\n".join(items), tag))
+        elif kind == "code":  # lines indented by four blanks, shown as they are
+            out.append("<pre>%s</pre>" % html.escape("\n".join(line[4:] for line in block)))
         elif kind == "table":
             rows = [[c.strip() for c in row.strip("|").split("|")] for row in block if not row.startswith("|---")]
             head = "".join("<th>%s</th>" % inline(c) for c in rows[0])

@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "certificate_dlg.h"
 #include "gallery_dialogs.h"
 #include "module.h"
 #include "resource.h"
@@ -59,6 +60,13 @@ public:
 const char kServerMessage[] =
     "230-Welcome to the example site.\r\n230-Files older than 30 days are archived weekly.\r\n230 Login successful.";
 
+// A self-signed certificate, presented for another name than the one asked for.
+const FtpCertificateInfo kCertificate = {
+    "ftp.example.com", 21, "CN=www.example.net, O=Example Hosting, C=GB", "CN=www.example.net, O=Example Hosting, C=GB",
+    "2026-01-15 09:30:00 UTC", "2027-01-15 09:30:00 UTC",
+    "3F:A2:91:0C:5D:E7:48:B6:21:9A:C4:7E:03:F8:D5:62:BB:10:7C:E9:44:A1:58:2D:96:0F:C3:7B:E2:15:8A:9C",
+    kFtpCertUntrusted | kFtpCertWrongName};
+
 std::vector<Entry> Entries() {
     return {
         {"main", [] { return std::make_unique<CGalleryMainDlg>(false, SIZE{0, 0}); }},
@@ -83,6 +91,7 @@ std::vector<Entry> Entries() {
              return std::make_unique<CGalleryTextDlg>(
                  IDD_SERVER_MESSAGE, "", std::initializer_list<std::pair<int, std::string>>{{IDC_SERVER_MESSAGE, kServerMessage}});
          }},
+        {"certificate", [] { return std::make_unique<CFtpCertificateDlg>(nullptr, kCertificate); }},
         {"about", [] {
              return std::make_unique<CGalleryTextDlg>(IDD_ABOUT, "", std::initializer_list<std::pair<int, std::string>>{});
          }},
