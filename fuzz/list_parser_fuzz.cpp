@@ -26,7 +26,8 @@ void CheckEntry(const CUT_DIRINFO& e) {
 bool SameEntry(const CUT_DIRINFO& a, const CUT_DIRINFO& b) {
     return std::strcmp(a.fileName, b.fileName) == 0 && a.fileSize == b.fileSize &&
            a.fileSize64 == b.fileSize64 && a.fileType == b.fileType && a.year == b.year &&
-           a.month == b.month && a.day == b.day && a.hour == b.hour && a.minute == b.minute;
+           a.month == b.month && a.day == b.day && a.hour == b.hour && a.minute == b.minute &&
+           a.second == b.second && a.timeFlags == b.timeFlags;
 }
 
 std::vector<CUT_DIRINFO> FeedSplit(ListFormat format, const char* text, size_t size, size_t split) {
