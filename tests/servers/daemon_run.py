@@ -87,7 +87,8 @@ def answers_220(port, timeout=1.0):
 
 def set_child_death_signal():
     # Runs in the child before exec: if the launcher is killed outright
-    # (SIGKILL), the kernel still stops the daemon's listener.
+    # (SIGKILL), the kernel still stops vsftpd's listener. ProFTPD's listener
+    # loses the setting when it changes its ids; servers.py's stop finds it.
     libc = ctypes.CDLL(None, use_errno=True)
     libc.prctl(PR_SET_PDEATHSIG, signal.SIGTERM, 0, 0, 0)
 

@@ -39,6 +39,7 @@ import sys
 import time
 import certs
 from ports import port_is_free
+from proftpd_run import PROFTPD
 
 HERE = os.path.dirname(os.path.realpath(__file__))
 PYTHON = "/usr/bin/python3"  # the interpreter that has pyftpdlib
@@ -188,17 +189,35 @@ def signal_server(pid, sig):
             pass
 
 
+def holds_file_in(pid, folder):
+    """True if the process has a file below `folder` open."""
+    try:
+        fds = os.listdir("/proc/%s/fd" % pid)
+    except OSError:
+        return False
+    for fd in fds:
+        try:
+            if os.readlink("/proc/%s/fd/%s" % (pid, fd)).startswith(folder):
+                return True
+        except OSError:
+            pass
+    return False
+
+
 def leftover_daemons(state):
     """vsftpd or ProFTPD processes still using this state folder's configs.
 
     vsftpd puts every client session into a session of its own, so they
     escape the group signal; the launcher stops them itself, but if the
-    launcher had to be killed outright they are orphaned. They are found
-    by the private config path in their command line, which no other
-    process has.
+    launcher had to be killed outright they are orphaned. vsftpd's are found
+    by the private config path in their command line, which no other process
+    has. ProFTPD rewrites its command line, so its processes are found by
+    their binary and the logs they hold open in their private state folder.
     """
     confs = [os.path.join(state, name + "-state", conf).encode()
              for name, conf in DAEMON_CONFIGS]
+    proftpd_states = [os.path.join(state, name + "-state") + os.sep
+                      for name, conf in DAEMON_CONFIGS if conf == "proftpd.conf"]
     found = []
     for entry in os.listdir("/proc"):
         if not entry.isdigit():
@@ -206,9 +225,12 @@ def leftover_daemons(state):
         try:
             with open("/proc/%s/cmdline" % entry, "rb") as f:
                 argv = f.read().split(b"\0")
+            exe = os.readlink("/proc/%s/exe" % entry)
         except OSError:
             continue
-        if any(c in argv for c in confs) and proc_state(int(entry)) is not None:
+        ours = any(c in argv for c in confs) or (
+            exe == PROFTPD and any(holds_file_in(entry, d) for d in proftpd_states))
+        if ours and proc_state(int(entry)) is not None:
             found.append(int(entry))
     return found
 
