@@ -31,6 +31,7 @@ void CFtpHostTab1::DoDataExchange(CDataExchange* exchange) {
     DDX_Control(exchange, IDC_PROFILE_HOST, m_hostBox);
     DDX_Control(exchange, IDC_PROFILE_USER, m_userBox);
     DDX_Control(exchange, IDC_PROFILE_PASSWORD, m_passwordEdit);
+    DDX_Control(exchange, IDC_PROFILE_SECURITY, m_securityBox);
     DDX_Text(exchange, IDC_PROFILE_HOST_LABEL, m_strHostLabel);
     DDX_Text(exchange, IDC_PROFILE_PASSWORD_LABEL, m_strPasswordLabel);
     DDX_Text(exchange, IDC_PROFILE_USER_LABEL, m_strUserLabel);
@@ -69,6 +70,8 @@ void CFtpHostTab1::UseDefaultLabelsUnlessKnown(const std::string& name) {
 BOOL CFtpHostTab1::OnInitDialog() {
     CFtpHostTab::OnInitDialog();
     LimitTexts({&m_hostBox, &m_userBox, &m_passwordEdit});
+    for (UINT text : {IDS_SECURITY_PLAIN, IDS_SECURITY_WHEN_OFFERED, IDS_SECURITY_REQUIRED})
+        m_securityBox.AddString(LoadResourceString(text));
     std::string last;
     if (CurrentSettings() != nullptr) CurrentSettings()->GetLastProfile(&last);
     UseDefaultLabelsUnlessKnown(last);
@@ -85,6 +88,7 @@ BOOL CFtpHostTab1::OnSetActive() {
     m_hostBox.SetWindowText(profile.m_host);
     m_userBox.SetWindowText(m_pDlg->HasUserPlaceholder() ? std::string() : profile.m_user);
     m_passwordEdit.SetWindowText(profile.m_password);
+    m_securityBox.SetCurSel(settings::SecurityLevel(profile.m_security));
     m_strHostLabel = profile.m_hostLabel;
     m_strUserLabel = profile.m_userLabel;
     m_strPasswordLabel = profile.m_passwordLabel;
@@ -115,6 +119,7 @@ BOOL CFtpHostTab1::OnKillActive() {
     }
     profile.m_host = host;
     profile.m_user = user;
+    profile.m_security = settings::SecurityText(m_securityBox.GetCurSel());
     return CFtpHostTab::OnKillActive();
 }
 

@@ -5,7 +5,7 @@
 // page (after a message, with the focus on the box to correct) when one
 // fails.
 //
-//   ftp_host_tab1.cpp  Remote Access: host, user, password, the "{User}" form
+//   ftp_host_tab1.cpp  Remote Access: host, user, password, security, the "{User}" form
 //   ftp_host_tab2.cpp  General: folders, time-out, port
 //   ftp_host_tab34.cpp WWW Site and Firewall
 #pragma once
@@ -43,6 +43,7 @@ public:
     CComboBox m_hostBox;
     CComboBox m_userBox;
     CEdit m_passwordEdit;
+    CComboBox m_securityBox;     // one row per level: plain, TLS when offered, TLS required
     std::string m_strHostLabel;  // the captions of the three boxes
     std::string m_strPasswordLabel;
     std::string m_strUserLabel;

@@ -33,6 +33,8 @@ CFtpProfileDlg::CFtpProfileDlg(HWND parent) : CDialog(IDD_PROFILE, parent) {
                                &m_defaults.m_fwPassword, &m_defaults.m_fwPassive})
         field->clear();
     m_defaults.m_user = LoadResourceString(IDS_ANONYMOUS);
+    // New profiles try TLS first; stored ones keep what they have.
+    m_defaults.m_security = settings::kSecurityWhenOfferedText;
     for (CFtpHostTab* tab : {static_cast<CFtpHostTab*>(&m_tab1), static_cast<CFtpHostTab*>(&m_tab2),
                              static_cast<CFtpHostTab*>(&m_tab3), static_cast<CFtpHostTab*>(&m_tab4)})
         tab->m_pDlg = this;

@@ -71,6 +71,7 @@ void CFtpProfileDlg::LoadProfile(const std::string& name, bool refresh) {
         m_profile.m_wwwPrimaryPage = m_defaults.m_wwwPrimaryPage;
         m_profile.m_remoteFolder = m_defaults.m_remoteFolder;
         m_profile.m_localFolder = m_defaults.m_localFolder;
+        m_profile.m_security = m_defaults.m_security;
     }
     if (m_profile.m_localFolder.empty()) m_profile.m_localFolder = HtmlBesideHost();
     if (!m_localOverride.empty() && IsFolder(m_localOverride)) m_profile.m_localFolder = m_localOverride;
