@@ -22,12 +22,12 @@ extern "C" {
 #define RAVOFTP_API __declspec(dllimport)
 #endif
 
-/* ---- FTP session (ordinals 700-712) ---------------------------------- */
+/* ---- FTP session (ordinals 700-713, 720) ----------------------------- */
 
 /* One FTP call at a time: a call made while another FTP call is still
  * running (windows keep receiving messages during transfers and dialogs, so
  * a host's handler can call in again) does nothing and returns this code.
- * FTP_GetLastMessage alone may be called at any time. */
+ * FTP_GetLastMessage and FTP_SetSecurity may be called at any time. */
 #define FTP_RESULT_BUSY (-40)
 
 /* The library keeps one FTP connection for the whole process. After each
@@ -45,6 +45,30 @@ RAVOFTP_API int WINAPI FTP_Connect(HWND parent, LPCSTR host, LPCSTR user, LPCSTR
                                    int timeout, LPCSTR firewallType, LPCSTR firewallHost,
                                    int firewallPort, LPCSTR firewallUser, LPCSTR firewallPassword,
                                    int passive);
+/* Security of the connections FTP_Connect and FTP_Open make (explicit FTP
+ * over TLS: AUTH TLS, then PBSZ 0 and PROT P, with TLS on every data
+ * connection; TLS 1.2 or newer only). */
+#define FTP_SECURITY_PLAIN 0        /* plain FTP, nothing encrypted (the default) */
+#define FTP_SECURITY_WHEN_OFFERED 1 /* TLS first; plain FTP when the server refuses AUTH TLS */
+#define FTP_SECURITY_REQUIRED 2     /* TLS or nothing: -33 without sending the user name */
+
+/* Result codes of secure connections. */
+#define FTP_RESULT_TLS_NOT_OFFERED (-33)      /* TLS required, the server refused AUTH TLS */
+#define FTP_RESULT_TLS_FAILED (-34)           /* TLS handshake or record failed, or below TLS 1.2 */
+#define FTP_RESULT_CERTIFICATE_REFUSED (-35)  /* the server's certificate was not accepted */
+#define FTP_RESULT_TLS_RESUME_REQUIRED (-36)  /* the server demands TLS session resumption on data */
+
+/* Sets the security (FTP_SECURITY_*) of every later FTP_Connect and
+ * FTP_Open of the process; the connection open keeps its own. Until it is
+ * called, connections are plain FTP. Returns 0, or -3 for any other value
+ * (the setting is then unchanged). Sends nothing; may be called at any time.
+ * The server's certificate is always checked (chain to a trusted root, host
+ * name or address, dates). One with a problem is put to the user in a
+ * dialog owned by FTP_Connect's parent window, unless it was trusted always
+ * before; with a NULL parent it is refused and FTP_Connect returns -35.
+ * Ordinal 713. */
+RAVOFTP_API int WINAPI FTP_SetSecurity(int security);
+
 /* FTP_Connect without firewall, in active mode. */
 RAVOFTP_API int WINAPI FTP_Open(HWND parent, LPCSTR host, LPCSTR user, LPCSTR password, int port,
                                 int timeout);
@@ -110,6 +134,7 @@ typedef int(WINAPI *FTP_CHANGEDIR_FN)(LPCSTR, LPSTR, int);
 typedef int(WINAPI *FTP_PATH_FN)(LPCSTR);          /* MakeDir, RemoveDir, RemoveFile */
 typedef int(WINAPI *FTP_TWO_PATHS_FN)(LPCSTR, LPCSTR);  /* Get/Put/Send/ReceiveFile, Rename */
 typedef int(WINAPI *FTP_GETLASTMESSAGE_FN)(LPSTR, int);
+typedef int(WINAPI *FTP_SETSECURITY_FN)(int);
 
 /* ---- The file manager "FTP Quill" (ordinals 801, 804) ---------------- */
 

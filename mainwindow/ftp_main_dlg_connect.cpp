@@ -24,13 +24,19 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-// FTP_Connect with the profile's fields. The wait cursor shows meanwhile;
-// the log lines and repaints go on through the session's waits.
+static_assert(FTP_SECURITY_PLAIN == kFtpSecurityPlain && FTP_SECURITY_WHEN_OFFERED == kFtpSecurityWhenOffered &&
+                  FTP_SECURITY_REQUIRED == kFtpSecurityRequired,
+              "the profile's security levels are the engine's");
+
+// FTP_Connect with the profile's fields and its own security (not the one
+// hosts set for their connections). The wait cursor shows meanwhile; the
+// log lines and repaints go on through the session's waits.
 int OpenSession(HWND window, const FtpProfile& p) {
     CWaitCursor wait;
     return ConnectSession(window, p.m_host.c_str(), p.m_user.c_str(), p.m_password.c_str(), ToInt(p.m_port),
                           ToInt(p.m_timeout), p.m_fwType.c_str(), p.m_fwHost.c_str(), ToInt(p.m_fwPort),
-                          p.m_fwUsername.c_str(), p.m_fwPassword.c_str(), ToInt(p.m_fwPassive));
+                          p.m_fwUsername.c_str(), p.m_fwPassword.c_str(), ToInt(p.m_fwPassive),
+                          settings::SecurityLevel(p.m_security));
 }
 
 }  // namespace

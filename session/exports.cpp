@@ -15,6 +15,9 @@
 namespace {
 
 std::atomic<bool> g_running{false};
+// The security of the hosts' next connections (FTP_SetSecurity). Plain FTP
+// until a host asks for more, so that existing hosts change nothing.
+std::atomic<int> g_hostSecurity{FTP_SECURITY_PLAIN};
 
 template <typename Work>
 int RunExport(Work&& work) {
@@ -38,13 +41,14 @@ int WINAPI FTP_Connect(HWND parent, LPCSTR host, LPCSTR user, LPCSTR password, i
                        LPCSTR firewallPassword, int passive) {
     return RunExport([&] {
         return ConnectSession(parent, host, user, password, port, timeout, firewallType, firewallHost, firewallPort,
-                              firewallUser, firewallPassword, passive);
+                              firewallUser, firewallPassword, passive, g_hostSecurity);
     });
 }
 
 int WINAPI FTP_Open(HWND parent, LPCSTR host, LPCSTR user, LPCSTR password, int port, int timeout) {
     return RunExport([&] {
-        return ConnectSession(parent, host, user, password, port, timeout, "none", nullptr, 0, nullptr, nullptr, 0);
+        return ConnectSession(parent, host, user, password, port, timeout, "none", nullptr, 0, nullptr, nullptr, 0,
+                              g_hostSecurity);
     });
 }
 
@@ -90,6 +94,14 @@ int WINAPI FTP_SendFile(LPCSTR localPath, LPCSTR remoteName) {
 
 int WINAPI FTP_ReceiveFile(LPCSTR localPath, LPCSTR remoteName) {
     return RunExport([&] { return DownloadHere(localPath, remoteName); });
+}
+
+// Sends nothing and touches no connection: allowed at any time, it takes
+// effect from the next FTP_Connect or FTP_Open.
+int WINAPI FTP_SetSecurity(int security) {
+    if (security < FTP_SECURITY_PLAIN || security > FTP_SECURITY_REQUIRED) return ftp::kBadArgument;
+    g_hostSecurity = security;
+    return ftp::kOk;
 }
 
 // Only reads the kept message and sends nothing: allowed during another

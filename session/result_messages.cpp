@@ -16,6 +16,8 @@ struct CodeMessage {
 // could be loaded. (Written as a number: host programs compile this file
 // without the engine.)
 constexpr CodeMessage kMessages[] = {
+    {FTP_RESULT_TLS_NOT_OFFERED, IDS_ERR_TLS_NOT_OFFERED}, {FTP_RESULT_TLS_FAILED, IDS_ERR_TLS_FAILED},
+    {FTP_RESULT_CERTIFICATE_REFUSED, IDS_ERR_CERT_REFUSED}, {FTP_RESULT_TLS_RESUME_REQUIRED, IDS_ERR_TLS_RESUME},
     {-32, IDS_ERR_MEMORY},
     {-31, IDS_ERR_NO_RESPONSE}, {-30, IDS_ERR_TIMEOUT},   {-29, IDS_ERR_DENIED},     {-28, IDS_ERR_ACCOUNT},
     {-27, IDS_ERR_MEMORY},      {-26, IDS_ERR_FILE_NAME}, {-25, IDS_ERR_SYNTAX},     {-24, IDS_ERR_LOCAL},

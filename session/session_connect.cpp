@@ -5,6 +5,7 @@
 #include <string>
 
 #include "bounded_copy.h"
+#include "certificate_trust.h"
 #include "ftp_result.h"
 #include "ftp_session.h"
 #include "login_dialogs.h"
@@ -95,10 +96,12 @@ void ApplyTimeout(CUT_FTPClient& client, int seconds) {
 
 int ConnectSession(HWND parent, const char* host, const char* user, const char* password, int port, int timeout,
                    const char* firewallType, const char* firewallHost, int firewallPort, const char* firewallUser,
-                   const char* firewallPassword, int passive) {
+                   const char* firewallPassword, int passive, int security) {
     CWaitCursor wait;
     FtpSession& session = TheSession();
     CUT_FTPClient& client = session.Client();
+    // An unknown level would leave the previous connection's in force.
+    if (client.SetSecurity(security) != ftp::kOk) return ftp::kBadArgument;
     if (session.LogWindow()) {
         session.LogNote(IDS_LOG_CONNECTING);
     } else {
@@ -106,6 +109,9 @@ int ConnectSession(HWND parent, const char* host, const char* user, const char* 
     }
     client.SetCallback(OnTransferProgress);
     client.SetWaitCallback(OnServerWait);
+    // A certificate with problems is asked about over `parent`, or refused.
+    SetCertificateParent(parent);
+    client.SetCertificateCallback(OnServerCertificate);
     client.SetPassiveTransfer((passive & 0xFFFF) != 0 ? 1 : 0);
     client.SetFireWallMode(0);
     const int mode = FirewallModeFromText(firewallType);
@@ -117,6 +123,7 @@ int ConnectSession(HWND parent, const char* host, const char* user, const char* 
                                      firewallHost, static_cast<unsigned short>(firewallPort), firewallUser,
                                      firewallPassword, kAccount);
     session.CopyLastMessage();
+    KeepCertificateRefusal(r);
     if (r == ftp::kPasswordNeeded) {
         r = SendPassword(parent, password);
         if (r != ftp::kOk) return r;

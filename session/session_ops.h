@@ -23,9 +23,14 @@ void OnProtocolTrace(const char* text, int kind);
 bool GreetsAsPallix(const char* text, int kind);
 
 // ---- session_connect.cpp: opening and closing --------------------------------
+// `security` is the engine's FtpSecurity (0 plain FTP, 1 TLS when the
+// server offers it, 2 TLS required) and applies to this connection only:
+// each connection states its own, so that the file manager's profile never
+// leaks into a host's next FTP_Connect. A certificate with problems is put
+// to the user over `parent`; without a parent it is refused (-35).
 int ConnectSession(HWND parent, const char* host, const char* user, const char* password, int port, int timeout,
                    const char* firewallType, const char* firewallHost, int firewallPort, const char* firewallUser,
-                   const char* firewallPassword, int passive);
+                   const char* firewallPassword, int passive, int security = 0);
 int CloseSession();
 int CopyLastMessageTo(char* buffer, int size);
 
