@@ -24,6 +24,7 @@ int ControlChannel::Open(const std::string& host, int port, int timeoutMs) {
 }
 
 void ControlChannel::Close() {
+    m_tls.reset();
     m_socket.Close();
     m_reader.Reset();
     m_replyOwed = false;
@@ -47,13 +48,30 @@ int ControlChannel::Send(const std::string& line, bool secret) {
     if (line.find_first_of("\r\n") != std::string::npos) return kBadFileName;
     if (m_trace) m_trace((secret ? MaskedLine(line) : line).c_str(), kTraceSent);
     const std::string wire = line + "\r\n";
-    const int r = m_socket.SendAll(wire.data(), wire.size(), m_timeoutMs);
+    const int r = SendBytes(wire.data(), wire.size());
     if (r != kOk) {
         Close();  // a line sent in part cannot be taken back
         return r == kTimeout || r == kCancelled ? r : kConnectionClosed;
     }
     m_replyOwed = true;
     return kOk;
+}
+
+int ControlChannel::StartTls(TlsCredentials* credentials, const std::string& target) {
+    if (!m_socket.IsOpen()) return kConnectionClosed;
+    m_tls.reset(new TlsStream(m_socket, credentials, target));
+    const int r = m_tls->Handshake(m_timeoutMs);
+    if (r != kOk) Close();
+    return r == kConnectionClosed ? kTlsFailed : r;
+}
+
+int ControlChannel::SendBytes(const char* data, size_t length) {
+    return m_tls ? m_tls->Send(data, length, m_timeoutMs) : m_socket.SendAll(data, length, m_timeoutMs);
+}
+
+int ControlChannel::ReceiveBytes(char* buffer, size_t capacity, int timeoutMs, size_t* received) {
+    return m_tls ? m_tls->Receive(buffer, capacity, timeoutMs, received)
+                 : m_socket.Receive(buffer, capacity, timeoutMs, received);
 }
 
 int ControlChannel::MarkAndSkip(int skipFinal) {
@@ -110,7 +128,7 @@ int ControlChannel::ReadReply(Reply* reply, int timeoutMs, bool keepOnTimeout) {
         size_t received = 0;
         const int r = left.count() <= 0
                           ? kTimeout
-                          : m_socket.Receive(buffer, sizeof buffer, static_cast<int>(left.count()), &received);
+                          : ReceiveBytes(buffer, sizeof buffer, static_cast<int>(left.count()), &received);
         if (r == kTimeout) {
             if (!keepOnTimeout) Close();
             return kTimeout;

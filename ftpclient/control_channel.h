@@ -4,10 +4,12 @@
 // late would otherwise be taken as the answer to the next command.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "net_socket.h"
 #include "reply_reader.h"
+#include "tls_stream.h"
 
 namespace ftp {
 
@@ -60,10 +62,19 @@ public:
 
     const NetSocket& Socket() const { return m_socket; }
 
+    // After the server's 234 to AUTH TLS: the handshake, then every line
+    // goes over TLS. kTlsFailed (or the socket's time-out or stop) closes.
+    int StartTls(TlsCredentials* credentials, const std::string& target);
+    // The TLS stream of an open connection, or null for plain FTP.
+    const TlsStream* Tls() const { return m_socket.IsOpen() ? m_tls.get() : nullptr; }
+
 private:
     void TraceReceived();
+    int SendBytes(const char* data, size_t length);
+    int ReceiveBytes(char* buffer, size_t capacity, int timeoutMs, size_t* received);
 
     NetSocket m_socket;
+    std::unique_ptr<TlsStream> m_tls;  // destroyed before the socket it uses
     ReplyReader m_reader;
     TraceFunction m_trace = nullptr;
     int m_timeoutMs = 60000;

@@ -151,7 +151,29 @@ int DataChannel::Establish(int timeoutMs) {
     return kDataAccept;
 }
 
+int DataChannel::StartTls(TlsCredentials* credentials, const std::string& target, int timeoutMs) {
+    if (!m_socket.IsOpen()) return kDataConnect;
+    m_tls.reset(new TlsStream(m_socket, credentials, target));
+    return m_tls->Handshake(timeoutMs);
+}
+
+int DataChannel::Send(const char* data, size_t length, int timeoutMs) {
+    return m_tls ? m_tls->Send(data, length, timeoutMs) : m_socket.SendAll(data, length, timeoutMs);
+}
+
+int DataChannel::Receive(char* buffer, size_t capacity, int timeoutMs, size_t* received) {
+    return m_tls ? m_tls->Receive(buffer, capacity, timeoutMs, received)
+                 : m_socket.Receive(buffer, capacity, timeoutMs, received);
+}
+
+int DataChannel::EndSending(int timeoutMs) {
+    const int r = m_tls ? m_tls->SendCloseNotify(timeoutMs) : kOk;
+    m_socket.ShutdownSend();
+    return r;
+}
+
 void DataChannel::Close() {
+    m_tls.reset();
     m_socket.Close();
     m_listener.Close();
 }

@@ -5,10 +5,12 @@
 // and announce it with EPRT (IPv6) or PORT.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "control_channel.h"
 #include "net_socket.h"
+#include "tls_stream.h"
 
 namespace ftp {
 
@@ -25,7 +27,18 @@ public:
     // After the transfer command's 1xx reply: active mode accepts the
     // server's connection; passive has nothing left to do.
     int Establish(int timeoutMs);
-    NetSocket& Socket() { return m_socket; }
+    // After Establish, on a protected connection (PROT P): the TLS handshake,
+    // as the client in both modes, with the control connection's credentials
+    // so that the platform may resume its session.
+    int StartTls(TlsCredentials* credentials, const std::string& target, int timeoutMs);
+    bool IsSecure() const { return m_tls != nullptr; }
+    // Bytes of the transfer, over TLS once StartTls succeeded.
+    int Send(const char* data, size_t length, int timeoutMs);
+    int Receive(char* buffer, size_t capacity, int timeoutMs, size_t* received);
+    // The end of an upload: close_notify over TLS, then the TCP end of
+    // sending; the socket stays open until the server's final reply, so
+    // that nothing still in flight is thrown away by a reset.
+    int EndSending(int timeoutMs);
     void Close();
 
 private:
@@ -34,6 +47,7 @@ private:
 
     NetSocket m_socket;
     NetSocket m_listener;
+    std::unique_ptr<TlsStream> m_tls;  // destroyed before the socket it uses
     std::string m_serverHost;  // active mode: only the server may connect
 };
 

@@ -9,6 +9,9 @@ constexpr auto kProgressPeriod = std::chrono::milliseconds(100);
 // dropped before the next command, so that the stop itself never waits on
 // a silent server.
 constexpr int kSettleNowMs = 50;
+// A data connection over TLS that ends early is often the server refusing
+// it (no resumed session); its reply then comes at once.
+constexpr int kRefusalWaitMs = 2000;
 
 Command CommandOf(DataKind kind) {
     switch (kind) {
@@ -37,6 +40,7 @@ int DataTransfer::Run(const std::string& command, int type, Body& body) {
         r = Start(command, type);
         if (r == kOk && !m_noData) r = body.Move(*this);
         if (r == kOk && !m_noData) r = Finish();
+        if (r == kDataConnectionClosed || r == kTlsFailed) r = ReplyAfterFault(r);
     }
     if (r != kOk) Recover();
     return r;
@@ -67,29 +71,65 @@ int DataTransfer::Start(const std::string& command, int type) {
     // A final reply without a mark: no data connection was ever used, and
     // taking it as success would turn a refused file into an empty one.
     if (reply.code >= 200) return kNoResponse;
-    return m_data.Establish(Timeout());
+    r = m_data.Establish(Timeout());
+    return r == kOk && m_s.protectData ? SecureData() : r;
+}
+
+int DataTransfer::SecureData() {
+    m_tlsTried = true;
+    const int r = m_data.StartTls(m_s.tlsCredentials.get(), m_s.tlsTarget, Timeout());
+    return r == kOk || r == kTimeout || r == kCancelled ? r : kTlsFailed;
+}
+
+// The data connection failed over TLS: a server demanding a resumed session
+// closes it and gives its reason on the control connection, which is read
+// briefly so that the caller learns it (and the connection stays in step).
+int DataTransfer::ReplyAfterFault(int fault) {
+    if (!m_tlsTried || !m_s.control.ReplyOwed() || m_s.control.Settling()) return fault;
+    m_data.Close();
+    Reply reply;
+    const int r = m_s.control.ReadReply(&reply, Timeout() < kRefusalWaitMs ? Timeout() : kRefusalWaitMs, true);
+    if (r != kOk) return r == kConnectionClosed ? r : fault;
+    if (reply.code < 400) return reply.code >= 200 ? kDataConnectionClosed : fault;
+    return Refusal(reply);
+}
+
+// ProFTPD refuses a data connection whose TLS session was not resumed
+// with 425 after the handshake (vsftpd says 522 wherever it is).
+int DataTransfer::Refusal(const Reply& reply) const {
+    if (m_tlsTried && reply.code == 425) return kTlsResumeRequired;
+    return MapReplyToResult(CommandOf(m_kind), reply.code, reply.text);
 }
 
 int DataTransfer::Receive(char* buffer, size_t capacity, size_t* got) {
-    const int r = m_data.Socket().Receive(buffer, capacity, Timeout(), got);
-    if (r == kTimeout || r == kCancelled) return r;
+    const int r = m_data.Receive(buffer, capacity, Timeout(), got);
+    if (r == kTimeout || r == kCancelled || r == kTlsFailed) return r;
     if (r != kOk) return kDataConnectionClosed;
     return Moved(*got) ? kCancelled : kOk;
 }
 
 int DataTransfer::Send(const char* data, size_t length, size_t counted) {
-    const int r = m_data.Socket().SendAll(data, length, Timeout());
-    if (r == kTimeout || r == kCancelled) return r;
+    const int r = m_data.Send(data, length, Timeout());
+    if (r == kTimeout || r == kCancelled || r == kTlsFailed) return r;
     if (r != kOk) return kDataConnectionClosed;
     return Moved(counted) ? kCancelled : kOk;
 }
 
 int DataTransfer::Finish() {
-    m_data.Close();  // for an upload this is the end-of-file mark
+    // The end of an upload over TLS is close_notify (servers take a TCP end
+    // without it for a cut transfer), and the socket stays open until the
+    // reply. Otherwise closing is the end-of-file mark.
+    if (m_kind == DataKind::kUpload && m_data.IsSecure()) {
+        const int sent = m_data.EndSending(Timeout());
+        if (sent == kCancelled || sent == kTimeout) return sent;
+    } else {
+        m_data.Close();
+    }
     Reply reply;
     const int r = m_s.control.ReadFinalReply(&reply);
+    m_data.Close();
     if (r != kOk) return r;
-    if (reply.code >= 400) return MapReplyToResult(CommandOf(m_kind), reply.code, reply.text);
+    if (reply.code >= 400) return Refusal(reply);
     // The total, once. A stop asked for now comes after the server's 226:
     // the transfer is complete and stays so.
     if (Reports()) Report();

@@ -56,6 +56,9 @@ public:
 
 private:
     int Start(const std::string& command, int type);
+    int SecureData();
+    int ReplyAfterFault(int fault);
+    int Refusal(const Reply& reply) const;
     int Finish();
     void Recover();
     bool Tick() override;
@@ -69,6 +72,7 @@ private:
     DataChannel m_data;
     bool m_commandSent = false;
     bool m_noData = false;  // a listing answered "no files"
+    bool m_tlsTried = false;  // the data connection's TLS handshake was begun
     uint64_t m_total = 0;
     uint64_t m_reported = 0;
     std::chrono::steady_clock::time_point m_lastReport = std::chrono::steady_clock::now();

@@ -66,6 +66,8 @@ void CUT_FTPClient::Impl::ResetConnectionState() {
     features = ServerFeatures();
     loginMultiLine.clear();
     entries.clear();
+    tlsTarget.clear();
+    protectData = false;
 }
 
 CUT_FTPClient::CUT_FTPClient() : m_impl(new Impl) {}
@@ -131,8 +133,7 @@ int CUT_FTPClient::SetOtherOptions() {
 
 bool CUT_FTPClient::IsConnected() const { return m_impl->control.IsOpen(); }
 
-// Plain until the TLS layer negotiates the control connection.
-int CUT_FTPClient::IsSecure() const { return 0; }
+int CUT_FTPClient::IsSecure() const { return m_impl->control.Tls() != nullptr ? 1 : 0; }
 
 int CUT_FTPClient::Close() {
     Impl& s = *m_impl;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,11 @@ struct CUT_FTPClient::Impl {
     int timeoutOverrideMs = 0;  // SetTimeOut; 0 = use the login's time-out
     int security = kFtpSecurityPlain;           // SetSecurity
     FtpCertificateCallback certificateCallback = nullptr;
+    // The platform's TLS client credentials, made at the first AUTH TLS and
+    // kept: data connections handshake with the same ones.
+    std::shared_ptr<ftp::TlsCredentials> tlsCredentials;
+    std::string tlsTarget;      // the name the control connection's handshake used
+    bool protectData = false;   // PROT P accepted: data connections run over TLS
     bool epsvRefused = false;   // EPSV failed once: PASV from then on
     bool utimeRefused = false;  // SITE UTIME failed once: not asked again
 
@@ -67,4 +73,9 @@ struct CUT_FTPClient::Impl {
     // Sends TYPE when the requested type differs from the server's.
     int EnsureType(int type);
     void ResetConnectionState();
+    // After the greeting: AUTH TLS, the handshake and the certificate check,
+    // as the security setting asks (ftp_security.cpp).
+    int StartSecurity(const std::string& host, int port);
+    // After the login: PBSZ 0 and PROT P on a TLS control connection.
+    int ProtectDataConnections();
 };

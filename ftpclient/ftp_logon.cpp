@@ -124,10 +124,12 @@ int CUT_FTPClient::ConnectToFirewall(const char* host, const char* user, unsigne
     ScopedWaitTick tick(s.idle.Begin());
     int r = s.control.Open(connectHost, connectPort, timeout);
     if (r == kOk) r = ReadGreeting(s);
+    if (r == kOk) r = s.StartSecurity(connectHost, connectPort);
     if (r == kOk) {
         r = LoginThroughProxy(s, mode, HostForProxy(Text(host), targetPort), Text(user),
                               Text(firewallUser), Text(firewallPassword), Text(account));
     }
+    if (r == kOk) r = s.ProtectDataConnections();
     if (r != kOk && r != kPasswordNeeded) s.control.Close();
     return r;
 }
@@ -135,5 +137,8 @@ int CUT_FTPClient::ConnectToFirewall(const char* host, const char* user, unsigne
 int CUT_FTPClient::SendPswd(const char* password, const char* account) {
     Impl& s = *m_impl;
     if (!s.control.IsOpen()) return kConnectionClosed;
-    return SendPassword(s, Text(password), Text(account));
+    int r = SendPassword(s, Text(password), Text(account));
+    if (r == kOk) r = s.ProtectDataConnections();
+    if (r == kTlsFailed) s.control.Close();
+    return r;
 }

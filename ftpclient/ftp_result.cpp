@@ -32,6 +32,12 @@ constexpr ReplyRule kRules[] = {
     {425, true, Command::kGreeting, kDataConnectionClosed},
     {426, true, Command::kGreeting, kDataConnectionClosed},
 
+    // A data connection over TLS refused for want of a resumed session
+    // (522 after EPRT is another thing: "protocol not supported").
+    {522, false, Command::kFileRead, kTlsResumeRequired},
+    {522, false, Command::kFileWrite, kTlsResumeRequired},
+    {522, false, Command::kList, kTlsResumeRequired},
+
     // Storage.
     {452, true, Command::kGreeting, kServerDiskFull},
     {552, true, Command::kGreeting, kServerDiskFull},

@@ -141,6 +141,14 @@ NetSocket& NetSocket::operator=(NetSocket&& other) noexcept {
 
 bool NetSocket::IsOpen() const { return m_handle != kInvalid; }
 
+void NetSocket::ShutdownSend() {
+#ifdef _WIN32
+    if (IsOpen()) shutdown(H(m_handle), SD_SEND);
+#else
+    if (IsOpen()) shutdown(H(m_handle), SHUT_WR);
+#endif
+}
+
 void NetSocket::Close() {
     if (m_handle != kInvalid) CloseHandle(H(m_handle));
     m_handle = kInvalid;

@@ -76,6 +76,8 @@ public:
     // Receives without waiting; returns kTimeout when nothing is pending.
     int ReceiveNow(char* buffer, size_t capacity, size_t* received);
 
+    // Ends the sending direction (TCP FIN); receiving goes on.
+    void ShutdownSend();
     void Close();
     bool IsOpen() const;
 
