@@ -157,6 +157,26 @@ TEST(TlsDataConnection, UploadsInARowAllComplete) {
     for (int i = 0; i < 40; ++i) ASSERT_EQ(ftp::kOk, c.ftp.SendFile(source.c_str(), "small.bin")) << "upload " << i;
     EXPECT_EQ(ftp::kOk, c.ftp.DeleteFileA("small.bin"));
 }
+
+int StopAfterQuarterMiB(unsigned long bytes, int) { return bytes >= 256 * 1024 ? 1 : 0; }
+
+// A stop in the middle cuts the data connection without close_notify; the
+// control connection over TLS stays in step.
+TEST(TlsDataConnection, StoppedTransfersKeepTheConnection) {
+    Client c("vsftpd-tls", kFtpSecurityRequired);
+    ASSERT_EQ(ftp::kOk, c.Login());
+    testfiles::TempFolder temp;
+    const std::string big = temp.Path("big.bin"), back = temp.Path("back.bin");
+    testfiles::WriteFile(big, Bytes(8 << 20, false));
+    testfiles::WriteFile(c.server.root + "/big.bin", testfiles::ReadFile(big));
+    c.ftp.SetCallback(StopAfterQuarterMiB);
+    EXPECT_EQ(ftp::kCancelled, c.ftp.SendFile(big.c_str(), "up.bin"));
+    EXPECT_EQ(ftp::kCancelled, c.ftp.ReceiveFile("big.bin", back.c_str()));
+    c.ftp.SetCallback(nullptr);
+    ASSERT_EQ(ftp::kOk, c.ftp.ReceiveFile("big.bin", back.c_str()));
+    EXPECT_TRUE(testfiles::ReadFile(back) == testfiles::ReadFile(big));
+    EXPECT_EQ(ftp::kOk, c.ftp.DeleteFileA("big.bin"));
+}
 #endif
 
 // A server without TLS: "required" sends no user name, "when offered"
