@@ -152,19 +152,18 @@ TEST(ProfileDialog, NewNamesStartFromTheLastProfileAndTheDefaults) {
     EXPECT_TRUE(reader.Boxes().empty() && p.m_name.empty() && !d.dlg.m_deleteButton.IsWindowEnabled());
 }
 
-// The security box shows the stored level and stores the one chosen; a new
-// profile starts at TLS when offered, whatever the last profile had.
-TEST(ProfilePages, SecurityBoxShowsAndStoresTheProfilesLevel) {
+// The box shows the stored level and stores the one chosen; a new profile
+// starts at TLS when offered, whatever the last profile had.
+TEST(ProfilePages, SecurityBoxShowsAndStoresTheLevel) {
     FtpProfile site = MakeProfile("Site");
     site.m_security = "required";
     Dialog d({site});
-    CFtpHostTab1& tab = d.dlg.m_tab1;
-    EXPECT_EQ(2, tab.m_securityBox.GetCurSel());
-    tab.m_securityBox.SetCurSel(0);
-    EXPECT_TRUE(d.Leave(tab).first);
-    EXPECT_EQ("plain", d.dlg.m_profile.m_security);
+    CComboBox& box = d.dlg.m_tab1.m_securityBox;
+    EXPECT_EQ(2, box.GetCurSel());
+    box.SetCurSel(0);
+    EXPECT_TRUE(d.Leave(d.dlg.m_tab1).first && d.dlg.m_profile.m_security == "plain");
     d.dlg.LoadProfile("Fresh", true);
-    EXPECT_EQ("when offered 1", d.dlg.m_profile.m_security + " " + std::to_string(tab.m_securityBox.GetCurSel()));
+    EXPECT_EQ("when offered 1", d.dlg.m_profile.m_security + " " + std::to_string(box.GetCurSel()));
 }
 
 // A profile written as a form: typing the user fills the other fields,

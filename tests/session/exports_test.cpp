@@ -35,6 +35,7 @@ struct Dll {
                      Rename = At<FTP_TWO_PATHS_FN>(710), SendFile = At<FTP_TWO_PATHS_FN>(711),
                      ReceiveFile = At<FTP_TWO_PATHS_FN>(712);
     FTP_GETLASTMESSAGE_FN LastMessage = At<FTP_GETLASTMESSAGE_FN>(720);
+    FTP_SETSECURITY_FN SetSecurity = At<FTP_SETSECURITY_FN>(713);
 };
 
 class Exports : public ::testing::Test {
@@ -166,6 +167,16 @@ TEST_F(Exports, PathOperations) {
     EXPECT_EQ(0, m_dll.ChangeDir("a", small, 5));
     EXPECT_EQ(std::string("/" + m_folder).substr(0, 4), std::string(small));
     EXPECT_EQ('z', small[5]);
+}
+
+// An unknown level is refused and leaves the one set: "required" then stops
+// at a server without TLS.
+TEST_F(Exports, SetSecurityHoldsForLaterConnects) {
+    const auto s = testservers::Load("pyftpdlib");
+    ASSERT_EQ(0, m_dll.SetSecurity(FTP_SECURITY_REQUIRED));
+    for (int bad : {-1, 3, 0x10002}) EXPECT_EQ(-3, m_dll.SetSecurity(bad)) << bad;
+    EXPECT_EQ(FTP_RESULT_TLS_NOT_OFFERED, Connect(s, s.password.c_str()));
+    EXPECT_EQ(0, m_dll.SetSecurity(FTP_SECURITY_PLAIN));
 }
 
 TEST_F(Exports, BadArgumentsNeverCrash) {

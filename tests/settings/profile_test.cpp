@@ -23,7 +23,7 @@ TEST_F(Profiles, UnknownProfilesAndEmptyValuesReadAsDefaults) {
     EXPECT_EQ(0, Settings().ReadProfile("nowhere", &profile));
     EXPECT_EQ(MakeProfile("nowhere", ""), profile);
     Settings().WriteProfile(MakeProfile("blank", ""));
-    for (const char* key : {"Port", "Timeout", "FW Type", "Host Label"}) SetRaw("Profile0", key, "");
+    for (const char* key : {"Port", "Timeout", "FW Type", "Host Label", "Security"}) SetRaw("Profile0", key, "");
     ASSERT_EQ(1, Settings().ReadProfile("blank", &profile));
     EXPECT_EQ(MakeProfile("blank", ""), profile);
 }
@@ -46,20 +46,11 @@ TEST_F(Profiles, FieldsRoundTripUnderTheirKeys) {
     EXPECT_EQ(written, read);
 }
 
-// The three levels go round under "Security"; a file from before the key,
-// and a text this system does not know, connect in plain FTP.
-TEST_F(Profiles, SecurityRoundTripsAndUnknownTextsArePlain) {
-    const std::pair<const char*, int> stored[] = {{"plain", 0}, {"when offered", 1}, {"required", 2},
-                                                  {"Required", 2}, {"tls", 0}, {nullptr, 0}};
-    for (const auto& [text, level] : stored) {
-        FtpProfile profile = MakeProfile("site");
-        profile.m_security = settings::SecurityText(level);
-        Settings().WriteProfile(profile);
-        EXPECT_EQ(settings::SecurityText(level), Raw("Profile0", "Security"));
-        SetRaw("Profile0", "Security", text);
-        ASSERT_EQ(1, Settings().ReadProfile("site", &profile));
-        EXPECT_EQ(level, settings::SecurityLevel(profile.m_security)) << (text ? text : "(no key)");
-    }
+// Letter case aside, texts other than the three levels are plain FTP.
+TEST(ProfileSecurity, TextsAndLevels) {
+    for (int level : {0, 1, 2}) EXPECT_EQ(level, settings::SecurityLevel(settings::SecurityText(level)));
+    for (const char* text : {"Required", "WHEN OFFERED"}) EXPECT_NE(0, settings::SecurityLevel(text)) << text;
+    for (const char* text : {"tls", "", "required!"}) EXPECT_EQ(0, settings::SecurityLevel(text)) << text;
 }
 
 TEST_F(Profiles, EmptyNameIsNeverStoredOrFound) {

@@ -1,0 +1,47 @@
+// The profile's security through FTP Quill, against the bundled servers:
+// "required" against plain FTP stops before the user name, "when offered"
+// logs in over TLS where the server has it.
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "ftp_settings.h"
+#include "module.h"
+#include "quill_runner.h"
+#include "settings_keys.h"
+#include "tls_trust.h"
+
+TEST(QuillSecurity, TheProfilesSecurityReachesTheConnection) {
+    ASSERT_TRUE(testservers::TrustTestCa());
+    const struct {
+        const char *server, *security, *logged;
+        UINT message;  // of the first box; 0: connected, only the exit question
+    } rows[] = {{"pyftpdlib", "required", "> AUTH TLS", IDS_ERR_TLS_NOT_OFFERED},
+                {"pyftpdlib-tls", "when offered", "~ TLS 1.2, ", 0}};
+    for (const auto& row : rows) {
+        const testservers::Server server = testservers::Load(row.server);
+        FtpProfile profile;
+        profile.m_name = "Secure";
+        profile.m_host = "127.0.0.1";
+        profile.m_user = server.user;
+        profile.m_password = server.password;
+        profile.m_port = std::to_string(server.port);
+        profile.m_security = row.security;
+        FtpSettings(settings::kSettingsFileName).WriteProfile(profile);
+        std::atomic<bool> shown{false};
+        std::string log;
+        quill::Run run;
+        run.connect = IDOK;
+        run.answer = [&](const std::string&) { return shown = true, IDOK; };
+        run.drive = [&](HWND window) {
+            for (int i = 0; i < 2000 && !shown && DialogWatcher::ControlText(window, IDC_CONNECT) != "Disc&onnect"; ++i)
+                Sleep(10);
+            log = DialogWatcher::ControlText(window, IDC_LOG);
+        };
+        const std::vector<std::string> boxes = quill::RunQuill(run);
+        const std::string first = row.message != 0 ? LoadResourceString(row.message) : "Do you wish to exit?";
+        EXPECT_TRUE(!boxes.empty() && boxes[0].find(first) != std::string::npos) << row.server;
+        EXPECT_NE(std::string::npos, log.find(row.logged)) << log;
+        EXPECT_EQ(row.message == 0, log.find("> USER") != std::string::npos) << log;  // never in clear
+    }
+}
