@@ -5,10 +5,9 @@
 
 #include <atomic>
 
-#include "ftp_settings.h"
 #include "module.h"
 #include "quill_runner.h"
-#include "settings_keys.h"
+#include "test_folders.h"
 #include "tls_trust.h"
 
 TEST(QuillSecurity, TheProfilesSecurityReachesTheConnection) {
@@ -20,14 +19,11 @@ TEST(QuillSecurity, TheProfilesSecurityReachesTheConnection) {
                 {"pyftpdlib-tls", "when offered", "~ TLS 1.2, ", 0}};
     for (const auto& row : rows) {
         const testservers::Server server = testservers::Load(row.server);
-        FtpProfile profile;
-        profile.m_name = "Secure";
-        profile.m_host = "127.0.0.1";
+        FtpProfile profile = testing_support::MakeProfile("Secure", "127.0.0.1", server.password);
         profile.m_user = server.user;
-        profile.m_password = server.password;
         profile.m_port = std::to_string(server.port);
         profile.m_security = row.security;
-        FtpSettings(settings::kSettingsFileName).WriteProfile(profile);
+        FtpSettings("ravoFtp.ini").WriteProfile(profile);
         std::atomic<bool> shown{false};
         std::string log;
         quill::Run run;

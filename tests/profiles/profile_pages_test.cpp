@@ -75,12 +75,13 @@ TEST(ProfilePages, NumbersAreCheckedWhenAPageIsLeft) {
 TEST(ProfilePages, RemoteAccessAsksAboutAnEmptyUser) {
     Dialog d({MakeProfile("Site")});
     d.dlg.m_tab1.m_userBox.SetWindowText("  ");
+    d.dlg.m_tab1.m_securityBox.SetCurSel(2);  // stored with the user
     for (int answer : {IDCANCEL, IDOK}) {
         const auto left = d.Leave(d.dlg.m_tab1, answer);
         EXPECT_EQ(LoadResourceString(IDS_NO_USER), left.second);
         EXPECT_EQ(answer == IDOK, left.first != FALSE);
     }
-    EXPECT_EQ("", d.dlg.m_profile.m_user);
+    EXPECT_EQ(" required", d.dlg.m_profile.m_user + " " + d.dlg.m_profile.m_security);
     d.dlg.m_tab1.m_hostBox.SetWindowText("");
     EXPECT_EQ(LoadResourceString(IDS_NO_HOST), d.Leave(d.dlg.m_tab1).second);
     d.dlg.m_profileBox.SetWindowText(LoadResourceString(IDS_NONE).c_str());
@@ -130,40 +131,31 @@ TEST(ProfilePages, ListsOfferWhatTheProfilesUsed) {
 }
 
 // A new name takes the last profile's connection settings and the caller's
-// defaults for the rest, on page 0; "None" deletes nothing.
+// defaults for the rest (security: TLS when offered), on page 0; "None"
+// deletes nothing.
 TEST(ProfileDialog, NewNamesStartFromTheLastProfileAndTheDefaults) {
     FtpProfile last = MakeProfile("Last", "last.example");
     last.m_port = "2121";
     last.m_timeout = "99";
     last.m_fwType = "user";
+    last.m_security = "required";
     Dialog d({last});
+    EXPECT_EQ(2, d.dlg.m_tab1.m_securityBox.GetCurSel());
     d.dlg.m_defaults.m_host = "given.example";
     d.dlg.ActivatePage(CFtpProfileDlg::kGeneral);
     d.dlg.LoadProfile("  Fresh ", true);
     const FtpProfile& p = d.dlg.m_profile;
-    EXPECT_EQ("Fresh given.example anonymous 2121 99 user",
-              p.m_name + " " + p.m_host + " " + p.m_user + " " + p.m_port + " " + p.m_timeout + " " + p.m_fwType);
-    EXPECT_EQ("0 given.example",
-              std::to_string(d.dlg.m_sheet.GetActiveIndex()) + " " + d.dlg.m_tab1.m_hostBox.GetWindowText());
+    EXPECT_EQ("Fresh given.example anonymous 2121 99 user when offered",
+              p.m_name + " " + p.m_host + " " + p.m_user + " " + p.m_port + " " + p.m_timeout + " " + p.m_fwType + " " +
+                  p.m_security);
+    EXPECT_EQ("0 given.example 1", std::to_string(d.dlg.m_sheet.GetActiveIndex()) + " " +
+                                       d.dlg.m_tab1.m_hostBox.GetWindowText() + " " +
+                                       std::to_string(d.dlg.m_tab1.m_securityBox.GetCurSel()));
     d.dlg.m_profileBox.SetWindowText(LoadResourceString(IDS_NONE));
     MessageBoxReader reader(IDYES);
     d.dlg.OnDelete();
     reader.Stop();
     EXPECT_TRUE(reader.Boxes().empty() && p.m_name.empty() && !d.dlg.m_deleteButton.IsWindowEnabled());
-}
-
-// The box shows the stored level and stores the one chosen; a new profile
-// starts at TLS when offered, whatever the last profile had.
-TEST(ProfilePages, SecurityBoxShowsAndStoresTheLevel) {
-    FtpProfile site = MakeProfile("Site");
-    site.m_security = "required";
-    Dialog d({site});
-    CComboBox& box = d.dlg.m_tab1.m_securityBox;
-    EXPECT_EQ(2, box.GetCurSel());
-    box.SetCurSel(0);
-    EXPECT_TRUE(d.Leave(d.dlg.m_tab1).first && d.dlg.m_profile.m_security == "plain");
-    d.dlg.LoadProfile("Fresh", true);
-    EXPECT_EQ("when offered 1", d.dlg.m_profile.m_security + " " + std::to_string(box.GetCurSel()));
 }
 
 // A profile written as a form: typing the user fills the other fields,
