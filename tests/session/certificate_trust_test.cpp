@@ -1,6 +1,6 @@
 // Certificates trusted always, in the settings file, and the session's answer
 // to the engine's certificate question: the dialog driven as a user would, a
-// certificate that changed.
+// certificate that changed, and through the engine against the TLS servers.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -19,6 +19,7 @@
 #include "message_box_reader.h"
 #include "resource.h"
 #include "test_folders.h"
+#include "tls_trust.h"
 
 namespace {
 
@@ -105,6 +106,34 @@ TEST_F(CertificateTrust, AChangedCertificateIsRefusedWithBothFingerprints) {
     EXPECT_EQ("", LastMessage());
     KeepCertificateRefusal(ftp::kCertificateRefused);
     EXPECT_EQ(text, LastMessage());
+}
+
+// Without a window, against the TLS servers (the private CA trusted): each
+// problem is refused in its words; a remembered certificate lets the login
+// go on; a changed one is refused.
+TEST_F(CertificateTrust, ThroughTheEngineWithoutAWindow) {
+    ASSERT_TRUE(testservers::TrustTestCa());
+    SetCertificateParent(nullptr);
+    const auto connect = [](const testservers::Server& s) {
+        CUT_FTPClient client;
+        client.SetSecurity(kFtpSecurityRequired);
+        client.SetCertificateCallback(OnServerCertificate);
+        const int r = client.ConnectToFirewall("127.0.0.1", s.user.c_str(), static_cast<unsigned short>(s.port), 20000,
+                                               0, nullptr, 0, nullptr, nullptr, "anonymous");
+        return r == ftp::kPasswordNeeded ? client.SendPswd(s.password.c_str(), "anonymous") : r;
+    };
+    const char* words[] = {"authority this computer trusts", "expired", "another name"};
+    const char* servers[] = {"tls-selfsigned", "tls-expired", "tls-wrongname"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(ftp::kCertificateRefused, connect(testservers::Load(servers[i]))) << servers[i];
+        for (int j = 0; j < 3; ++j) EXPECT_EQ(i == j, Has(LastMessage(), words[j])) << servers[i] << ": " << LastMessage();
+    }
+    const auto s = testservers::Load("tls-selfsigned");
+    Store().Remember("127.0.0.1", s.port, s.sha256);
+    EXPECT_EQ(ftp::kOk, connect(s));
+    Store().Remember("127.0.0.1", s.port, kOther);
+    EXPECT_EQ(ftp::kCertificateRefused, connect(s));
+    EXPECT_TRUE(Has(LastMessage(), "has changed") && Has(LastMessage(), s.sha256)) << LastMessage();
 }
 
 }  // namespace
