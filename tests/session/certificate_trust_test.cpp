@@ -1,6 +1,6 @@
 // Certificates trusted always, in the settings file, and the session's answer
 // to the engine's certificate question: the dialog driven as a user would, a
-// certificate that changed, and through the engine against the TLS servers.
+// certificate that changed, and through the connect against the TLS servers.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -18,6 +18,7 @@
 #include "ftp_session.h"
 #include "message_box_reader.h"
 #include "resource.h"
+#include "session_ops.h"
 #include "test_folders.h"
 #include "tls_trust.h"
 
@@ -108,19 +109,17 @@ TEST_F(CertificateTrust, AChangedCertificateIsRefusedWithBothFingerprints) {
     EXPECT_EQ(text, LastMessage());
 }
 
-// Without a window, against the TLS servers (the private CA trusted): each
-// problem is refused in its words; a remembered certificate lets the login
-// go on; a changed one is refused.
-TEST_F(CertificateTrust, ThroughTheEngineWithoutAWindow) {
+// Without a window, through the session's connect against the TLS servers
+// (the private CA trusted): each problem is refused in its words, which the
+// connect leaves in the last message; a remembered certificate lets the
+// login go on; a changed one is refused.
+TEST_F(CertificateTrust, ThroughTheConnectWithoutAWindow) {
     ASSERT_TRUE(testservers::TrustTestCa());
-    SetCertificateParent(nullptr);
     const auto connect = [](const testservers::Server& s) {
-        CUT_FTPClient client;
-        client.SetSecurity(kFtpSecurityRequired);
-        client.SetCertificateCallback(OnServerCertificate);
-        const int r = client.ConnectToFirewall("127.0.0.1", s.user.c_str(), static_cast<unsigned short>(s.port), 20000,
-                                               0, nullptr, 0, nullptr, nullptr, "anonymous");
-        return r == ftp::kPasswordNeeded ? client.SendPswd(s.password.c_str(), "anonymous") : r;
+        const int r = ConnectSession(nullptr, "127.0.0.1", s.user.c_str(), s.password.c_str(), s.port, 20, "none",
+                                     nullptr, 0, nullptr, nullptr, 1, kFtpSecurityRequired);
+        CloseSession();
+        return r;
     };
     const char* words[] = {"authority this computer trusts", "expired", "another name"};
     const char* servers[] = {"tls-selfsigned", "tls-expired", "tls-wrongname"};
