@@ -14,8 +14,7 @@
 
 namespace {
 
-HWND g_parent = nullptr;
-std::string g_refusal;  // why the last certificate was refused; "" when none was
+HWND Parent() { return TheSession().CertificateParent(); }
 
 // The settings file of the dialog run when there is one (the file manager,
 // the profile dialog), else the one a host's own settings would use.
@@ -42,7 +41,7 @@ std::string InsertFour(const std::string& text, const std::string (&inserts)[4])
 // A refusal: its reason goes into the session's last message (and stays
 // pending for KeepCertificateRefusal) and into the log.
 int Refuse(const std::string& reason) {
-    g_refusal = reason;
+    TheSession().CertificateRefusal() = reason;
     FtpSession& session = TheSession();
     BoundedCopy(session.LastMessageBuffer(), FtpSession::kMessageSize, reason.c_str());
     session.LogText(reason);
@@ -57,14 +56,14 @@ int RefuseChanged(const FtpCertificateInfo& info, const std::string& remembered)
     const std::string inserts[4] = {info.host, remembered, settings::CertificateStore::NormalFingerprint(info.sha256),
                                     settings::CertificateStore::Key(info.host, info.port)};
     const std::string text = InsertFour(LoadResourceString(IDS_CERT_CHANGED), inserts);
-    if (g_parent != nullptr) {
-        MessageBoxA(g_parent, text.c_str(), LoadResourceString(IDS_CERT_CAPTION).c_str(), MB_OK | MB_ICONSTOP);
+    if (Parent() != nullptr) {
+        MessageBoxA(Parent(), text.c_str(), LoadResourceString(IDS_CERT_CAPTION).c_str(), MB_OK | MB_ICONSTOP);
     }
     return Refuse(text);
 }
 
 int Ask(const FtpCertificateInfo& info, const settings::CertificateStore& store) {
-    CFtpCertificateDlg dialog(g_parent, info);
+    CFtpCertificateDlg dialog(Parent(), info);
     const INT_PTR answer = dialog.DoModal();
     if (answer == CFtpCertificateDlg::kTrustOnce) {
         LogNote(IDS_LOG_CERT_ONCE, info);
@@ -90,7 +89,7 @@ int Decide(const FtpCertificateInfo& info) {
         case settings::CertificateMatch::kUnknown:
             break;
     }
-    if (g_parent != nullptr) return Ask(info, store);
+    if (Parent() != nullptr) return Ask(info, store);
     const std::string problems = CFtpCertificateDlg::ProblemText(info);
     return Refuse(InsertTexts(LoadResourceString(IDS_CERT_NO_WINDOW), info.host, problems));
 }
@@ -98,8 +97,7 @@ int Decide(const FtpCertificateInfo& info) {
 }  // namespace
 
 void SetCertificateParent(HWND parent) {
-    g_parent = parent;
-    g_refusal.clear();
+    TheSession().SetCertificateParent(parent);
 }
 
 // Called by the engine on the connecting thread: nothing may escape.
@@ -117,6 +115,7 @@ int OnServerCertificate(const FtpCertificateInfo* info) {
 }
 
 void KeepCertificateRefusal(int result) {
-    if (result != ftp::kCertificateRefused || g_refusal.empty()) return;
-    BoundedCopy(TheSession().LastMessageBuffer(), FtpSession::kMessageSize, g_refusal.c_str());
+    const std::string& refusal = TheSession().CertificateRefusal();
+    if (result != ftp::kCertificateRefused || refusal.empty()) return;
+    BoundedCopy(TheSession().LastMessageBuffer(), FtpSession::kMessageSize, refusal.c_str());
 }

@@ -3,6 +3,8 @@
 // window. It lives from library load to unload (TheSession()).
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 #include <string>
 
@@ -34,6 +36,15 @@ public:
         m_offsetMeasured = measured;
     }
 
+    // The connection's certificate question: the window it is shown over
+    // (null: nobody to ask) and why the last certificate was refused.
+    HWND CertificateParent() const { return m_certificateParent; }
+    std::string& CertificateRefusal() { return m_certificateRefusal; }
+    void SetCertificateParent(HWND parent) {
+        m_certificateParent = parent;
+        m_certificateRefusal.clear();
+    }
+
     // The open file-manager window, or null.
     IFtpLogWindow* LogWindow() const { return m_logWindow; }
     void SetLogWindow(IFtpLogWindow* window) { m_logWindow = window; }
@@ -51,6 +62,8 @@ private:
     int64_t m_clockOffset = 0;
     bool m_offsetMeasured = false;
     IFtpLogWindow* m_logWindow = nullptr;
+    HWND m_certificateParent = nullptr;
+    std::string m_certificateRefusal;
 };
 
 FtpSession& TheSession();
