@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "fake_server.h"
 #include "ftp_result.h"
 #include "test_files.h"
 #include "test_servers.h"
@@ -162,6 +164,31 @@ TEST(TlsDataConnection, UploadsInARowAllComplete) {
     testfiles::WriteFile(source, Bytes(5000, false));
     for (int i = 0; i < 40; ++i) ASSERT_EQ(ftp::kOk, c.ftp.SendFile(source.c_str(), "small.bin")) << "upload " << i;
     EXPECT_EQ(ftp::kOk, c.ftp.DeleteFileA("small.bin"));
+}
+
+int g_waits = 0;
+std::chrono::steady_clock::time_point g_stopped;
+int StopAtThirdWait() {
+    g_stopped = std::chrono::steady_clock::now();
+    return ++g_waits == 3;
+}
+
+// A server that accepts AUTH TLS and then says nothing: the handshake's
+// waits are sliced like any other, so a stop or the time-out ends them.
+TEST(TlsHandshake, SilentServerIsStoppedOrTimesOut) {
+    for (int stop : {1, 0}) {
+        fake::FakeServer server({{fake::Action::kReply, "220 ready"}, fake::Answer("234 go ahead"),
+                                 {fake::Action::kSilence, ""}});
+        CUT_FTPClient ftp;
+        ftp.SetSecurity(kFtpSecurityRequired);
+        g_waits = 0;
+        ftp.SetWaitCallback(stop ? StopAtThirdWait : nullptr);
+        g_stopped = std::chrono::steady_clock::now();
+        EXPECT_EQ(stop ? ftp::kCancelled : ftp::kTimeout, fake::LogIn(ftp, server, 1000));
+        EXPECT_LT(std::chrono::steady_clock::now() - g_stopped, std::chrono::milliseconds(stop ? 250 : 1400));
+        EXPECT_EQ(std::vector<std::string>{"AUTH TLS"}, server.Commands());
+        server.Stop();
+    }
 }
 
 int StopAfterQuarterMiB(unsigned long bytes, int) { return bytes >= 256 * 1024 ? 1 : 0; }
