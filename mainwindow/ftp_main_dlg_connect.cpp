@@ -6,6 +6,7 @@
 #include "ftp_application.h"
 #include "ftp_main_dlg.h"
 #include "ftp_profile_dlg.h"
+#include "ftp_result.h"
 #include "ftp_session.h"
 #include "message_boxes.h"
 #include "module.h"
@@ -91,7 +92,12 @@ void CFtpMainDlg::Connect() {
     }
     const int result = OpenSession(m_hWnd, profile);
     if (result != 0) {
-        ShowSessionError(result);
+        // A refused certificate was the user's own answer, or its box has
+        // just said why: no second box.
+        if (result == ftp::kCertificateRefused)
+            TheSession().ClearLastMessage();
+        else
+            ShowSessionError(result);
         ::SetFocus(m_bottom.m_hWnd);
         return;
     }
