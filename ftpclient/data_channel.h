@@ -32,6 +32,7 @@ public:
     // so that the platform may resume its session.
     int StartTls(TlsCredentials* credentials, const std::string& target, int timeoutMs);
     bool IsSecure() const { return m_tls != nullptr; }
+    const TlsStream* Tls() const { return m_tls.get(); }
     // Bytes of the transfer, over TLS once StartTls succeeded.
     int Send(const char* data, size_t length, int timeoutMs);
     int Receive(char* buffer, size_t capacity, int timeoutMs, size_t* received);

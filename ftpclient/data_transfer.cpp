@@ -78,7 +78,17 @@ int DataTransfer::Start(const std::string& command, int type) {
 int DataTransfer::SecureData() {
     m_tlsTried = true;
     const int r = m_data.StartTls(m_s.tlsCredentials.get(), m_s.tlsTarget, Timeout());
-    return r == kOk || r == kTimeout || r == kCancelled ? r : kTlsFailed;
+    if (r != kOk) return r == kTimeout || r == kCancelled ? r : kTlsFailed;
+    // The data connection must show the certificate accepted for the control
+    // connection, or one valid in its own right: anyone else could read the
+    // data. A resumed session may report none; it was the accepted one's.
+    const TlsContext& tls = m_data.Tls()->Context();
+    std::string sha256;
+    if (!tls.Fingerprint(&sha256) || sha256 == m_s.tlsFingerprint) return kOk;
+    FtpCertificateInfo info = {};
+    if (tls.Certificate(m_s.tlsTarget, &info) && info.problems == 0) return kOk;
+    m_s.control.TraceNote("The data connection's certificate is not the server's: " + sha256);
+    return kCertificateRefused;
 }
 
 // The data connection failed over TLS: a server demanding a resumed session

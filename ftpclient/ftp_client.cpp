@@ -67,6 +67,7 @@ void CUT_FTPClient::Impl::ResetConnectionState() {
     loginMultiLine.clear();
     entries.clear();
     tlsTarget.clear();
+    tlsFingerprint.clear();
     protectData = false;
 }
 

@@ -49,6 +49,7 @@ struct CUT_FTPClient::Impl {
     // kept: data connections handshake with the same ones.
     std::shared_ptr<ftp::TlsCredentials> tlsCredentials;
     std::string tlsTarget;      // the name the control connection's handshake used
+    std::string tlsFingerprint; // the control connection's certificate, as accepted
     bool protectData = false;   // PROT P accepted: data connections run over TLS
     bool epsvRefused = false;   // EPSV failed once: PASV from then on
     bool utimeRefused = false;  // SITE UTIME failed once: not asked again

@@ -42,6 +42,7 @@ int Handshake(CUT_FTPClient::Impl& s, const std::string& host, int port) {
         return kCertificateRefused;
     }
     s.tlsTarget = host;
+    s.tlsFingerprint = info.sha256;
     return kOk;
 }
 

@@ -186,6 +186,19 @@ bool TlsContext::Summary(TlsSummary* summary) const {
     return true;
 }
 
+bool TlsContext::Fingerprint(std::string* sha256) const {
+    PCCERT_CONTEXT certificate = nullptr;
+    if (QueryContextAttributesA(&m->context, SECPKG_ATTR_REMOTE_CERT_CONTEXT, &certificate) != SEC_E_OK ||
+        certificate == nullptr) {
+        return false;
+    }
+    char text[96];
+    CertificateFingerprint(certificate, text, sizeof text);
+    CertFreeCertificateContext(certificate);
+    *sha256 = text;
+    return !sha256->empty();
+}
+
 bool TlsContext::Certificate(const std::string& host, FtpCertificateInfo* info) const {
     PCCERT_CONTEXT certificate = nullptr;
     if (QueryContextAttributesA(&m->context, SECPKG_ATTR_REMOTE_CERT_CONTEXT, &certificate) != SEC_E_OK ||

@@ -32,8 +32,9 @@ void NameText(const CERT_NAME_BLOB& name, char* out, size_t room) {
     }
 }
 
-// "AB:CD:..." of the DER bytes.
-void Fingerprint(PCCERT_CONTEXT certificate, char* out, size_t room) {
+}  // namespace
+
+void CertificateFingerprint(PCCERT_CONTEXT certificate, char* out, size_t room) {
     BYTE hash[32];
     DWORD size = sizeof hash;
     BoundedCopy(out, room, "");
@@ -47,6 +48,8 @@ void Fingerprint(PCCERT_CONTEXT certificate, char* out, size_t room) {
         at += static_cast<size_t>(std::snprintf(out + at, room - at, i ? ":%02X" : "%02X", hash[i]));
     }
 }
+
+namespace {
 
 // The address bytes of a numeric host, or none for a DNS name.
 std::vector<BYTE> AddressBytes(const std::string& host) {
@@ -147,7 +150,7 @@ bool InspectCertificate(PCCERT_CONTEXT certificate, const std::string& host, Ftp
     NameText(cert->Issuer, info->issuer, sizeof info->issuer);
     DateText(cert->NotBefore, info->validFrom, sizeof info->validFrom);
     DateText(cert->NotAfter, info->validTo, sizeof info->validTo);
-    Fingerprint(certificate, info->sha256, sizeof info->sha256);
+    CertificateFingerprint(certificate, info->sha256, sizeof info->sha256);
     const std::vector<BYTE> address = AddressBytes(host);
     unsigned problems = ChainProblems(certificate, host, !address.empty());
     if (!address.empty() && !AddressListed(certificate, address)) problems |= kFtpCertWrongName;

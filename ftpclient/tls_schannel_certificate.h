@@ -17,6 +17,9 @@ namespace ftp {
 // entries), the dates. host and port are left to the caller.
 bool InspectCertificate(PCCERT_CONTEXT certificate, const std::string& host, FtpCertificateInfo* info);
 
+// "AB:CD:..." of the DER bytes; empty when the platform cannot hash.
+void CertificateFingerprint(PCCERT_CONTEXT certificate, char* out, size_t room);
+
 std::string CipherName(ALG_ID cipher);
 
 }  // namespace ftp

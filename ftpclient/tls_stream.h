@@ -66,6 +66,8 @@ public:
     // The server's certificate, checked against `host`: names, dates,
     // fingerprint and problems. False when the platform gives none.
     bool Certificate(const std::string& host, FtpCertificateInfo* info) const;
+    // Only the certificate's SHA-256 ("AB:CD:..."); false when none is known.
+    bool Fingerprint(std::string* sha256) const;
 
 private:
     struct State;

@@ -27,5 +27,6 @@ TlsStep TlsContext::Open(char*, size_t, size_t*, char**, size_t*) { return TlsSt
 TlsStep TlsContext::CloseNotify(std::string*) { return TlsStep::kFailed; }
 bool TlsContext::Summary(TlsSummary*) const { return false; }
 bool TlsContext::Certificate(const std::string&, FtpCertificateInfo*) const { return false; }
+bool TlsContext::Fingerprint(std::string*) const { return false; }
 
 }  // namespace ftp

@@ -145,6 +145,10 @@ TEST(TlsCertificate, TheCallbackSeesExactlyTheProblem) {
             }
             EXPECT_EQ(answer || !row.problems, c.ftp.IsSecure() == 1) << which;
             EXPECT_EQ(answer || !row.problems, Traced("PASS ")) << which;
+            // Data connections take the certificate accepted for this connection.
+            if (answer || !row.problems) {
+                EXPECT_EQ(ftp::kOk, c.ftp.GetDirInfo(nullptr)) << which;
+            }
         }
     }
 }
