@@ -11,7 +11,7 @@
 //   (or stays silent)          (-30 on a time-out); the connection stays usable
 //   stop from the progress     the same ABOR path; -4
 //
-// File transfers report progress (bytes, direction) after every 64 KiB and,
+// File transfers report progress (bytes, direction) after every 256 KiB and,
 // whatever moves, at least every 100 ms while any socket waits, so that a
 // stop is seen within a quarter second in every phase. Listings call only
 // the wait callback, every 100 ms while they wait, as every command does.

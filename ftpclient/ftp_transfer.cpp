@@ -12,7 +12,7 @@ using namespace ftp;
 
 namespace {
 
-constexpr size_t kChunk = 64 * 1024;  // one receive or read
+constexpr size_t kChunk = 256 * 1024;  // one receive or read
 
 // Writes what arrives to the local file, converting line ends in ASCII.
 class DownloadBody : public DataTransfer::Body {
