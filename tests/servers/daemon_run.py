@@ -9,6 +9,7 @@ their subreaper).
 
 import ctypes
 import os
+import pwd
 import random
 import signal
 import socket
@@ -42,6 +43,30 @@ def free_range(count=100):
         if all(port_is_free(p) for p in range(low, low + count)):
             return low, low + count - 1
     raise LaunchError("found no free passive-port range")
+
+
+def prepare_root(fail, daemon, why_root, user_name, root):
+    """Checks what a daemon logging in a local user needs and opens `root`.
+
+    Returns the user's pwd entry and the absolute root; calls `fail` with a
+    clear message for anything missing.
+    """
+    if os.geteuid() != 0:
+        fail("must run as root (%s)" % why_root)
+    if not os.access(daemon, os.X_OK):
+        fail("%s not found: run scripts/setup" % daemon)
+    try:
+        user = pwd.getpwnam(user_name)
+    except KeyError:
+        fail("local user %r does not exist: run scripts/setup as root" % user_name)
+    root = os.path.abspath(root)
+    os.makedirs(root, exist_ok=True)
+    # Open to everyone: the tests create files here as root and must be able
+    # to handle what the user uploads, and the other way round.
+    os.chmod(root, 0o777)
+    if not user_can_use(root, user):
+        fail("user %r cannot enter %s: every parent folder needs o+x" % (user_name, root))
+    return user, root
 
 
 def user_can_use(root, user):

@@ -16,7 +16,6 @@ Example (as root):
 
 import argparse
 import os
-import pwd
 import subprocess
 import sys
 import daemon_run
@@ -111,21 +110,8 @@ def main():
                    help="seconds to wait for the 220 greeting")
     args = p.parse_args()
 
-    if os.geteuid() != 0:
-        fail("must run as root (ProFTPD switches to the user's ids)")
-    if not os.access(PROFTPD, os.X_OK):
-        fail("%s not found: run scripts/setup" % PROFTPD)
-    try:
-        user = pwd.getpwnam(args.user)
-    except KeyError:
-        fail("local user %r does not exist: run scripts/setup as root" % args.user)
-
-    args.root = os.path.abspath(args.root)
-    os.makedirs(args.root, exist_ok=True)
-    os.chmod(args.root, 0o777)
-    if not daemon_run.user_can_use(args.root, user):
-        fail("user %r cannot enter %s: every parent folder needs o+x"
-             % (args.user, args.root))
+    user, args.root = daemon_run.prepare_root(fail, PROFTPD, "ProFTPD switches to the user's ids",
+                                              args.user, args.root)
     state = os.path.abspath(args.state)
     os.makedirs(state, exist_ok=True)
     conf = os.path.join(state, "proftpd.conf")

@@ -14,7 +14,6 @@ Example (as root):
 
 import argparse
 import os
-import pwd
 import subprocess
 import sys
 import tempfile
@@ -125,23 +124,8 @@ def main():
     if bool(args.tls_cert) != bool(args.tls_key):
         p.error("--tls-cert and --tls-key go together")
 
-    if os.geteuid() != 0:
-        fail("must run as root (vsftpd needs it for local-user logins)")
-    if not os.access(VSFTPD, os.X_OK):
-        fail("%s not found: run scripts/setup" % VSFTPD)
-    try:
-        user = pwd.getpwnam(args.user)
-    except KeyError:
-        fail("local user %r does not exist: run scripts/setup as root" % args.user)
-
-    args.root = os.path.abspath(args.root)
-    os.makedirs(args.root, exist_ok=True)
-    # Open to everyone: the tests create files here as root and must be able
-    # to handle what the user uploads, and the other way round.
-    os.chmod(args.root, 0o777)
-    if not daemon_run.user_can_use(args.root, user):
-        fail("user %r cannot enter %s: every parent folder needs o+x"
-             % (args.user, args.root))
+    _, args.root = daemon_run.prepare_root(fail, VSFTPD, "vsftpd needs it for local-user logins",
+                                              args.user, args.root)
 
     own_state = args.state is None
     state = os.path.abspath(args.state or tempfile.mkdtemp(prefix="vsftpd-run-"))
