@@ -59,6 +59,13 @@ int ControlChannel::Send(const std::string& line, bool secret) {
 
 int ControlChannel::StartTls(TlsCredentials* credentials, const std::string& target) {
     if (!m_socket.IsOpen()) return kConnectionClosed;
+    // Bytes that came in clear after the 234 would later pass for replies
+    // over TLS: a server sends nothing before the handshake.
+    if (!m_reader.Idle()) {
+        TraceNote("The server sent more after accepting TLS; the connection is closed");
+        Close();
+        return kTlsFailed;
+    }
     m_tls.reset(new TlsStream(m_socket, credentials, target));
     const int r = m_tls->Handshake(m_timeoutMs);
     if (r != kOk) Close();

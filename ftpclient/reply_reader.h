@@ -35,6 +35,8 @@ public:
 
     bool HasReply() const { return !m_ready.empty(); }
     Reply Next();
+    // Nothing received is waiting: no reply queued, no line begun.
+    bool Idle() const { return m_ready.empty() && m_lineLength == 0 && !m_inReply; }
 
     // The bytes are not FTP at all: before any reply, a line (or the start
     // of one) that cannot begin a reply code (an HTTP or SSH banner), or,

@@ -195,6 +195,18 @@ TEST(TlsHandshake, SilentServerIsStoppedOrTimesOut) {
     }
 }
 
+// Replies sent in clear behind the 234 would later pass for replies over
+// TLS (an attacker's "230" before USER): the handshake is not even begun.
+TEST(TlsHandshake, CleartextAfterAcceptingTlsEndsTheConnection) {
+    fake::FakeServer server({{fake::Action::kReply, "220 ready"}, fake::Answer("234 go ahead\n230 logged in")});
+    CUT_FTPClient ftp;
+    ftp.SetSecurity(kFtpSecurityWhenOffered);
+    EXPECT_EQ(ftp::kTlsFailed, fake::LogIn(ftp, server, 2000));
+    EXPECT_FALSE(ftp.IsConnected());
+    EXPECT_EQ(std::vector<std::string>{"AUTH TLS"}, server.Commands());
+    server.Stop();
+}
+
 int StopAfterQuarterMiB(unsigned long bytes, int) { return bytes >= 256 * 1024 ? 1 : 0; }
 
 // A stop in the middle cuts the data connection without close_notify; the
