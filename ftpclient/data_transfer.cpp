@@ -105,9 +105,10 @@ int DataTransfer::ReplyAfterFault(int fault) {
 }
 
 // ProFTPD refuses a data connection whose TLS session was not resumed
-// with 425 after the handshake (vsftpd says 522 wherever it is).
+// with 425 after the handshake (vsftpd says 522 wherever it is); a 425
+// after data has moved is a broken transfer.
 int DataTransfer::Refusal(const Reply& reply) const {
-    if (m_tlsTried && reply.code == 425) return kTlsResumeRequired;
+    if (m_tlsTried && reply.code == 425 && m_total == 0) return kTlsResumeRequired;
     return MapReplyToResult(CommandOf(m_kind), reply.code, reply.text);
 }
 

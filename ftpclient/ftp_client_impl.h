@@ -38,6 +38,10 @@ private:
 };
 
 struct CUT_FTPClient::Impl {
+    // The platform's TLS client credentials, made at the first AUTH TLS and
+    // kept: data connections handshake with the same ones. Declared before
+    // the connection so that its TLS context goes first.
+    std::shared_ptr<ftp::TlsCredentials> tlsCredentials;
     ftp::ControlChannel control;
 
     bool passive = true;
@@ -45,9 +49,6 @@ struct CUT_FTPClient::Impl {
     int timeoutOverrideMs = 0;  // SetTimeOut; 0 = use the login's time-out
     int security = kFtpSecurityPlain;           // SetSecurity
     FtpCertificateCallback certificateCallback = nullptr;
-    // The platform's TLS client credentials, made at the first AUTH TLS and
-    // kept: data connections handshake with the same ones.
-    std::shared_ptr<ftp::TlsCredentials> tlsCredentials;
     std::string tlsTarget;      // the name the control connection's handshake used
     std::string tlsFingerprint; // the control connection's certificate, as accepted
     bool protectData = false;   // PROT P accepted: data connections run over TLS

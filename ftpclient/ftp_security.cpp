@@ -24,8 +24,6 @@ std::string Summary(const TlsSummary& tls, const FtpCertificateInfo& info) {
 
 // The server's 234 came: the handshake, TLS 1.2 or newer, the certificate.
 int Handshake(CUT_FTPClient::Impl& s, const std::string& host, int port) {
-    if (!s.tlsCredentials) s.tlsCredentials = AcquireTlsCredentials();
-    if (!s.tlsCredentials) return kTlsFailed;
     int r = s.control.StartTls(s.tlsCredentials.get(), host);
     if (r != kOk) return r;
     TlsSummary tls;
@@ -50,14 +48,18 @@ int Handshake(CUT_FTPClient::Impl& s, const std::string& host, int port) {
 
 int CUT_FTPClient::Impl::StartSecurity(const std::string& host, int port) {
     if (security == kFtpSecurityPlain) return kOk;
-    if (!TlsAvailable()) {
+    // Credentials first: a system without TLS 1.2 stays plain when TLS is
+    // only wanted where offered, before anything is asked of the server.
+    if (TlsAvailable() && !tlsCredentials) tlsCredentials = AcquireTlsCredentials();
+    if (!tlsCredentials) {
         if (security == kFtpSecurityWhenOffered) return kOk;
-        control.TraceNote("This build has no TLS");
+        control.TraceNote("This system offers no TLS 1.2 or newer");
         return kTlsFailed;
     }
     Reply reply;
     const int r = Run("AUTH TLS", Command::kFeature, &reply);
     if (r == kOk && reply.code == 234) return Handshake(*this, host, port);
+    if (r == kConnectionClosed || !control.IsOpen()) return kConnectionClosed;  // 421: no refusal of TLS
     if (reply.code < 400) return r != kOk ? r : kNoResponse;  // no answer, or one AUTH never gets
     if (security == kFtpSecurityRequired) return kTlsNotOffered;
     control.TraceNote("The server refused TLS; going on in plain FTP");

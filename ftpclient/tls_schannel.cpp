@@ -195,8 +195,8 @@ bool TlsContext::Fingerprint(std::string* sha256) const {
     char text[96];
     CertificateFingerprint(certificate, text, sizeof text);
     CertFreeCertificateContext(certificate);
-    *sha256 = text;
-    return !sha256->empty();
+    *sha256 = text;  // empty when hashing failed: then it matches nothing
+    return true;
 }
 
 bool TlsContext::Certificate(const std::string& host, FtpCertificateInfo* info) const {

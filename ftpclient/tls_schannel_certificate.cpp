@@ -124,13 +124,17 @@ unsigned ChainProblems(PCCERT_CONTEXT certificate, const std::string& host, bool
         problems |= kFtpCertUntrusted;
     }
     if (trust & CERT_TRUST_IS_REVOKED) problems |= kFtpCertRevoked;
+    // An issuer out of its dates: the server's own dates are checked below.
+    if (trust & CERT_TRUST_IS_NOT_TIME_VALID) problems |= kFtpCertExpired;
     // Trust first, names and dates left to their own checks.
     const HRESULT trustError =
         PolicyError(chain, host, SECURITY_FLAG_IGNORE_CERT_CN_INVALID | SECURITY_FLAG_IGNORE_CERT_DATE_INVALID);
     if (trustError == CERT_E_UNTRUSTEDROOT || trustError == CERT_E_CHAINING || trustError == TRUST_E_CERT_SIGNATURE) {
         problems |= kFtpCertUntrusted;
-    } else if (trustError != 0 && trustError != CERT_E_EXPIRED && trustError != CERT_E_CN_NO_MATCH) {
+    } else if (trustError == CERT_E_REVOKED) {
         problems |= kFtpCertRevoked;
+    } else if (trustError != 0 && trustError != CERT_E_EXPIRED && trustError != CERT_E_CN_NO_MATCH) {
+        problems |= kFtpCertUntrusted;  // wrong usage and the like: not a certificate to trust unasked
     }
     if (!numericHost) {
         const HRESULT nameError = PolicyError(chain, host,

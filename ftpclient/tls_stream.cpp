@@ -1,5 +1,6 @@
 #include "tls_stream.h"
 
+#include <chrono>
 #include <cstring>
 
 #include "ftp_result.h"
@@ -18,6 +19,17 @@ constexpr size_t kRecordsPerSend = 4;
 // connection's end.
 int SocketResult(int r) {
     return r == kOk || r == kTimeout || r == kCancelled ? r : kConnectionClosed;
+}
+
+using Clock = std::chrono::steady_clock;
+
+// One reply or one handshake gets the time-out as a whole, however the
+// server trickles its records: each wait gets only what is left of it.
+Clock::time_point DeadlineAfter(int timeoutMs) { return Clock::now() + std::chrono::milliseconds(timeoutMs); }
+
+int MsLeft(Clock::time_point deadline) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return left > 0 ? static_cast<int>(left) : 0;
 }
 
 }  // namespace
@@ -42,9 +54,10 @@ int TlsStream::Handshake(int timeoutMs) {
 // Sends each token and steps on until the platform says done. Input left
 // over after the last handshake message is the first record's ciphertext.
 int TlsStream::Negotiate(int timeoutMs, TlsStep status, size_t used, std::string* token) {
+    const Clock::time_point deadline = DeadlineAfter(timeoutMs);
     for (;;) {
         if (!token->empty()) {
-            const int r = m_socket.SendAll(token->data(), token->size(), timeoutMs);
+            const int r = m_socket.SendAll(token->data(), token->size(), MsLeft(deadline));
             if (r != kOk) return SocketResult(r);
             token->clear();
         }
@@ -52,7 +65,7 @@ int TlsStream::Negotiate(int timeoutMs, TlsStep status, size_t used, std::string
         if (status != TlsStep::kMore && status != TlsStep::kNeedInput) return kTlsFailed;
         if (status == TlsStep::kNeedInput || used == 0 || m_inStart == m_inEnd) {
             size_t received = 0;
-            const int r = Fill(timeoutMs, &received);
+            const int r = Fill(MsLeft(deadline), &received);
             if (r != kOk) return r;
             if (received == 0) return kConnectionClosed;
         }
@@ -113,6 +126,7 @@ size_t TlsStream::TakePlain(char* buffer, size_t capacity) {
 
 int TlsStream::Receive(char* buffer, size_t capacity, int timeoutMs, size_t* received) {
     *received = 0;
+    const Clock::time_point deadline = DeadlineAfter(timeoutMs);
     for (;;) {
         if (m_plainLength > 0) *received += TakePlain(buffer + *received, capacity - *received);
         if (*received == capacity || m_ended) return kOk;
@@ -143,16 +157,19 @@ int TlsStream::Receive(char* buffer, size_t capacity, int timeoutMs, size_t* rec
             size_t taken = 0;
             const TlsStep next = m_context.Step(m_in.get() + m_inStart, m_inEnd - m_inStart, &taken, &token);
             m_inStart += taken;
-            const int r = Negotiate(timeoutMs, next, taken, &token);
+            const int r = Negotiate(MsLeft(deadline), next, taken, &token);
             if (r != kOk) return r;
             continue;
         }
         if (step != TlsStep::kNeedInput) return kTlsFailed;
         if (*received > 0) return kOk;  // what is here first; wait only with nothing to give
         size_t got = 0;
-        const int r = Fill(timeoutMs, &got);
+        const int r = Fill(MsLeft(deadline), &got);
         if (r != kOk) return r;
-        if (got == 0) m_ended = true;  // the TCP end without close_notify
+        // The TCP end without close_notify; in the middle of a record it is
+        // a cut, not an end.
+        if (got == 0 && m_inEnd > m_inStart) return kTlsFailed;
+        if (got == 0) m_ended = true;
     }
 }
 

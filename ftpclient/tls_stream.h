@@ -66,7 +66,8 @@ public:
     // The server's certificate, checked against `host`: names, dates,
     // fingerprint and problems. False when the platform gives none.
     bool Certificate(const std::string& host, FtpCertificateInfo* info) const;
-    // Only the certificate's SHA-256 ("AB:CD:..."); false when none is known.
+    // Only the certificate's SHA-256 ("AB:CD:..."; empty when it cannot be
+    // computed); false when the peer showed no certificate.
     bool Fingerprint(std::string* sha256) const;
 
 private:

@@ -32,10 +32,10 @@ enum FtpSecurity {
 
 // Problems the engine found with the server's certificate (bit set).
 enum FtpCertificateProblem {
-    kFtpCertUntrusted = 1,  // no chain to a trusted root (self-signed, private CA)
+    kFtpCertUntrusted = 1,  // no chain to a trusted root (self-signed, private CA), or any other chain fault
     kFtpCertWrongName = 2,  // neither a DNS name nor an IP address matches the host
     kFtpCertExpired = 4,    // outside its validity dates (expired or not yet valid)
-    kFtpCertRevoked = 8     // revoked, or any other chain fault the platform reports
+    kFtpCertRevoked = 8     // revoked by its issuer
 };
 
 // What the user needs to decide about a certificate. Texts are NUL-ended

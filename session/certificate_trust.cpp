@@ -70,8 +70,8 @@ int Ask(const FtpCertificateInfo& info, const settings::CertificateStore& store)
         return 1;
     }
     if (answer == CFtpCertificateDlg::kTrustAlways) {
-        store.Remember(info.host, info.port, info.sha256);
-        LogNote(IDS_LOG_CERT_ALWAYS, info);
+        const bool kept = store.Remember(info.host, info.port, info.sha256);
+        LogNote(kept ? IDS_LOG_CERT_ALWAYS : IDS_LOG_CERT_NOT_KEPT, info);
         return 1;
     }
     return Refuse(InsertTexts(LoadResourceString(IDS_CERT_REFUSED), info.host, std::string()));
