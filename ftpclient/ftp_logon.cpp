@@ -138,7 +138,9 @@ int CUT_FTPClient::SendPswd(const char* password, const char* account) {
     Impl& s = *m_impl;
     if (!s.control.IsOpen()) return kConnectionClosed;
     int r = SendPassword(s, Text(password), Text(account));
-    if (r == kOk) r = s.ProtectDataConnections();
-    if (r == kTlsFailed) s.control.Close();
+    if (r != kOk) return r;
+    // Logged in but not as asked: the connection is not left half secured.
+    r = s.ProtectDataConnections();
+    if (r != kOk) s.control.Close();
     return r;
 }

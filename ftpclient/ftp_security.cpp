@@ -77,8 +77,10 @@ int CUT_FTPClient::Impl::ProtectDataConnections() {
         protectData = true;
         return kOk;
     }
-    if (!control.IsOpen() || r == kCancelled || r == kTimeout || security == kFtpSecurityRequired) {
-        return r == kRequestDenied || r == kSyntaxError ? kTlsFailed : r;
+    if (!control.IsOpen() || r == kCancelled || r == kTimeout) return r;
+    if (security == kFtpSecurityRequired) {
+        control.TraceNote("The server refuses to protect data connections");
+        return kTlsFailed;
     }
     control.TraceNote("The server keeps data connections in clear");
     return kOk;
