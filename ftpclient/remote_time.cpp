@@ -30,16 +30,20 @@ int64_t Truncate(int64_t time, int64_t unit) {
 }
 
 int Compare(int64_t a, int64_t unitA, int64_t b, int64_t unitB) {
-    const int64_t unit = unitA > unitB ? unitA : unitB;
-    const int64_t phase = unit != kMinute ? 0 : (unitA == kMinute ? a : b) - Truncate(unitA == kMinute ? a : b, kMinute);
-    const int64_t ta = Truncate(a - phase, unit);
-    const int64_t tb = Truncate(b - phase, unit);
-    return ta < tb ? -1 : ta > tb ? 1 : 0;
+    if (unitA == unitB) {
+        const int64_t phase = unitA != kMinute ? 0 : a - Truncate(a, kMinute);
+        const int64_t ta = Truncate(a - phase, unitA), tb = Truncate(b - phase, unitA);
+        return ta < tb ? -1 : ta > tb ? 1 : 0;
+    }
+    const bool aCoarse = unitA > unitB;
+    const int64_t unit = aCoarse ? unitA : unitB, coarse = aCoarse ? a : b, fine = aCoarse ? b : a;
+    const int64_t start = unit == kMinute ? coarse : Truncate(coarse, unit);
+    const int fineToCoarse = fine < start - kSlack ? -1 : fine >= start + unit + kSlack ? 1 : 0;
+    return aCoarse ? -fineToCoarse : fineToCoarse;
 }
 
 int64_t ListedOffset(int64_t measured, bool toTheSecond) {
-    if (!toTheSecond) return Truncate(measured, kMinute);
-    return Truncate(measured + kSecond / 2, kSecond);
+    return Truncate(measured, toTheSecond ? kSecond : kMinute);
 }
 
 }  // namespace remote_time

@@ -1,7 +1,8 @@
 // The server clock offset: an empty test file is uploaded, found in a
-// listing, and its listed time compared with the local file's time. Listed
-// times are the server's, to the minute (MDTM adds the seconds where the
-// server answers it); the offset turns them into local times for the panels.
+// listing, and its listed time compared with the local clock at the upload.
+// Listed times are the server's, to the minute (MDTM adds the seconds where
+// the server answers it); the offset turns them into local times for the
+// panels.
 //
 // A user's own "testfile.txt" is never touched: when the remote folder or
 // the program's folder already holds one, the probe takes the first free
@@ -93,11 +94,10 @@ bool CreateProbeFile(const std::string& localFolder, std::string* name) {
     return false;
 }
 
-int64_t LocalFileTimeOf(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
-    FILETIME local;
-    FileTimeToLocalFileTime(&data.ftLastWriteTime, &local);
+int64_t LocalNow() {
+    FILETIME utc, local;
+    GetSystemTimeAsFileTime(&utc);
+    FileTimeToLocalFileTime(&utc, &local);
     return FileTimeToInt64(local);
 }
 
@@ -115,13 +115,17 @@ bool AddServerSeconds(const std::string& name, int64_t* listed) {
 // is nothing to delete before the upload.
 void MeasureWith(const std::string& localPath, const std::string& name) {
     FtpSession& session = TheSession();
+    // The server stamps the file between the start of the upload and its
+    // reply: the middle of the two is the best local time of that stamp.
+    const int64_t before = LocalNow();
     if (UploadHere(localPath.c_str(), name.c_str()) != ftp::kOk) return;
+    const int64_t stamped = before + (LocalNow() - before) / 2;
     FILETIME listed;
     const int found = FindRemoteFileTime(name.c_str(), &listed);
     if (found == 1) {
         int64_t server = FileTimeToInt64(listed);
         const bool toTheSecond = AddServerSeconds(name, &server);
-        session.SetClockOffset(remote_time::ListedOffset(LocalFileTimeOf(localPath) - server, toTheSecond), true);
+        session.SetClockOffset(remote_time::ListedOffset(stamped - server, toTheSecond), true);
         RemoveRemoteFile(name.c_str());
     } else if (found == 2) {
         RemoveRemoteFile(name.c_str());

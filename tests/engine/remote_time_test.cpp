@@ -35,15 +35,19 @@ TEST(RemoteTime, CompareAtTheCoarserUnit) {
     EXPECT_EQ(133536836400000000, t);
     const int64_t s = kSecond;
     const struct { int64_t a, unitA, b, unitB; int result; } cases[] = {
-        {t + 59 * s, s, t, kMinute, 0},  {t + 60 * s, s, t, kMinute, 1},       {t - 1, s, t, kMinute, -1},
-        {t + 2 * s, s, t + s + 5, s, 1}, {t + s + 5, s, t + s, s, 0},          {t + 79 * s, s, t + 20 * s, kMinute, 0},
-        {t + 80 * s, s, t + 20 * s, kMinute, 1}, {t + 20 * s, kMinute, t + 19 * s, s, 1},
-        {t + 11 * 3600 * s, s, t, kDay, 0}, {t + 12 * 3600 * s, s, t, kDay, 1},
+        {t + 59 * s, s, t, kMinute, 0},          {t + 61 * s, s, t, kMinute, 0},       {t + 62 * s, s, t, kMinute, 1},
+        {t - 2 * s, s, t, kMinute, 0},           {t - 2 * s - 1, s, t, kMinute, -1},   {t, kMinute, t - 3 * s, s, 1},
+        {t + 2 * s, s, t + s + 5, s, 1},         {t + s + 5, s, t + s, s, 0},          {t + 81 * s, s, t + 20 * s, kMinute, 0},
+        {t + 82 * s, s, t + 20 * s, kMinute, 1}, {t + 20 * s, kMinute, t + 17 * s, s, 1},
+        {t + 20 * s, kMinute, t + 79 * s, kMinute, 0}, {t + 20 * s, kMinute, t + 80 * s, kMinute, -1},
+        {t + 11 * 3600 * s, s, t, kDay, 0},      {t + 12 * 3600 * s, s, t, kDay, 1},   {t, kDay, t - 13 * 3600 * s, s, 1},
     };
     for (const auto& c : cases) EXPECT_EQ(c.result, Compare(c.a, c.unitA, c.b, c.unitB)) << (c.a - t) / s;
     EXPECT_EQ(-3600 * s, ListedOffset(-3600 * s + 37 * s, false));
-    EXPECT_EQ(-20 * s, ListedOffset(-20 * s - 3 * s / 10, true));
-    EXPECT_EQ(-3600 * s + 38 * s, ListedOffset(-3600 * s + 37 * s + 6 * s / 10, true));
+    // The stamp lies within the second after the listed one: the measure minus half a second, rounded.
+    EXPECT_EQ(-21 * s, ListedOffset(-20 * s - 3 * s / 10, true));
+    EXPECT_EQ(-3600 * s + 37 * s, ListedOffset(-3600 * s + 37 * s + 6 * s / 10, true));
+    EXPECT_EQ(0, ListedOffset(7 * s / 10, true));  // one clock, read 0.7 s into the listed second
 }
 
 // MFMT where FEAT offers it; else SITE UTIME, not asked again once the server
