@@ -123,7 +123,7 @@ HWND VisibleDialogOf(DWORD thread) {
 void Photograph(DWORD dialogThread, const std::string& readyFile) {
     using namespace std::chrono;
     HWND dialog = nullptr;
-    for (auto until = steady_clock::now() + seconds(20); !dialog && steady_clock::now() < until;) {
+    for (auto until = steady_clock::now() + kShowLimit; !dialog && steady_clock::now() < until;) {
         std::this_thread::sleep_for(milliseconds(50));
         dialog = VisibleDialogOf(dialogThread);
     }

@@ -75,7 +75,7 @@ void RemoveSampleSite(const std::string& site) {
 // picture to be taken, then close it.
 void Photograph(CFtpPanelHostDlg* host, const std::string& readyFile) {
     using namespace std::chrono;
-    for (auto until = steady_clock::now() + seconds(20);
+    for (auto until = steady_clock::now() + kShowLimit;
          (host->m_hWnd == nullptr || !IsWindowVisible(host->m_hWnd)) && steady_clock::now() < until;)
         std::this_thread::sleep_for(milliseconds(50));
     HWND window = host->m_hWnd;

@@ -117,7 +117,7 @@ private:
 
 void Photograph(CFtpMainDlg* window, const std::string& readyFile) {
     using namespace std::chrono;
-    for (auto until = steady_clock::now() + seconds(20);
+    for (auto until = steady_clock::now() + kShowLimit;
          (window->m_hWnd == nullptr || !IsWindowVisible(window->m_hWnd)) && steady_clock::now() < until;)
         std::this_thread::sleep_for(milliseconds(50));
     if (window->m_hWnd != nullptr) PoseForScreenshot(window->m_hWnd, readyFile);

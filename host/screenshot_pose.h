@@ -12,6 +12,11 @@
 #include <string>
 #include <thread>
 
+// How long a host waits for its window to show: the first program in a
+// fresh Wine prefix on a new machine may take long. scripts/screenshots
+// waits longer for the ready file.
+constexpr std::chrono::seconds kShowLimit{50};
+
 inline void PoseForScreenshot(HWND window, const std::string& readyFile) {
     using namespace std::chrono;
     // Top left, so that a window grown after its start stays on the screen.
