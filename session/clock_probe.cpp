@@ -94,13 +94,6 @@ bool CreateProbeFile(const std::string& localFolder, std::string* name) {
     return false;
 }
 
-int64_t LocalNow() {
-    FILETIME utc, local;
-    GetSystemTimeAsFileTime(&utc);
-    FileTimeToLocalFileTime(&utc, &local);
-    return FileTimeToInt64(local);
-}
-
 // A listing to the minute hides the probe's seconds on the server's clock;
 // MDTM tells them (UTC, but time zones move whole minutes), so the offset
 // can be measured to the second. False when the server does not answer it.
@@ -117,9 +110,9 @@ void MeasureWith(const std::string& localPath, const std::string& name) {
     FtpSession& session = TheSession();
     // The server stamps the file between the start of the upload and its
     // reply: the middle of the two is the best local time of that stamp.
-    const int64_t before = LocalNow();
+    const int64_t before = FileTimeToInt64(LocalNow());
     if (UploadHere(localPath.c_str(), name.c_str()) != ftp::kOk) return;
-    const int64_t stamped = before + (LocalNow() - before) / 2;
+    const int64_t stamped = before + (FileTimeToInt64(LocalNow()) - before) / 2;
     FILETIME listed;
     const int found = FindRemoteFileTime(name.c_str(), &listed);
     if (found == 1) {
