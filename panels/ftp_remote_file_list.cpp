@@ -20,13 +20,6 @@ namespace {
 // panel takes it whole.
 constexpr int kReportedFolderSize = 65535;
 
-FILETIME StartOfUtcDay(SYSTEMTIME today) {
-    today.wHour = today.wMinute = today.wSecond = today.wMilliseconds = 0;
-    FILETIME time = {};
-    SystemTimeToFileTime(&today, &time);
-    return time;
-}
-
 }  // namespace
 
 int CFtpRemoteFileList::ShowFailure(int code) const {

@@ -8,13 +8,6 @@
 
 namespace {
 
-FILETIME StartOfUtcDay(SYSTEMTIME today) {
-    today.wHour = today.wMinute = today.wSecond = today.wMilliseconds = 0;
-    FILETIME time = {};
-    SystemTimeToFileTime(&today, &time);
-    return time;
-}
-
 bool HasUtcDate(const CUT_DIRINFO& r) {
     return (r.timeFlags & kTimeUtc) != 0 && r.year > 1601 && r.year < 30000 && r.month >= 1 && r.month <= 12 &&
            r.day >= 1 && r.day <= 31 && r.hour >= 0 && r.hour <= 24 && r.minute >= 0 && r.minute < 60 &&
@@ -22,6 +15,13 @@ bool HasUtcDate(const CUT_DIRINFO& r) {
 }
 
 }  // namespace
+
+FILETIME StartOfUtcDay(SYSTEMTIME today) {
+    today.wHour = today.wMinute = today.wSecond = today.wMilliseconds = 0;
+    FILETIME time = {};
+    SystemTimeToFileTime(&today, &time);
+    return time;
+}
 
 FILETIME RemoteListedTime(const CUT_DIRINFO& record, const SYSTEMTIME& utcNow) {
     SYSTEMTIME t = utcNow;

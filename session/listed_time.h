@@ -8,6 +8,9 @@
 
 #include "dirinfo.h"
 
+// Midnight at the start of `today`'s date, as a FILETIME.
+FILETIME StartOfUtcDay(SYSTEMTIME today);
+
 // The time a listed entry shows (before the server's clock offset): what
 // the listing leaves out (year or month 0) is taken from `utcNow`, day 0 is
 // the first, hour 24 is midnight; a date the calendar does not have gives
