@@ -16,10 +16,6 @@ bool IsStamp(const char* utc) {
     return true;
 }
 
-bool IsConnectionFault(int r) {
-    return r <= kSocketInit || r == kConnectionClosed || r == kTimeout || r == kNotConnected;
-}
-
 }  // namespace
 
 int CUT_FTPClient::SetFileTime(const char* path, const char* utc) {

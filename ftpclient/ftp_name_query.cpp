@@ -24,5 +24,5 @@ int CUT_FTPClient::QueryName(const char* name) {
     if (reply.code == 550) return 0;
     // Connection faults are the caller's; any other refusal says nothing
     // about the name (500/502: the command is not known after all).
-    return r <= kSocketInit || r == kConnectionClosed || r == kTimeout || r == kNotConnected ? r : kRequestDenied;
+    return IsConnectionFault(r) ? r : kRequestDenied;
 }

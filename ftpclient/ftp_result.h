@@ -66,6 +66,13 @@ enum class Command {
     kTransferSetup // TYPE, PASV, EPSV, PORT, EPRT
 };
 
+// Faults of the connection, not answers of the server (a socket failure,
+// the connection closed or 421, a time-out, no connection): passed on as
+// they are, never read as the server's refusal of one command.
+inline bool IsConnectionFault(int result) {
+    return result <= kSocketInit || result == kConnectionClosed || result == kTimeout || result == kNotConnected;
+}
+
 // Maps a final reply (code >= 400) to a result code. `text` is the reply's
 // text, consulted only to tell a missing file from a refused one after 550.
 int MapReplyToResult(Command command, int replyCode, const std::string& text);
