@@ -16,6 +16,8 @@ bool IsStamp(const char* utc) {
     return true;
 }
 
+bool IsUnknownCommand(int code) { return code == 500 || code == 501 || code == 502 || code == 504; }
+
 }  // namespace
 
 int CUT_FTPClient::SetFileTime(const char* path, const char* utc) {
@@ -27,9 +29,11 @@ int CUT_FTPClient::SetFileTime(const char* path, const char* utc) {
     // The form with the time first takes names with blanks as they are.
     Reply reply;
     const int r = s.Run("SITE UTIME " + std::string(utc) + " " + path, Command::kPath, &reply);
-    if (r == kOk || IsConnectionFault(r)) return r;
-    // 500/502/504: the server has no such command; a 550 is about this file.
-    if (reply.code != 550) s.utimeRefused = true;
+    // Stopped, cut off or no FTP answer: nothing was said about SITE UTIME.
+    if (reply.code < 400 || IsConnectionFault(r)) return r;
+    // 500/501/502/504: the server has no such command (or not in this
+    // form); a 550 or any other refusal is about this file.
+    if (IsUnknownCommand(reply.code)) s.utimeRefused = true;
     return kRequestDenied;
 }
 

@@ -51,7 +51,8 @@ TEST(RemoteTime, CompareAtTheCoarserUnit) {
 }
 
 // MFMT where FEAT offers it; else SITE UTIME, not asked again once the server
-// has no such command (a 550 is about one file), never where FEAT went unanswered.
+// has no such command (a 550 is about one file), never where FEAT went
+// unanswered; a fault before any answer is passed on.
 TEST(RemoteTime, SetFileTime) {
     const std::string m = "MFMT 20240105123456 a b", u = "SITE UTIME 20240105123456 a b";
     const struct {
@@ -63,6 +64,7 @@ TEST(RemoteTime, SetFileTime) {
         {"211-Features:\n MFMT\n211 End", {"213 Modify=20240105123456; a b"}, {0}, {m}},
         {"211 End", {"550 a b: denied", "500 what?"}, {-29, -29, -29}, {u, u}},
         {"211 End", {"200 done"}, {0}, {u}},
+        {"211 End", {"\x01 not FTP"}, {-31, -20}, {u}},  // no answer: the engine's result, not a refusal
         {"500 FEAT?", {}, {-29}, {}},
     };
     for (const auto& c : cases) {
