@@ -1,8 +1,8 @@
 // The server clock offset: an empty test file is uploaded, found in a
 // listing, and its listed time compared with the local clock at the upload.
 // Listed times are the server's, to the minute (MDTM adds the seconds where
-// the server answers it); the offset turns them into local times for the
-// panels.
+// the server answers it, fact listings give them); the offset turns them
+// into local times for the panels.
 //
 // A user's own "testfile.txt" is never touched: when the remote folder or
 // the program's folder already holds one, the probe takes the first free
@@ -11,15 +11,15 @@
 // checked with one command (MLST or SIZE), not with a listing of the folder.
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 
 #include "file_time.h"
 #include "ftp_result.h"
 #include "ftp_session.h"
-#include "resource.h"
+#include "listed_time.h"
 #include "name_compare.h"
 #include "remote_time.h"
+#include "resource.h"
 #include "session_ops.h"
 
 namespace {
@@ -94,10 +94,33 @@ bool CreateProbeFile(const std::string& localFolder, std::string* name) {
     return false;
 }
 
+// The probe's entry in a listing of the current folder (of its name alone
+// where the server lists single files): 1 found, 2 not listed, or a result
+// code.
+int FindProbeEntry(const std::string& name, CUT_DIRINFO* entry) {
+    FtpSession& session = TheSession();
+    const int r = ReadRemoteListing(session.SingleFileListing() ? name.c_str() : nullptr);
+    if (r != ftp::kOk) {
+        session.ClearSingleFileListing();
+        return r;
+    }
+    for (int i = 0; i < GetRemoteEntryCount(); ++i) {
+        const int got = GetRemoteEntry(i, entry);
+        if (got != ftp::kOk) return got;
+        if (name == entry->fileName) return 1;
+    }
+    return 2;
+}
+
 // A listing to the minute hides the probe's seconds on the server's clock;
 // MDTM tells them (UTC, but time zones move whole minutes), so the offset
-// can be measured to the second. False when the server does not answer it.
-bool AddServerSeconds(const std::string& name, int64_t* listed) {
+// can be measured to the second. Fact listings (MLSD, EPLF) carry their
+// seconds: no MDTM then. False when the seconds stay unknown.
+bool AddServerSeconds(const std::string& name, const CUT_DIRINFO& entry, int64_t* listed) {
+    if ((entry.timeFlags & kTimeSeconds) != 0) {
+        *listed += entry.second * remote_time::kSecond;
+        return true;
+    }
     char stamp[16] = "";
     if (TheSession().Client().GetFileTime(name.c_str(), stamp, sizeof stamp) != ftp::kOk) return false;
     *listed += ((stamp[12] - '0') * 10 + (stamp[13] - '0')) * remote_time::kSecond;
@@ -113,11 +136,13 @@ void MeasureWith(const std::string& localPath, const std::string& name) {
     const int64_t before = FileTimeToInt64(LocalNow());
     if (UploadHere(localPath.c_str(), name.c_str()) != ftp::kOk) return;
     const int64_t stamped = before + (FileTimeToInt64(LocalNow()) - before) / 2;
-    FILETIME listed;
-    const int found = FindRemoteFileTime(name.c_str(), &listed);
+    CUT_DIRINFO entry;
+    const int found = FindProbeEntry(name, &entry);
     if (found == 1) {
-        int64_t server = FileTimeToInt64(listed);
-        const bool toTheSecond = AddServerSeconds(name, &server);
+        SYSTEMTIME utcNow;
+        GetSystemTime(&utcNow);
+        int64_t server = FileTimeToInt64(RemoteListedTime(entry, utcNow));
+        const bool toTheSecond = AddServerSeconds(name, entry, &server);
         session.SetClockOffset(remote_time::ListedOffset(stamped - server, toTheSecond), true);
         RemoveRemoteFile(name.c_str());
     } else if (found == 2) {
@@ -128,34 +153,6 @@ void MeasureWith(const std::string& localPath, const std::string& name) {
 }  // namespace
 
 int64_t GetClockOffset() { return TheSession().ClockOffset(); }
-
-int FindRemoteFileTime(const char* name, FILETIME* time) {
-    FtpSession& session = TheSession();
-    const int r = ReadRemoteListing(session.SingleFileListing() ? name : nullptr);
-    if (r != ftp::kOk) {
-        session.ClearSingleFileListing();
-        return r;
-    }
-    if (GetRemoteEntryCount() == 0) return 2;
-    CUT_DIRINFO entry;
-    for (int i = 0; i < GetRemoteEntryCount(); ++i) {
-        const int got = GetRemoteEntry(i, &entry);
-        if (got != ftp::kOk) return got;
-        if (std::strcmp(entry.fileName, name) != 0) continue;
-        SYSTEMTIME t;
-        GetSystemTime(&t);
-        t.wSecond = 0;
-        t.wMilliseconds = 0;
-        if (entry.year) t.wYear = static_cast<WORD>(entry.year);
-        if (entry.month) t.wMonth = static_cast<WORD>(entry.month);
-        t.wDay = static_cast<WORD>(entry.day ? entry.day : 1);
-        t.wHour = static_cast<WORD>(entry.hour == 24 ? 0 : entry.hour);
-        t.wMinute = static_cast<WORD>(entry.minute);
-        t.wDayOfWeek = 0;
-        return SystemTimeToFileTime(&t, time) ? 1 : ftp::kGeneralError;
-    }
-    return 2;
-}
 
 void ProbeClockOffset(bool force) {
     FtpSession& session = TheSession();

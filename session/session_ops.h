@@ -80,5 +80,3 @@ int DownloadHere(const char* localPath, const char* remoteName);
 // ---- clock_probe.cpp: server clock offset ------------------------------------
 void ProbeClockOffset(bool force);
 int64_t GetClockOffset();
-// 1 found, 2 not in the listing, or a result code.
-int FindRemoteFileTime(const char* name, FILETIME* time);

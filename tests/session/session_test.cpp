@@ -137,6 +137,7 @@ TEST(ClockProbe, ReadOnlyLoginFolderThenWritableFolderKeepsTheUsersFiles) {
     EXPECT_EQ(upload, std::find_if(g_sent.begin(), upload, IsListing)) << "a listing before the upload";
     EXPECT_EQ(1, std::count_if(g_sent.begin(), g_sent.end(), IsListing));
     EXPECT_EQ(2, std::count(g_sent.begin(), g_sent.end(), "MLST testfile.txt")) << "a name check in each folder";
+    EXPECT_EQ(0, std::count(g_sent.begin(), g_sent.end(), "MDTM testfile1.txt")) << "MLSD gives the seconds";
     FTP_Close();
 }
 
