@@ -12,12 +12,14 @@ constexpr size_t kShownStart = 12;  // ... their first 12 bytes and "..."
 
 }  // namespace
 
-std::string InsertTexts(const std::string& text, const std::string& insert1, const std::string& insert2) {
+std::string InsertTexts(const std::string& text, const std::vector<std::string>& inserts) {
     std::string result;
-    result.reserve(text.size() + insert1.size() + insert2.size());
+    result.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
-            result += text[i + 1] == '1' ? insert1 : insert2;
+        const char digit = text[i] == '%' && i + 1 < text.size() ? text[i + 1] : '\0';
+        const size_t n = digit >= '1' && digit <= '9' ? static_cast<size_t>(digit - '1') : inserts.size();
+        if (n < inserts.size()) {
+            result += inserts[n];
             ++i;
         } else {
             result += text[i];

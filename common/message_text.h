@@ -4,12 +4,19 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "text_cut.h"
 
-// `text` with every "%1" replaced by insert1 and every "%2" by insert2; an
-// insert is never searched for further inserts.
-std::string InsertTexts(const std::string& text, const std::string& insert1, const std::string& insert2);
+// `text` with every "%1" replaced by inserts[0], "%2" by inserts[1] and so
+// on up to "%9"; a "%n" without its insert stays as it is. An insert is
+// never searched for further inserts.
+std::string InsertTexts(const std::string& text, const std::vector<std::string>& inserts);
+
+// The form with two inserts that most messages take.
+inline std::string InsertTexts(const std::string& text, const std::string& insert1, const std::string& insert2) {
+    return InsertTexts(text, {insert1, insert2});
+}
 
 // The server's lines as one line: runs of CR and LF separate lines and give
 // no empty ones; each line is preceded by four blanks; a line of more than

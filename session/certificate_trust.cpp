@@ -24,20 +24,6 @@ settings::CertificateStore Store() {
         settings::LocateSettingsFile(settings::kSettingsFileName, settings::SystemSettingsFolders()));
 }
 
-// `text` with "%1" to "%4" replaced in one pass: an insert is never searched.
-std::string InsertFour(const std::string& text, const std::string (&inserts)[4]) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '4') {
-            out += inserts[text[i + 1] - '1'];
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 // A refusal: its reason goes into the session's last message (and stays
 // pending for KeepCertificateRefusal) and into the log.
 int Refuse(const std::string& reason) {
@@ -53,9 +39,10 @@ void LogNote(UINT id, const FtpCertificateInfo& info) {
 }
 
 int RefuseChanged(const FtpCertificateInfo& info, const std::string& remembered) {
-    const std::string inserts[4] = {info.host, remembered, settings::CertificateStore::NormalFingerprint(info.sha256),
-                                    settings::CertificateStore::Key(info.host, info.port)};
-    const std::string text = InsertFour(LoadResourceString(IDS_CERT_CHANGED), inserts);
+    using settings::CertificateStore;
+    const std::string text = InsertTexts(LoadResourceString(IDS_CERT_CHANGED),
+                                         {info.host, remembered, CertificateStore::NormalFingerprint(info.sha256),
+                                          CertificateStore::Key(info.host, info.port)});
     if (Parent() != nullptr) {
         MessageBoxA(Parent(), text.c_str(), LoadResourceString(IDS_CERT_CAPTION).c_str(), MB_OK | MB_ICONSTOP);
     }
