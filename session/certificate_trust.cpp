@@ -2,11 +2,9 @@
 
 #include <string>
 
-#include "bounded_copy.h"
 #include "certificate_dlg.h"
 #include "certificate_store.h"
 #include "current_settings.h"
-#include "ftp_result.h"
 #include "ftp_session.h"
 #include "message_text.h"
 #include "module.h"
@@ -24,12 +22,11 @@ settings::CertificateStore Store() {
         settings::LocateSettingsFile(settings::kSettingsFileName, settings::SystemSettingsFolders()));
 }
 
-// A refusal: its reason goes into the session's last message (and stays
-// pending for KeepCertificateRefusal) and into the log.
+// A refusal: its reason is kept for the connect to report and goes into
+// the log.
 int Refuse(const std::string& reason) {
-    TheSession().CertificateRefusal() = reason;
     FtpSession& session = TheSession();
-    BoundedCopy(session.LastMessageBuffer(), FtpSession::kMessageSize, reason.c_str());
+    session.CertificateRefusal() = reason;
     session.LogText(reason);
     return 0;
 }
@@ -99,10 +96,4 @@ int OnServerCertificate(const FtpCertificateInfo* info) {
     } catch (...) {
         return 0;
     }
-}
-
-void KeepCertificateRefusal(int result) {
-    const std::string& refusal = TheSession().CertificateRefusal();
-    if (result != ftp::kCertificateRefused || refusal.empty()) return;
-    BoundedCopy(TheSession().LastMessageBuffer(), FtpSession::kMessageSize, refusal.c_str());
 }

@@ -23,10 +23,6 @@ void SetCertificateParent(HWND parent);
 
 // The engine's FtpCertificateCallback: 1 to go on with the certificate for
 // this connection, 0 to refuse it (the connection then ends with -35). A
-// refusal puts its reason into the session's last message.
+// refusal keeps its reason in FtpSession::CertificateRefusal, which
+// ConnectSession makes the last message of a connect ended by it.
 int OnServerCertificate(const FtpCertificateInfo* info);
-
-// ConnectSession copies the engine's last message after connecting, which
-// would hide why a certificate was refused: with result -35 this puts the
-// reason back. Does nothing for other results or when no reason is pending.
-void KeepCertificateRefusal(int result);

@@ -85,6 +85,18 @@ int SendPassword(HWND parent, const char* password) {
     return r;
 }
 
+// The connect's last message: why the certificate was refused when that
+// ended it (the server's last line says nothing of it), else the server's.
+void CopyConnectMessage(int result) {
+    FtpSession& session = TheSession();
+    const std::string& refusal = session.CertificateRefusal();
+    if (result == ftp::kCertificateRefused && !refusal.empty()) {
+        BoundedCopy(session.LastMessageBuffer(), FtpSession::kMessageSize, refusal.c_str());
+    } else {
+        session.CopyLastMessage();
+    }
+}
+
 // The engine's time-out argument is 16 bits of milliseconds; longer
 // time-outs reach it through SetTimeOut.
 void ApplyTimeout(CUT_FTPClient& client, int seconds) {
@@ -122,8 +134,7 @@ int ConnectSession(HWND parent, const char* host, const char* user, const char* 
                                      static_cast<unsigned short>(static_cast<unsigned>(timeout) * 1000u), static_cast<unsigned short>(mode),
                                      firewallHost, static_cast<unsigned short>(firewallPort), firewallUser,
                                      firewallPassword, kAccount);
-    session.CopyLastMessage();
-    KeepCertificateRefusal(r);
+    CopyConnectMessage(r);
     if (r == ftp::kPasswordNeeded) {
         r = SendPassword(parent, password);
         if (r != ftp::kOk) return r;

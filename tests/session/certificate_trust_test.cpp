@@ -40,6 +40,7 @@ protected:
     ~CertificateTrust() override { DestroyWindow(parent); }
     settings::CertificateStore Store() const { return settings::CertificateStore(CurrentSettings()->IniPath()); }
     static std::string LastMessage() { return TheSession().LastMessage(); }
+    static std::string Refusal() { return TheSession().CertificateRefusal(); }
     static bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
     testing_support::TestFolders folders;
@@ -69,7 +70,6 @@ TEST_F(CertificateTrust, TheQuestionShowsTheCertificateAndEachAnswerDoesWhatItSa
     for (const auto& c : cases) {
         std::string shown;
         SetCertificateParent(parent);
-        TheSession().ClearLastMessage();
         DialogDriver driver("Server Certificate", [&](HWND d) {
             for (int id : {IDC_CERT_INTRO, IDC_CERT_PROBLEMS, IDC_CERT_SUBJECT, IDC_CERT_ISSUER, IDC_CERT_VALID_FROM,
                            IDC_CERT_VALID_TO, IDC_CERT_SHA256})
@@ -82,22 +82,22 @@ TEST_F(CertificateTrust, TheQuestionShowsTheCertificateAndEachAnswerDoesWhatItSa
                                        "|CN=issuer.example|2026-01-02 03:04:05 UTC|2027-01-02 03:04:05 UTC|", kPrint})
             EXPECT_TRUE(Has(shown, part)) << part << " in " << shown;
         EXPECT_EQ(c.stored ? CertificateMatch::kSame : CertificateMatch::kUnknown, Store().Check("127.0.0.1", 2121, kPrint));
-        EXPECT_EQ(c.result == 0, Has(LastMessage(), "You refused the certificate of 127.0.0.1")) << c.name;
+        EXPECT_EQ(c.result == 0, Has(Refusal(), "You refused the certificate of 127.0.0.1")) << c.name;
     }
     DialogDriver none("Server Certificate", [](HWND d) { DialogWatcher::Click(d, IDCANCEL); });
     EXPECT_EQ(1, OnServerCertificate(&info));  // remembered: no question
     EXPECT_FALSE(none.Seen());
 }
 
-// Refused with both fingerprints and the key to delete, in a box and in the
-// last message.
+// Refused with both fingerprints and the key to delete, in a box and as the
+// reason the connect reports.
 TEST_F(CertificateTrust, AChangedCertificateIsRefusedWithBothFingerprints) {
     Store().Remember("127.0.0.1", 2121, kOther);
     SetCertificateParent(parent);
     MessageBoxReader boxes(IDOK);
     EXPECT_EQ(0, OnServerCertificate(&info));
     boxes.Stop();
-    const std::string text = LastMessage();
+    const std::string text = Refusal();
     EXPECT_EQ(0u, text.find("The certificate of 127.0.0.1 has changed since you chose to trust it")) << text;
     for (const char* part : {kOther, kPrint, "\"127.0.0.1:2121\""}) EXPECT_TRUE(Has(text, part)) << part;
     ASSERT_EQ(1u, boxes.Boxes().size());
