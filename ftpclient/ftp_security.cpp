@@ -50,7 +50,7 @@ int CUT_FTPClient::Impl::StartSecurity(const std::string& host, int port) {
     if (security == kFtpSecurityPlain) return kOk;
     // Credentials first: a system without TLS 1.2 stays plain when TLS is
     // only wanted where offered, before anything is asked of the server.
-    if (TlsAvailable() && !tlsCredentials) tlsCredentials = AcquireTlsCredentials();
+    if (!tlsCredentials) tlsCredentials = AcquireTlsCredentials();
     if (!tlsCredentials) {
         if (security == kFtpSecurityWhenOffered) return kOk;
         control.TraceNote("This system offers no TLS 1.2 or newer");

@@ -58,8 +58,6 @@ std::shared_ptr<TlsCredentials> AcquireTlsCredentials() {
     return nullptr;
 }
 
-bool TlsAvailable() { return true; }
-
 struct TlsContext::State {
     CredHandle* credentials = nullptr;
     std::string target;

@@ -20,7 +20,6 @@ namespace ftp {
 class TlsCredentials;
 // Null when this build or this system has no TLS.
 std::shared_ptr<TlsCredentials> AcquireTlsCredentials();
-bool TlsAvailable();
 
 // What one step of the platform's record layer gave.
 enum class TlsStep {

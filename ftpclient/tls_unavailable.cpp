@@ -8,7 +8,6 @@ namespace ftp {
 class TlsCredentials {};
 
 std::shared_ptr<TlsCredentials> AcquireTlsCredentials() { return nullptr; }
-bool TlsAvailable() { return false; }
 
 struct TlsContext::State {};
 
