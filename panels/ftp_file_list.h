@@ -117,6 +117,7 @@ public:
         ON_WM_NCPAINT()
         ON_WM_MOUSEMOVE()
         ON_WM_LBUTTONUP()
+        ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChanged)
     END_MSG_MAP()
 
     IFtpPanelOwner* m_pOwner = nullptr;
@@ -164,12 +165,15 @@ private:
     void OnNcPaint();
     void OnMouseMove(UINT flags, POINT point);
     void OnLButtonUp(UINT flags, POINT point);
+    LRESULT OnCaptureChanged(WPARAM, LPARAM);
     // Whether `window` is a child of this panel (its label edit field).
     bool IsOwnChild(HWND window) const;
     // The drag steps; `point` is in this panel's client coordinates.
     bool StartDrag(int item, POINT start);
     void MoveDrag(POINT point);
     void Drop(POINT point);
+    // Takes the drag image away and gives the mouse back: the end of every drag.
+    void EndDragImage();
     // The owner's child window under `point` (owner window coordinates).
     HWND OwnerChildAt(POINT point) const;
     void AddPathToHistory() const;

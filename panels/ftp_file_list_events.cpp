@@ -204,14 +204,30 @@ void CFtpFileList::OnLButtonUp(UINT, POINT point) {
 // The transfer runs inside the owner's drop handling while this panel is
 // still marked as dragging: that is how it knows not to ask first.
 void CFtpFileList::Drop(POINT point) {
-    HWND owner = OwnerWindow();
     const HWND target = OwnerChildAt(Minus(point, m_ptDragHotSpot));
-    CImageList::DragLeave(owner);
+    EndDragImage();
+    if (m_pOwner != nullptr) m_pOwner->OnPanelDrop(target);
+    m_bDragging = FALSE;
+}
+
+void CFtpFileList::EndDragImage() {
+    CImageList::DragLeave(OwnerWindow());
     CImageList::EndDrag();
     if (m_pDragImage != nullptr) ImageList_Destroy(m_pDragImage);
     m_pDragImage = nullptr;
     ::ShowCursor(TRUE);
-    ::ReleaseCapture();
-    if (m_pOwner != nullptr) m_pOwner->OnPanelDrop(target);
-    m_bDragging = FALSE;
+    ::ReleaseCapture();  // its WM_CAPTURECHANGED finds no image left
+}
+
+// The mouse taken away during a drag (another window activated, a message
+// box): the button's release will not come here, so the drag ends without
+// a drop; else the next click in this panel would drop the rows unasked.
+LRESULT CFtpFileList::OnCaptureChanged(WPARAM, LPARAM gaining) {
+    if (m_bDragging && m_pDragImage != nullptr && reinterpret_cast<HWND>(gaining) != m_hWnd) {
+        EndDragImage();
+        if (s_hCursorBeforeNoDrop != nullptr) ::SetCursor(s_hCursorBeforeNoDrop);
+        s_hNoDropCursor = s_hCursorBeforeNoDrop = nullptr;
+        m_bDragging = FALSE;
+    }
+    return Default();
 }

@@ -57,8 +57,9 @@ void EditLabel(Window& w, const char* typed, UINT endKey) {
 // Drags the selection from its first row and lets go over the middle of
 // `over` (null: the bottom panel, never listed); the log says whether the
 // drag started, whether the no-drop cursor showed, and what the bottom
-// folder holds after.
-void Drag(Window& w, HWND over) {
+// folder holds after. `captureLost`: another window takes the mouse before
+// the button's release, which then comes as a later click in the panel.
+void Drag(Window& w, HWND over, bool captureLost = false) {
     w.dlg.m_bottom.m_bListed = over != nullptr;
     NMLISTVIEW begin = {{w.panel.m_hWnd, IDC_TOP_PANEL, LVN_BEGINDRAG}, w.Selected(), 0, 0, 0, 0, w.At(), 0};
     SendMessageA(w.dlg.m_hWnd, WM_NOTIFY, IDC_TOP_PANEL, reinterpret_cast<LPARAM>(&begin));
@@ -68,6 +69,7 @@ void Drag(Window& w, HWND over) {
     POINT p = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     ScreenToClient(w.panel.m_hWnd, &p), SetCursor(nullptr), w.Send(WM_MOUSEMOVE, MK_LBUTTON, p);
     if (GetCursor() == LoadCursorA(ResourceModule(), MAKEINTRESOURCEA(IDCUR_NO_DROP))) g_log.push_back("no-drop");
+    if (captureLost) ReleaseCapture();
     w.Send(WM_LBUTTONUP, 0, p);
     EXPECT_TRUE(!w.panel.m_bDragging && GetCapture() == nullptr) << "the drop ends the drag";
     for (const std::string& name : w.bottom.List()) g_log.push_back("copied:" + name);
@@ -104,6 +106,7 @@ TEST(PanelEvents, KeysDoubleClickLabelEditsAndDrops) {
         {{"x.txt"}, [](Window& w) { Drag(w, GetDlgItem(w.dlg.m_hWnd, IDC_DOWNLOAD)); }, IDOK, {"drag", "no-drop"},
          all},
         {{"x.txt"}, [](Window& w) { Drag(w, nullptr); }, IDOK, {"drag", "no-drop"}, all},
+        {{"x.txt"}, [](Window& w) { Drag(w, w.dlg.m_bottom.m_hWnd, true); }, IDOK, {"drag"}, all},
     };
     for (const auto& c : cases) {
         Window w;
