@@ -3,7 +3,6 @@
 // (list_template.h), walking each sub-folder one level deep for "subname".
 #include <cstdint>
 #include <cstring>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -53,11 +52,10 @@ struct OutputText {
     }
 };
 
-ListClock UtcNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm utc = {};
-    gmtime_s(&utc, &now);
-    return {utc.tm_year + 1900, utc.tm_mon + 1};
+SYSTEMTIME UtcNow() {
+    SYSTEMTIME now;
+    GetSystemTime(&now);
+    return now;
 }
 
 // The current folder's entries, read once: the walk into sub-folders
@@ -90,7 +88,10 @@ private:
     std::string m_template;
     OutputText* m_folders;
     OutputText* m_files;
-    ListClock m_now = UtcNow();
+    // The clock is read once per walk: the times of a long listing are
+    // shaped against one date.
+    SYSTEMTIME m_utcNow = UtcNow();
+    ListClock m_now = {m_utcNow.wYear, m_utcNow.wMonth};
     std::string m_home;  // the listed folder as the server named it
     bool m_lost = false;  // the way back failed: the current folder is another
 };
@@ -121,9 +122,7 @@ void ListingWalk::Write(const CUT_DIRINFO& entry, const std::string& subFolder) 
     if (target->length + m_template.size() + std::strlen(entry.fileName) + 20 >= target->size) return;
     // The times the remote panel shows: fact listings' UTC in local time,
     // LIST times with the measured clock offset.
-    SYSTEMTIME utcNow;
-    GetSystemTime(&utcNow);
-    const CUT_DIRINFO shown = WithTime(entry, LocalListedTime(entry, utcNow, GetClockOffset()).local);
+    const CUT_DIRINFO shown = WithTime(entry, LocalListedTime(entry, m_utcNow, GetClockOffset()).local);
     target->Append(ExpandListTemplate(shown, m_template, subFolder, m_now));
 }
 
