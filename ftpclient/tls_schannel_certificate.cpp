@@ -1,3 +1,6 @@
+// CERT_CHAIN_PARA with its retrieval time-out (ChainProblems); defined
+// before the first include of the platform's crypto header.
+#define CERT_CHAIN_PARA_HAS_EXTRA_FIELDS
 #include "tls_schannel_certificate.h"
 
 #include <winsock2.h>
@@ -12,6 +15,8 @@
 
 namespace ftp {
 namespace {
+
+constexpr DWORD kChainFetchTimeoutMs = 5000;
 
 // "YYYY-MM-DD HH:MM:SS UTC"
 void DateText(const FILETIME& time, char* out, size_t room) {
@@ -113,6 +118,13 @@ unsigned ChainProblems(PCCERT_CONTEXT certificate, const std::string& host, bool
     para.RequestedUsage.dwType = USAGE_MATCH_TYPE_OR;
     para.RequestedUsage.Usage.cUsageIdentifier = 1;
     para.RequestedUsage.Usage.rgpszUsageIdentifier = usages;
+    // The chain runs on the thread that connects, often a window's: a
+    // missing intermediate is still fetched from the address the server's
+    // certificate names (many servers leave it out, and a chain that stops
+    // short would be called untrusted), but no fetch may hold the window
+    // for longer than this. Revocation is not asked for: it would mean more
+    // look-ups of the network on every connect.
+    para.dwUrlRetrievalTimeout = kChainFetchTimeoutMs;
     PCCERT_CHAIN_CONTEXT chain = nullptr;
     if (!CertGetCertificateChain(nullptr, certificate, nullptr, certificate->hCertStore, &para, 0, nullptr,
                                  &chain)) {

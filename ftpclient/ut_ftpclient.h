@@ -35,7 +35,7 @@ enum FtpCertificateProblem {
     kFtpCertUntrusted = 1,  // no chain to a trusted root (self-signed, private CA), or any other chain fault
     kFtpCertWrongName = 2,  // neither a DNS name nor an IP address matches the host
     kFtpCertExpired = 4,    // outside its validity dates (expired or not yet valid)
-    kFtpCertRevoked = 8     // revoked by its issuer
+    kFtpCertRevoked = 8     // revoked, as far as the platform already knows: the engine runs no revocation check
 };
 
 // What the user needs to decide about a certificate. Texts are NUL-ended
