@@ -121,11 +121,11 @@ bool CFtpTransfer::TransferFile(int row, CFtpFileList& target) {
 
 // The copy takes its original's time (a download the site's, an upload
 // the local file's where the server can take it), so that the two compare
-// equal afterwards. Local copies keep it by themselves.
+// equal afterwards. A local copy has it already: CopyFile keeps it.
 bool CFtpTransfer::KeepTime(const std::string& source, const std::string& copy, const FileEntry& original,
                             const CFtpFileList& target) const {
     if (m_source.m_bRemote) return SetLocalFileTime(copy.c_str(), original.ftModified);
-    return target.m_bRemote && KeepRemoteFileTime(source.c_str(), copy.c_str()) == 0;
+    return !target.m_bRemote || KeepRemoteFileTime(source.c_str(), copy.c_str()) == 0;
 }
 
 bool CFtpTransfer::TransferFolder(int row, CFtpFileList& target) {
