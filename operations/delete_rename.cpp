@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "ftp_name_dlg.h"
 #include "ftp_panel_owner.h"
@@ -9,17 +10,25 @@
 #include "resource.h"
 #include "sync_other_panel.h"
 
-HWND CFtpPanelOperations::Owner() const {
-    return m_panel.m_pOwner != nullptr ? m_panel.m_pOwner->GetOwnerWindow() : m_panel.GetParent();
+HWND OperationOwner(CFtpFileList& panel) {
+    return panel.m_pOwner != nullptr ? panel.m_pOwner->GetOwnerWindow() : panel.GetParent();
 }
 
-void CFtpPanelOperations::SetProgressRange(int low, int high) const {
-    SendDlgItemMessageA(Owner(), IDC_PROGRESS, PBM_SETRANGE32, static_cast<WPARAM>(low), high);
-    SendDlgItemMessageA(Owner(), IDC_PROGRESS, PBM_SETSTEP, 1, 0);
+std::vector<int> SelectedRows(const CFtpFileList& panel, int first, int last) {
+    std::vector<int> rows;
+    for (int row = panel.GetNextItem(first - 1, LVNI_SELECTED); row >= first && row <= last;
+         row = panel.GetNextItem(row, LVNI_SELECTED))
+        rows.push_back(row);
+    return rows;
 }
 
-void CFtpPanelOperations::SetProgressPos(int pos) const {
-    SendDlgItemMessageA(Owner(), IDC_PROGRESS, PBM_SETPOS, static_cast<WPARAM>(pos), 0);
+void SetProgressRange(HWND owner, int low, int high) {
+    SendDlgItemMessageA(owner, IDC_PROGRESS, PBM_SETRANGE32, static_cast<WPARAM>(low), high);
+    SendDlgItemMessageA(owner, IDC_PROGRESS, PBM_SETSTEP, 1, 0);
+}
+
+void SetProgressPos(HWND owner, int pos) {
+    SendDlgItemMessageA(owner, IDC_PROGRESS, PBM_SETPOS, static_cast<WPARAM>(pos), 0);
 }
 
 void CFtpPanelOperations::ShowRowStatus(int row, FileEntry* entry, UINT textId) const {
@@ -36,32 +45,30 @@ bool CFtpPanelOperations::StopRequested() const {
 void CFtpPanelOperations::DeleteSelection(int first, int last) {
     m_panel.m_bCancel = FALSE;
     const int selected = static_cast<int>(m_panel.GetSelectedCount());
-    const int rows = m_panel.GetItemCount();
-    if (first < 0 || first >= rows || last < 0 || last >= rows) return;
+    const int count = m_panel.GetItemCount();
+    if (first < 0 || first >= count || last < 0 || last >= count) return;
     if (AskQuestion(Owner(), IDS_ASK_DELETE, std::to_string(selected), "", MB_OKCANCEL) != IDOK) {
         m_panel.SetFocus();
         return;
     }
     m_window.SetBusy(true);
-    SetProgressRange(1, selected);
+    SetProgressRange(Owner(), 1, selected);
+    const std::vector<int> rows = SelectedRows(m_panel, first, last);
     int done = 1;
     bool deleted = false;
     bool stop = false;
     // From the last row up: a deleted row never moves the rows still to come.
-    for (int row = last; row >= first && !m_panel.m_bCancel && !stop; --row) {
-        SetProgressPos(done);
+    for (auto row = rows.rbegin(); row != rows.rend() && !m_panel.m_bCancel && !stop; ++row) {
+        SetProgressPos(Owner(), done++);
         for (int id : {IDC_HINT_GROUP, IDC_STOP})
             ::RedrawWindow(GetDlgItem(Owner(), id), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        if (Selected(row)) {
-            FileEntry* entry = m_panel.EntryAt(row);
-            ShowRowStatus(row, entry, IDS_DELETING);
-            const std::string name = entry != nullptr ? entry->strName : std::string();
-            if (DeleteEntry(row, name)) {
-                deleted = true;
-            } else {
-                stop = true;
-            }
-            ++done;
+        FileEntry* entry = m_panel.EntryAt(*row);
+        ShowRowStatus(*row, entry, IDS_DELETING);
+        const std::string name = entry != nullptr ? entry->strName : std::string();
+        if (DeleteEntry(*row, name)) {
+            deleted = true;
+        } else {
+            stop = true;
         }
         m_panel.m_bCancel = StopRequested();
     }
@@ -100,12 +107,12 @@ void CFtpPanelOperations::RenameSelection(int first, int last) {
     const int rows = m_panel.GetItemCount();
     if (first < 0 || first >= rows || last < 0 || last >= rows) return;
     m_window.SetBusy(true);
-    SetProgressRange(0, selected);
+    SetProgressRange(Owner(), 0, selected);
     m_panel.m_bCancel = FALSE;
     int done = 0;
     bool renamed = false;
     for (int row = first; !m_panel.m_bCancel && row <= last; ++row) {
-        SetProgressPos(done);
+        SetProgressPos(Owner(), done);
         FileEntry* entry = m_panel.EntryAt(row);
         // The parent entry is passed over without a word.
         if (Selected(row) && entry != nullptr && entry->nImage != IMG_UNDER_CONSTRUCTION && entry->nImage != IMG_PARENT) {

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ftp_file_list.h"
 #include "operation_feedback.h"
@@ -26,6 +27,17 @@ public:
 protected:
     ~IFtpOperationWindow() = default;
 };
+
+// What the panel commands and the transfers share (delete_rename.cpp).
+// The window of an operation's boxes and progress controls: the panel's
+// owner window, else its parent.
+HWND OperationOwner(CFtpFileList& panel);
+// The selected rows among first..last, in order: a listing of thousands of
+// rows is not visited row by row for a few selected ones.
+std::vector<int> SelectedRows(const CFtpFileList& panel, int first, int last);
+// The bar of `owner` from `low` to `high`, one step at a time; its position.
+void SetProgressRange(HWND owner, int low, int high);
+void SetProgressPos(HWND owner, int pos);
 
 // 1 when `name` may become the name of a row of `panel`; else its message
 // has been shown (owner: the panel's owner window) and 0. The order of the
@@ -58,10 +70,8 @@ public:
     void OpenParentFolder();
 
 private:
-    HWND Owner() const;
+    HWND Owner() const { return OperationOwner(m_panel); }
     bool Selected(int row) const { return (m_panel.GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) != 0; }
-    void SetProgressRange(int low, int high) const;
-    void SetProgressPos(int pos) const;
     // The row on show and the activity line `textId`, painted at once.
     void ShowRowStatus(int row, FileEntry* entry, UINT textId) const;
     bool StopRequested() const;

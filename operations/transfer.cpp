@@ -2,39 +2,24 @@
 
 #include <climits>
 
-#include "ftp_panel_owner.h"
-#include "ftp_session.h"
 #include "listed_time.h"
 #include "message_boxes.h"
 #include "resource.h"
-#include "session_ops.h"
 #include "transfer_stop.h"
 
-namespace {
-
-constexpr uint64_t kBytesPerStep = 256;  // the bar counts in units of 256 bytes
-
-}  // namespace
-
-HWND CFtpTransfer::Owner() const {
-    return m_source.m_pOwner != nullptr ? m_source.m_pOwner->GetOwnerWindow() : m_source.GetParent();
-}
-
-// Files by the digits of their size texts (separators skipped), folders by
-// what the source side sums up; the parent entry and links add nothing.
-uint64_t CFtpTransfer::SelectionBytes(int first, int last) {
+// Files by their sizes, folders by what the source side sums up; the parent
+// entry and links add nothing.
+uint64_t CFtpTransfer::SelectionBytes(const std::vector<int>& rows) {
     uint64_t total = 0;
-    for (int row = first; row <= last; ++row) {
+    for (int row : rows) {
         FileEntry* entry = m_source.EntryAt(row);
-        if (!Selected(row) || entry == nullptr || entry->nImage == IMG_UNDER_CONSTRUCTION) continue;
+        if (entry == nullptr || entry->nImage == IMG_UNDER_CONSTRUCTION) continue;
         if (entry->nImage == IMG_FOLDER) {
             uint64_t folder = 0;
             m_source.GetFolderSize(m_source.MakePath(m_source.m_strPath, entry->strName), folder);
             total += folder;
-        } else if (!IsFolderLike(entry->nImage)) {
-            int64_t size = 0;
-            ParseDigits(entry->strSize.c_str(), &size);
-            total += static_cast<uint64_t>(size);
+        } else if (!IsFolderLike(entry->nImage) && entry->nSize > 0) {
+            total += static_cast<uint64_t>(entry->nSize);
         }
     }
     return total;
@@ -46,50 +31,53 @@ void CFtpTransfer::NextFile() const {
     if (m_pStop != nullptr) m_pStop->NextFile();
 }
 
-void CFtpTransfer::ShowRow(int row, FileEntry* entry) {
+bool CFtpTransfer::ShowRow(int row, FileEntry* entry) {
+    HWND owner = OperationOwner(m_source);
+    ::InvalidateRect(GetDlgItem(owner, IDC_STOP), nullptr, TRUE);
+    ::RedrawWindow(GetDlgItem(owner, IDC_HINT_GROUP), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     m_source.EnsureVisible(row, FALSE);
-    m_window.Feedback().ShowTransferProgress(0, 0);
-    if (m_pStop != nullptr) m_pStop->NextRow();
+    const bool stopped = m_pStop->NextRow();
     m_source.ShowEntryStatus(entry);
+    return !stopped;
 }
 
 void CFtpTransfer::TransferSelection(int first, int last, CFtpFileList& target, bool dropped) {
     const int selected = static_cast<int>(m_source.GetSelectedCount());
-    const int rows = m_source.GetItemCount();
-    if (first < 0 || first >= rows || last < 0 || last >= rows || selected <= 0 || &target == &m_source) return;
+    const int count = m_source.GetItemCount();
+    if (first < 0 || first >= count || last < 0 || last >= count || selected <= 0 || &target == &m_source) return;
+    HWND owner = OperationOwner(m_source);
     if (!dropped && !m_source.m_bDragging &&
-        AskQuestion(Owner(), IDS_ASK_TRANSFER, std::to_string(selected), target.m_strPath, MB_OKCANCEL) != IDOK) {
+        AskQuestion(owner, IDS_ASK_TRANSFER, std::to_string(selected), target.m_strPath, MB_OKCANCEL) != IDOK) {
         m_source.SetFocus();
         return;
     }
     m_window.SetBusy(true);
     m_source.m_bCancel = FALSE;
-    // Every stop the user asks for during the operation, inside a transfer
-    // or between the files of a tree, ends the whole operation.
+    // Every stop the user asks for during the operation, inside a transfer,
+    // while folders are sized or between the files of a tree, ends the
+    // whole operation.
     CTransferStopLatch stop(m_window.Feedback());
     m_pStop = &stop;
-    const uint64_t steps = SelectionBytes(first, last) / kBytesPerStep;
-    HWND owner = Owner();
+    const std::vector<int> rows = SelectedRows(m_source, first, last);
+    const uint64_t steps = SelectionBytes(rows) / kBytesPerStep;
     // Under 256 bytes the range ends (0) below its start (1): no percentage.
-    SendDlgItemMessageA(owner, IDC_PROGRESS, PBM_SETRANGE32, 1, static_cast<LPARAM>(steps > INT_MAX ? INT_MAX : steps));
-    SendDlgItemMessageA(owner, IDC_PROGRESS, PBM_SETSTEP, 1, 0);
-    SendDlgItemMessageA(owner, IDC_PROGRESS, PBM_SETPOS, 0, 0);
-    for (int row = first; !m_source.m_bCancel && row <= last; ++row) {
-        ::InvalidateRect(GetDlgItem(owner, IDC_STOP), nullptr, TRUE);
-        ::RedrawWindow(GetDlgItem(owner, IDC_HINT_GROUP), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        FileEntry* entry = m_source.EntryAt(row);
-        if (Selected(row) && entry != nullptr && entry->nImage != IMG_UNDER_CONSTRUCTION) {
-            if (entry->nImage == IMG_FOLDER) {
-                ShowRow(row, entry);
-                TransferFolder(row, target);
-            } else if (!IsFolderLike(entry->nImage)) {
-                ShowRow(row, entry);
-                if (!TransferFile(row, target)) row = last;
-            }
+    SetProgressRange(owner, 1, static_cast<int>(steps > INT_MAX ? INT_MAX : steps));
+    SetProgressPos(owner, 0);
+    for (size_t i = 0; i < rows.size() && !m_source.m_bCancel; ++i) {
+        FileEntry* entry = m_source.EntryAt(rows[i]);
+        const bool folder = entry != nullptr && entry->nImage == IMG_FOLDER;
+        const bool file = entry != nullptr && entry->nImage != IMG_UNDER_CONSTRUCTION && !IsFolderLike(entry->nImage);
+        if (!folder && !file) continue;
+        if (!ShowRow(rows[i], entry)) break;
+        bool goOn = true;
+        if (folder) {
+            TransferFolder(rows[i], target);
+        } else {
+            goOn = TransferFile(rows[i], target);
         }
         stop.Flush();
         const bool pumped = m_window.Feedback().PumpMessages(GetDlgItem(owner, IDC_STOP));
-        m_source.m_bCancel = pumped || stop.Stopped();
+        m_source.m_bCancel = !goOn || pumped || stop.Stopped();
     }
     m_pStop = nullptr;
     MessageBeep(0);
@@ -115,7 +103,7 @@ bool CFtpTransfer::TransferFile(int row, CFtpFileList& target) {
         return true;
     }
     // -4: stopped, or the remote side has shown its message already.
-    if (result != -4) ShowError(Owner(), IDS_CANNOT_TRANSFER, sourcePath, "");
+    if (result != -4) ShowError(OperationOwner(m_source), IDS_CANNOT_TRANSFER, sourcePath, "");
     return false;
 }
 
@@ -128,9 +116,9 @@ bool CFtpTransfer::KeepTime(const std::string& source, const std::string& copy, 
     return !target.m_bRemote || KeepRemoteFileTime(source.c_str(), copy.c_str()) == 0;
 }
 
-bool CFtpTransfer::TransferFolder(int row, CFtpFileList& target) {
+void CFtpTransfer::TransferFolder(int row, CFtpFileList& target) {
     FileEntry* entry = m_source.EntryAt(row);
-    if (entry == nullptr) return true;
+    if (entry == nullptr) return;
     const std::string sourcePath = m_source.MakePath(m_source.m_strPath, entry->strName);
     const std::string targetPath = target.MakePath(target.m_strPath, entry->strName);
     if (!m_source.m_bRemote) {
@@ -142,8 +130,7 @@ bool CFtpTransfer::TransferFolder(int row, CFtpFileList& target) {
         DownloadTree(targetPath, sourcePath, target);
     } else {
         NoteSkippedName(entry->strName, m_source.m_strPath);
-        return true;
+        return;
     }
     CFtpFileList::AddOrUpdateEntry(&target, entry->nImage, entry->strName, entry->strSize, 0);
-    return true;
 }

@@ -41,8 +41,8 @@ public:
     bool TransferFile(int row, CFtpFileList& target);
     bool KeepTime(const std::string& source, const std::string& copy, const FileEntry& original,
                   const CFtpFileList& target) const;
-    // Always true: a failure inside a folder never stops the other rows.
-    bool TransferFolder(int row, CFtpFileList& target);
+    // A failure inside a folder never stops the other rows.
+    void TransferFolder(int row, CFtpFileList& target);
     // The content of a local folder into a folder of the target side; false
     // when a file was not copied (the copy stops there).
     bool UploadTree(const std::string& targetFolder, const std::string& sourceFolder, CFtpFileList& target);
@@ -51,10 +51,10 @@ public:
     bool DownloadTree(const std::string& targetFolder, const std::string& sourceFolder, CFtpFileList& target);
 
 private:
-    HWND Owner() const;
-    bool Selected(int row) const { return (m_source.GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) != 0; }
-    uint64_t SelectionBytes(int first, int last);
-    void ShowRow(int row, FileEntry* entry);
+    uint64_t SelectionBytes(const std::vector<int>& rows);
+    // The row on show, the display reset; false when a stop has been asked
+    // (then or before).
+    bool ShowRow(int row, FileEntry* entry);
     int MakeTargetFolder(CFtpFileList& target, const std::string& path) const;
     // 0 stopped the copy, anything else goes on (a folder not entered is
     // passed over).

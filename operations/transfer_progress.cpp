@@ -6,12 +6,7 @@
 #include "module.h"
 #include "resource.h"
 #include "size_text.h"
-
-namespace {
-
-constexpr uint64_t kBytesPerStep = 256;  // the bar counts in units of 256 bytes
-
-}  // namespace
+#include "transfer_stop.h"
 
 bool CFtpOperationFeedback::ShowTransferProgress(uint64_t bytes, int direction) {
     HWND window = m_window.GetOwnerWindow();

@@ -1,9 +1,11 @@
 // CTransferStopLatch: stands between the session and the file-manager window
 // for the length of one transfer.
-// - It remembers a stop the user asked for. The engine gives the last
-//   progress report of a file after the server has confirmed it, and a stop
-//   asked then cannot stop that file; without the latch the click would be
-//   used up and a tree of small files would go on.
+// - It remembers a stop the user asked for, and answers every later report
+//   and wait with a stop. The engine gives the last progress report of a
+//   file after the server has confirmed it, and a stop asked then cannot
+//   stop that file; a stop asked while folders are sized or while the
+//   display is reset between rows reaches no transfer at all. Without the
+//   latch such a click would be used up and the next file would run whole.
 // - It counts the bytes of the row being transferred: for a folder the bytes
 //   of its files so far, so that the bar moves by every file of the tree;
 //   and it carries the engine's 32-bit count over 4 GiB.
@@ -18,6 +20,9 @@
 #include "log_window.h"
 #include "operation_feedback.h"
 
+// A bar that shows bytes counts them in units of this many.
+constexpr uint64_t kBytesPerStep = 256;
+
 class CTransferStopLatch : public IFtpLogWindow {
 public:
     explicit CTransferStopLatch(CFtpOperationFeedback& feedback)
@@ -31,8 +36,13 @@ public:
     CTransferStopLatch& operator=(const CTransferStopLatch&) = delete;
 
     bool Stopped() const { return m_bStopped; }
-    // A new row (the display was reset) or the next file of a tree.
-    void NextRow() { m_nBase = m_nLast = 0, m_bShown = m_bPending = false; }
+    // A new row: the display is reset (which pumps, and may see a stop).
+    // True once a stop has been asked.
+    bool NextRow() {
+        m_nBase = m_nLast = 0, m_bShown = m_bPending = false;
+        return Latch(m_feedback.ShowTransferProgress(0, 0) ? 1 : 0) != 0;
+    }
+    // The next file of a tree.
     void NextFile() { m_nBase += m_nLast, m_nLast = 0; }
 
     void AppendLogLine(const char* text, int kind) override { m_pWindow->AppendLogLine(text, kind); }
@@ -57,9 +67,10 @@ public:
 
 private:
     static constexpr uint64_t kWrap = uint64_t{1} << 32;
+    // 1 from the first stop on, whatever the window answers now.
     int Latch(int stop) {
         if (stop != 0) m_bStopped = true;
-        return stop;
+        return m_bStopped ? 1 : 0;
     }
 
     IFtpLogWindow* m_pWindow;

@@ -5,22 +5,7 @@
 #include "message_boxes.h"
 #include "panel_operations.h"
 #include "resource.h"
-
-namespace {
-
-// The decimal digits of a size text ("1,234,567") read as one number.
-int64_t DigitsOf(const std::string& text) {
-    int64_t value = 0;
-    for (char c : text) {
-        if (c >= '0' && c <= '9' && value < INT64_MAX / 10 - 9) value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
-// The remote bar counts in units of 256 bytes: the fetch reports bytes.
-constexpr int64_t kRemoteUnit = 256;
-
-}  // namespace
+#include "transfer_stop.h"
 
 void CFtpPanelOperations::ViewSelection(int first, int last) {
     const int selected = static_cast<int>(m_panel.GetSelectedCount());
@@ -28,20 +13,22 @@ void CFtpPanelOperations::ViewSelection(int first, int last) {
     m_panel.m_bCancel = FALSE;
     if (first < 0 || first >= rows || last < 0 || last >= rows) return;
     if (m_panel.m_bRemote) {
-        int64_t bytes = 0;
-        for (int row = first; row <= last; ++row) {
+        // The fetch reports bytes.
+        uint64_t bytes = 0;
+        for (int row : SelectedRows(m_panel, first, last)) {
             const FileEntry* entry = m_panel.EntryAt(row);
-            if (Selected(row) && entry != nullptr && !IsFolderLike(entry->nImage)) bytes += DigitsOf(entry->strSize);
+            if (entry != nullptr && !IsFolderLike(entry->nImage) && entry->nSize > 0)
+                bytes += static_cast<uint64_t>(entry->nSize);
         }
-        const int64_t units = bytes / kRemoteUnit;
-        SetProgressRange(1, units > INT32_MAX ? INT32_MAX : static_cast<int>(units));
+        const uint64_t units = bytes / kBytesPerStep;
+        SetProgressRange(Owner(), 1, units > INT32_MAX ? INT32_MAX : static_cast<int>(units));
     } else {
-        SetProgressRange(1, selected);
+        SetProgressRange(Owner(), 1, selected);
     }
-    SetProgressPos(0);
+    SetProgressPos(Owner(), 0);
     bool stop = false;
     for (int row = first; !m_panel.m_bCancel && !stop && row <= last; ++row) {
-        if (!m_panel.m_bRemote) SetProgressPos(1);
+        if (!m_panel.m_bRemote) SetProgressPos(Owner(), 1);
         FileEntry* entry = m_panel.EntryAt(row);
         if (Selected(row) && entry != nullptr && entry->nImage != IMG_UNDER_CONSTRUCTION) {
             if (entry->nImage == IMG_PARENT) {

@@ -39,12 +39,12 @@ std::string Ask(const std::string& count, const std::string& folder) {
     return InsertTexts(LoadResourceString(IDS_ASK_TRANSFER), count, folder);
 }
 
-// Stop is clicked on the window's own thread as the bar first moves: a click
-// from another thread may come while a pump dispatches, and count as none.
+// Stop is clicked on the window's own thread as the bar first moves, or (g_atReset) as it is first reset.
 HWND g_stop = nullptr;
+bool g_atReset = false;
 WNDPROC g_barProc = nullptr;
 LRESULT CALLBACK ClickStopOnProgress(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == PBM_DELTAPOS && wParam > 0 && g_stop != nullptr)
+    if (message == PBM_DELTAPOS && (wParam > 0 || g_atReset) && g_stop != nullptr)
         PostMessageA(g_stop, WM_LBUTTONDOWN, MK_LBUTTON, 0), g_stop = nullptr;
     return CallWindowProcA(g_barProc, bar, message, wParam, lParam);
 }
@@ -74,7 +74,7 @@ struct Window {
     ~Window() { (dlg.m_top.m_bRemote ? CloseSession() : 0), DestroyWindow(dlg.m_hWnd); }
     // Selects `select` in `panel`, clicks `button` (0: drops on the top
     // panel), answers every box with OK; the boxes' texts. Stop is clicked
-    // once `stopFile` exists (a local copy) or, with "bar", as the bar moves.
+    // once `stopFile` exists (a local copy), as the bar moves ("bar") or as the first row begins ("reset").
     Names Run(CFtpFileList& panel, const Names& select, int button, const std::string& stopFile = "") {
         panel.SetFocus();
         for (int i = 0; i < panel.GetItemCount(); ++i)
@@ -84,8 +84,10 @@ struct Window {
         DialogWatcher user([t = GetCurrentThreadId()] { return DialogWatcher::ThreadDialog(t); }, [&](HWND d) {
             boxes.push_back(DialogWatcher::ControlText(d, 0xFFFF)), DialogWatcher::Click(d, IDOK);
         }, true, 10000);
-        if (stopFile == "bar") g_stop = GetDlgItem(dlg.m_hWnd, IDC_STOP);
-        std::thread stopper([&, stop = GetDlgItem(dlg.m_hWnd, IDC_STOP), watch = stopFile != "" && stopFile != "bar"] {
+        g_atReset = stopFile == "reset";
+        if (stopFile == "bar" || g_atReset) g_stop = GetDlgItem(dlg.m_hWnd, IDC_STOP);
+        const bool watch = stopFile.find('\\') != std::string::npos;  // a file's path
+        std::thread stopper([&, stop = GetDlgItem(dlg.m_hWnd, IDC_STOP)] {
             for (int i = 0; watch && i < 20000 && !fs::exists(stopFile); ++i) Sleep(1);
             if (watch) PostMessageA(stop, WM_LBUTTONDOWN, MK_LBUTTON, 0);
         });
@@ -153,8 +155,8 @@ TEST(Transfer, FilesAndTreesBothWaysAndStops) {
     for (const char* name : {"\\big.bin", "\\big2.bin"}) DeleteFileA((w.site + name).c_str());
 }
 
-// No session: a folder copy makes the folder and copies its tree; a stop
-// between rows ends before the next; a failed copy says string 53.
+// No session: a folder copy makes the folder and copies its tree; a stop between
+// rows, or as a row begins, ends before the next file; a failed copy says string 53.
 TEST(Transfer, LocalCopies) {
     Window w(nullptr);
     EXPECT_EQ(Names{Ask("2", w.site)}, w.Run(w.dlg.m_bottom, {"b.txt", "dir"}, IDC_UPLOAD));
@@ -163,6 +165,8 @@ TEST(Transfer, LocalCopies) {
     w.dlg.m_bottom.ShowFolder(w.local.Root());
     w.Run(w.dlg.m_bottom, {"big.bin", "z.txt"}, IDC_UPLOAD, w.site + "\\big.bin");
     EXPECT_FALSE(fs::exists(w.site + "\\z.txt")) << "stopped between rows";
+    w.Run(w.dlg.m_bottom, {"z.txt"}, IDC_UPLOAD, "reset");
+    EXPECT_FALSE(fs::exists(w.site + "\\z.txt")) << "stopped as the row began";
     w.dlg.m_top.m_strPath = w.site + "\\missing";
     EXPECT_EQ(Names({Ask("1", w.site + "\\missing"),
                      InsertTexts(LoadResourceString(IDS_CANNOT_TRANSFER), w.local.Path("b.txt"), "")}),
