@@ -82,16 +82,6 @@ int Exports(char** argv, bool up, const Tree& tree) {
     return r;
 }
 
-class BenchWindow : public IFtpOperationWindow {
-public:
-    explicit BenchWindow(CFtpMainDlg& dlg) : m_dlg(dlg) {}
-    void SetBusy(bool busy) override { m_dlg.SetBusy(busy); }
-    CFtpOperationFeedback& Feedback() override { return m_dlg.m_feedback; }
-
-private:
-    CFtpMainDlg& m_dlg;
-};
-
 // The folder row `name` of `source` selected alone and transferred (as a
 // drop: no question) into `target`.
 int Window(char** argv, bool up) {
@@ -109,8 +99,7 @@ int Window(char** argv, bool up) {
     CFtpFileList& target = up ? static_cast<CFtpFileList&>(dlg.m_top) : dlg.m_bottom;
     for (int i = 0; i < source.GetItemCount(); ++i)
         source.SetItemState(i, source.GetItemText(i, 0) == Leaf(argv[6]) ? LVIS_SELECTED : 0, LVIS_SELECTED);
-    BenchWindow window(dlg);
-    CFtpTransfer(source, window).TransferSelection(0, source.GetItemCount() - 1, target, true);
+    CFtpTransfer(source, dlg).TransferSelection(0, source.GetItemCount() - 1, target, true);
     CloseSession();
     DestroyWindow(dlg.m_hWnd);
     return 0;

@@ -72,13 +72,7 @@ private:
         m_bottom.ShowFolder(folder);
         m_bottom.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
         SetActivePanel(&m_bottom);
-        struct Window : IFtpOperationWindow {
-            CQuillPose& dlg;
-            explicit Window(CQuillPose& pose) : dlg(pose) {}
-            void SetBusy(bool busy) override { dlg.SetBusy(busy); }
-            CFtpOperationFeedback& Feedback() override { return dlg.m_feedback; }
-        } window(*this);
-        CFtpTransfer(m_bottom, window).TransferSelection(0, m_bottom.GetItemCount() - 1, m_top, true);
+        CFtpTransfer(m_bottom, *this).TransferSelection(0, m_bottom.GetItemCount() - 1, m_top, true);
         UpdateTitle(0);
         DeleteFileA(file.c_str()), RemoveDirectoryA(folder.c_str());
         return 0;
@@ -121,11 +115,9 @@ void Photograph(CFtpMainDlg* window, const std::string& readyFile) {
          (window->m_hWnd == nullptr || !IsWindowVisible(window->m_hWnd)) && steady_clock::now() < until;)
         std::this_thread::sleep_for(milliseconds(50));
     if (window->m_hWnd != nullptr) PoseForScreenshot(window->m_hWnd, readyFile);
-    // An upload still running is stopped. A click may come while the pump
-    // dispatches and count as none: clicked until the window has gone.
-    for (auto until = steady_clock::now() + seconds(60); window->m_hWnd != nullptr && steady_clock::now() < until;
-         std::this_thread::sleep_for(milliseconds(100)))
-        PostMessageA(GetDlgItem(window->m_hWnd, IDC_STOP), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    // An upload still running is stopped: the transfer keeps a stop however
+    // it comes, so one click is enough.
+    if (window->m_hWnd != nullptr) PostMessageA(GetDlgItem(window->m_hWnd, IDC_STOP), WM_LBUTTONDOWN, MK_LBUTTON, 0);
 }
 
 }  // namespace
