@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "dirinfo.h"
 #include "ftp_file_list.h"
 #include "panel_operations.h"
 
@@ -46,8 +45,9 @@ public:
     // The content of a local folder into a folder of the target side; false
     // when a file was not copied (the copy stops there).
     bool UploadTree(const std::string& targetFolder, const std::string& sourceFolder, CFtpFileList& target);
-    // The content of a remote folder into a local folder; the session is
-    // back in its folder, with its listing, afterwards.
+    // The content of a remote folder into a local folder, over the remote
+    // panel's tree walk; the session is back in its folder, with its
+    // listing, afterwards.
     bool DownloadTree(const std::string& targetFolder, const std::string& sourceFolder, CFtpFileList& target);
 
 private:
@@ -56,10 +56,7 @@ private:
     // (then or before).
     bool ShowRow(int row, FileEntry* entry);
     int MakeTargetFolder(CFtpFileList& target, const std::string& path) const;
-    // 0 stopped the copy, anything else goes on (a folder not entered is
-    // passed over).
-    int DownloadFolder(const std::string& remote, const std::string& local, CFtpFileList& target, int depth);
-    int KeepFolderRecords(const std::string& remote, std::vector<CUT_DIRINFO>* records);
+    class DownloadVisitor;
 
     bool StopAsked() const;
     // The next file of a tree begins: the bar goes on from the files before.

@@ -1,6 +1,7 @@
 // The folder trees of a transfer. Names listed by a server are never trusted
 // as local names: a name that could leave the target folder or land on a
-// device or another file is skipped with a note in the log.
+// device or another file is skipped with a note in the log. Links are not
+// followed on either side: what they point to may hold the tree itself.
 #include <cstring>
 
 #include "ftp_remote_file_list.h"
@@ -13,8 +14,6 @@
 #include "transfer.h"
 
 namespace {
-
-constexpr int kFolderBufferSize = 4096;
 
 bool IsDots(const char* name) { return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0; }
 
@@ -68,6 +67,9 @@ bool CFtpTransfer::UploadTree(const std::string& targetFolder, const std::string
     bool copied = true;
     do {
         if (IsDots(found.cFileName)) continue;
+        // As the folder size: a linked folder or junction is left out.
+        constexpr DWORD kLinkedFolder = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+        if ((found.dwFileAttributes & kLinkedFolder) == kLinkedFolder) continue;
         const std::string childSource = m_source.MakePath(sourceFolder, found.cFileName);
         const std::string childTarget = target.MakePath(targetFolder, found.cFileName);
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
@@ -83,57 +85,44 @@ bool CFtpTransfer::UploadTree(const std::string& targetFolder, const std::string
     return copied;
 }
 
+// The download's side of the walk over the site: names taken as the target
+// side's local names, each folder made before its content, each file
+// fetched and given the time the server lists for it.
+class CFtpTransfer::DownloadVisitor : public CFtpRemoteFileList::ITreeVisitor {
+public:
+    DownloadVisitor(CFtpTransfer& transfer, CFtpFileList& target, const std::string& folder)
+        : m_transfer(transfer), m_target(target), m_folders{folder}, m_offset(GetClockOffset()) {
+        GetSystemTime(&m_utcNow);  // once a walk: it only places listed dates without a year
+    }
+    bool Accepts(const std::string& name) override { return IsSafeLocalName(name, m_target.m_leadBytes); }
+    bool EnterFolder(const CUT_DIRINFO& record) override {
+        m_folders.push_back(m_target.MakePath(m_folders.back(), record.fileName));
+        CreateDirectoryA(m_folders.back().c_str(), nullptr);
+        return true;
+    }
+    void LeaveFolder() override { m_folders.pop_back(); }
+    int File(const std::string& path, const CUT_DIRINFO& record) override {
+        const std::string local = m_target.MakePath(m_folders.back(), record.fileName);
+        m_transfer.NextFile();
+        if (m_transfer.StopAsked()) return -4;
+        const int r = m_transfer.m_source.GetFile(local, path);
+        if (r == 0) SetLocalFileTime(local.c_str(), LocalListedTime(record, m_utcNow, m_offset).local);
+        return r;
+    }
+
+private:
+    CFtpTransfer& m_transfer;
+    CFtpFileList& m_target;
+    std::vector<std::string> m_folders;  // the local folder of each folder entered
+    int64_t m_offset;
+    SYSTEMTIME m_utcNow = {};
+};
+
 bool CFtpTransfer::DownloadTree(const std::string& targetFolder, const std::string& sourceFolder,
                                 CFtpFileList& target) {
-    std::string saved;
-    if (GetRemoteCurrentDir(&saved) != 0) return false;
-    const int copied = DownloadFolder(sourceFolder, targetFolder, target, 0);
-    // The session's listing is the remote panel's folder's once more.
-    std::vector<char> reported(kFolderBufferSize + 1, '\0');
-    ChangeRemoteDir(saved.c_str(), reported.data(), kFolderBufferSize);
-    ReadRemoteListing(nullptr);
-    return copied != 0;
-}
-
-// The folder's records, copied before any recursion: the walk replaces the
-// session's listing. A folder that cannot be entered or listed gives none.
-int CFtpTransfer::KeepFolderRecords(const std::string& remote, std::vector<CUT_DIRINFO>* records) {
-    std::vector<char> reported(kFolderBufferSize + 1, '\0');
-    const int changed = ChangeRemoteDir(remote.c_str(), reported.data(), kFolderBufferSize);
-    if (changed != 0 || ReadRemoteListing(nullptr) != 0) return changed;
-    const int count = GetRemoteEntryCount();
-    CUT_DIRINFO record;
-    for (int i = 0; i < count; ++i) {
-        if (GetRemoteEntry(i, &record) != 0 || IsDots(record.fileName)) continue;
-        if (IsSafeLocalName(record.fileName, m_source.m_leadBytes)) {
-            records->push_back(record);
-        } else {
-            NoteSkippedName(record.fileName, remote);
-        }
-    }
-    return 0;
-}
-
-int CFtpTransfer::DownloadFolder(const std::string& remote, const std::string& local, CFtpFileList& target,
-                                 int depth) {
-    // Deeper than this is a server whose folders contain themselves.
-    if (depth > CFtpRemoteFileList::kMaxDepth || StopAsked()) return 0;
-    std::vector<CUT_DIRINFO> records;
-    const int kept = KeepFolderRecords(remote, &records);
-    if (kept != 0) return kept == -4 ? 0 : kept;  // not entered: passed over, unless stopped
-    for (const CUT_DIRINFO& record : records) {
-        const std::string childRemote = m_source.MakePath(remote, record.fileName);
-        const std::string childLocal = target.MakePath(local, record.fileName);
-        if (record.fileType == kDirEntryFolder) {
-            CreateDirectoryA(childLocal.c_str(), nullptr);
-            if (DownloadFolder(childRemote, childLocal, target, depth + 1) == 0) return 0;
-        } else if (NextFile(), StopAsked() || m_source.GetFile(childLocal, childRemote) != 0) {
-            return 0;
-        } else {
-            SYSTEMTIME utcNow;
-            GetSystemTime(&utcNow);
-            SetLocalFileTime(childLocal.c_str(), LocalListedTime(record, utcNow, GetClockOffset()).local);
-        }
-    }
-    return 1;
+    auto* site = dynamic_cast<CFtpRemoteFileList*>(&m_source);
+    if (site == nullptr) return false;
+    DownloadVisitor visitor(*this, target, targetFolder);
+    // The delete's note names any walk stopped in a tree that contains itself.
+    return site->VisitTree(sourceFolder, visitor, IDS_LOG_DELETE_STOPPED) == 0;
 }

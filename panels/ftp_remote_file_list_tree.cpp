@@ -1,4 +1,5 @@
-// The walks over a remote tree: the recursive delete and the folder size.
+// The walks over a remote tree: the recursive delete, and the visits of the
+// folder size and of a download.
 // Names come from the server and are never trusted as paths: a listed name
 // holding a separator or a drive colon, or naming the folder itself or its
 // parent, could make the walk leave the tree it was asked for. Such entries
@@ -41,6 +42,7 @@ int ChangeTo(const std::string& folder, std::string* current) {
 }  // namespace
 
 struct CFtpRemoteFileList::TreeWalk {
+    ITreeVisitor* visitor = nullptr;  // a visit's, which may refuse names
     std::set<std::string> visited;
     std::string loopFolder;  // where the walk was stopped, when it was
     bool stopped = false;
@@ -79,7 +81,7 @@ int CFtpRemoteFileList::CopyFolderRecords(const std::string& folder, TreeWalk& w
     for (int i = 0; i < count; ++i) {
         r = GetRemoteEntry(i, &record);
         if (r != 0) return r;
-        if (IsPlainName(record.fileName)) {
+        if (IsPlainName(record.fileName) && (walk.visitor == nullptr || walk.visitor->Accepts(record.fileName))) {
             records->push_back(record);
         } else if (std::string(record.fileName) != "." && std::string(record.fileName) != "..") {
             session.LogText(InsertTexts(LoadResourceString(IDS_LOG_SKIPPED_NAME), record.fileName, folder));
@@ -135,21 +137,41 @@ int CFtpRemoteFileList::RemoveFolder(const std::string& path) {
     return ShowFailure(r);
 }
 
-void CFtpRemoteFileList::SumTree(const std::string& folder, uint64_t& total, TreeWalk& walk, int depth) {
+int CFtpRemoteFileList::VisitFolder(const std::string& folder, TreeWalk& walk, int depth) {
     if (depth > kMaxDepth) {
         walk.loopFolder = folder;
-        return;
+        return -4;
     }
     std::vector<CUT_DIRINFO> records;
-    if (CopyFolderRecords(folder, walk, &records) != 0) return;  // nothing added
+    const int listed = CopyFolderRecords(folder, walk, &records);
+    if (listed != 0) return listed == -4 ? -4 : 0;  // not entered or not listed: passed over
     for (const CUT_DIRINFO& record : records) {
-        if (!walk.loopFolder.empty() || walk.StopAsked()) return;
-        if (record.fileType == kDirEntryFile && record.fileSize64 > 0) {
-            total += static_cast<uint64_t>(record.fileSize64);
-        } else if (record.fileType == kDirEntryFolder) {
-            SumTree(MakePath(folder, record.fileName), total, walk, depth + 1);
+        if (walk.StopAsked()) return -4;
+        const std::string path = MakePath(folder, record.fileName);
+        int r = 0;
+        if (record.fileType == kDirEntryFolder && walk.visitor->EnterFolder(record)) {
+            r = VisitFolder(path, walk, depth + 1);
+            walk.visitor->LeaveFolder();
+        } else if (record.fileType == kDirEntryFile) {
+            r = walk.visitor->File(path, record);
         }
+        if (r != 0) return r;
     }
+    return 0;
+}
+
+int CFtpRemoteFileList::VisitTree(const std::string& folder, ITreeVisitor& visitor, UINT loopNoteId) {
+    std::string start;
+    const int r = GetRemoteCurrentDir(&start);
+    if (r != 0) return r;
+    TreeWalk walk;
+    walk.visitor = &visitor;
+    const int visited = VisitFolder(folder, walk, 0);
+    if (!start.empty()) ChangeTo(start, nullptr);
+    ReadRemoteListing(nullptr);
+    if (!walk.loopFolder.empty())
+        TheSession().LogText(InsertTexts(LoadResourceString(loopNoteId), walk.loopFolder, ""));
+    return visited;
 }
 
 void CFtpRemoteFileList::GetFolderSize(const std::string& folder, uint64_t& total) {
@@ -157,13 +179,17 @@ void CFtpRemoteFileList::GetFolderSize(const std::string& folder, uint64_t& tota
         CFtpFileList::GetFolderSize(folder, total);
         return;
     }
+    struct Sum : ITreeVisitor {
+        uint64_t& bytes;
+        explicit Sum(uint64_t& sum) : bytes(sum) {}
+        bool Accepts(const std::string&) override { return true; }
+        bool EnterFolder(const CUT_DIRINFO&) override { return true; }
+        void LeaveFolder() override {}
+        int File(const std::string&, const CUT_DIRINFO& record) override {
+            if (record.fileSize64 > 0) bytes += static_cast<uint64_t>(record.fileSize64);
+            return 0;
+        }
+    } sum(total);
     CWaitCursor wait;
-    std::string start;
-    if (GetRemoteCurrentDir(&start) != 0) return;
-    TreeWalk walk;
-    SumTree(folder, total, walk, 0);
-    if (!start.empty()) ChangeTo(start, nullptr);
-    ReadRemoteListing(nullptr);
-    if (!walk.loopFolder.empty())
-        TheSession().LogText(InsertTexts(LoadResourceString(IDS_LOG_SIZE_STOPPED), walk.loopFolder, ""));
+    VisitTree(folder, sum, IDS_LOG_SIZE_STOPPED);
 }

@@ -49,6 +49,26 @@ LRESULT CALLBACK ClickStopOnProgress(HWND bar, UINT message, WPARAM wParam, LPAR
     return CallWindowProcA(g_barProc, bar, message, wParam, lParam);
 }
 
+// Wine makes no links but shows a Unix link to a folder as a junction looks
+// on Windows, and starts Unix programs, which cannot be waited for: `command`
+// runs in the Unix folder of `folder`; then `folder`\up is polled for `there`.
+bool UnixShell(const std::string& folder, const std::string& command, bool there) {
+    const auto unixName = reinterpret_cast<char*(CDECL*)(const WCHAR*)>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    char* name = unixName != nullptr ? unixName(std::wstring(folder.begin(), folder.end()).c_str()) : nullptr;
+    const std::string unixFolder = name != nullptr ? name : "/none";
+    HeapFree(GetProcessHeap(), 0, name);
+    std::string line = "Z:\\bin\\sh -c \"cd '" + unixFolder + "' && " + command + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        CloseHandle(process.hThread), CloseHandle(process.hProcess);
+    auto exists = [&] { return GetFileAttributesA((folder + "\\up").c_str()) != INVALID_FILE_ATTRIBUTES; };
+    for (int i = 0; i < 250 && exists() != there; ++i) Sleep(20);
+    return exists() == there;
+}
+
 // Bottom panel: a.txt (1,234,567 bytes), b.txt, dir/c.txt, dir/sub/d.txt; the
 // top panel on a new folder of the site, or a local one (`server` null).
 struct Window {
@@ -153,6 +173,22 @@ TEST(Transfer, FilesAndTreesBothWaysAndStops) {
     EXPECT_EQ("old", testfiles::ReadFile(w.local.Path("big2.bin")));
     EXPECT_EQ(7u, Tree(w.local.Root()).size()) << "no partial file left";
     for (const char* name : {"\\big.bin", "\\big2.bin"}) DeleteFileA((w.site + name).c_str());
+}
+
+// A linked folder inside a tree (here one that contains itself) is left out
+// of an upload and of a download (a server without MLSD lists it as a link).
+TEST(Transfer, LinksInsideTreesAreLeftOut) {
+    const testservers::Server server = testservers::Load("shifted");
+    Window w(&server);
+    const Names dir = {"dir/", "dir/c.txt 100", "dir/sub/", "dir/sub/d.txt 5"};
+    ASSERT_TRUE(UnixShell(w.local.Path("dir"), "ln -s . up", true));
+    EXPECT_EQ(Names{Ask("1", w.dlg.m_top.m_strPath)}, w.Run(w.dlg.m_bottom, {"dir"}, IDC_UPLOAD));
+    EXPECT_EQ(dir, Tree(w.site));
+    ASSERT_TRUE(UnixShell(w.site + "\\dir", "ln -s . up", true));
+    w.dlg.m_bottom.ShowFolder(w.other.Root());
+    EXPECT_EQ(Names{Ask("1", w.other.Root())}, w.Run(w.dlg.m_top, {"dir"}, IDC_DOWNLOAD));
+    EXPECT_EQ(dir, Tree(w.other.Root()));
+    EXPECT_TRUE(UnixShell(w.local.Path("dir"), "rm up", false) && UnixShell(w.site + "\\dir", "rm up", false));
 }
 
 // No session: a folder copy makes the folder and copies its tree; a stop between
